@@ -1,0 +1,32 @@
+#pragma once
+
+#include "ui/PictureCanvas.h"
+
+#include <QWidget>
+
+// Shows a canvas and reports mouse actions in the canvas's logical units.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr, int widthPx = 100, int heightPx = 100);
+
+    PictureCanvas& canvas() { return canvas_; }
+    const PictureCanvas& canvas() const { return canvas_; }
+    QSize sizeHint() const override { return canvas_.image().size(); }
+
+signals:
+    void mousePressed(Qt::MouseButton button, double x, double y);
+    void mouseReleased(Qt::MouseButton button, double x, double y);
+    void mouseMoved(Qt::MouseButtons buttons, double x, double y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    QPointF logical(const QPointF& widgetPos) const;
+
+    PictureCanvas canvas_;
+};

@@ -1,0 +1,37 @@
+#include "ui/WidgetConsole.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+void WidgetConsole::setStatus(const QString& text)
+{
+    if (status_) {
+        status_->setText(text);
+        status_->repaint();
+    }
+}
+
+QString WidgetConsole::status() const { return status_ ? status_->text() : QString(); }
+
+void WidgetConsole::setCommText(const QString& text)
+{
+    if (comm_) {
+        comm_->setPlainText(text);
+        comm_->repaint();
+    }
+}
+
+QString WidgetConsole::commText() const { return comm_ ? comm_->toPlainText() : QString(); }
+
+void WidgetConsole::setLenRx(const QString& text, const QColor& colour)
+{
+    if (lenRx_) {
+        lenRx_->setText(text);
+        QPalette p = lenRx_->palette();
+        p.setColor(QPalette::WindowText, colour);
+        lenRx_->setPalette(p);
+    }
+}
+
+QString WidgetConsole::lenRx() const { return lenRx_ ? lenRx_->text() : QString(); }

@@ -1,0 +1,13 @@
+#include <QApplication>
+#include <gmock/gmock.h>
+
+// Every test executable gets an application object, so canvas, font and
+// widget code behaves as in the program (offscreen platform under CTest).
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleMock(&argc, argv);
+    return RUN_ALL_TESTS();
+}
