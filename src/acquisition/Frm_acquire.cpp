@@ -30,6 +30,7 @@ Frm_acquire::Frm_acquire(AppContext context, QWidget* parent)
     txt_status->setObjectName(QStringLiteral("txt_status"));
     txt_status->setReadOnly(true);
 
+    layout->addWidget(buildFormatPanel(central));
     layout->addStretch(1);
     layout->addWidget(txt_in);
     layout->addWidget(lbl_lenrx);

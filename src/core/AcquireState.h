@@ -18,4 +18,5 @@ struct AcquireState {
     int plateRows = 0;
     int plateColumns = 0;
     std::array<bool, 6> cameraEnabled{true, true, true, true, true, true};
+    QString blankInUse;            // first line of the current format's blank store file
 };

@@ -1,0 +1,50 @@
+#include "acquisition/Frm_acquire.h"
+#include "support/FakeClock.h"
+#include "support/FakeDesktopOpener.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempProgramFolder.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <gtest/gtest.h>
+
+namespace {
+// Picks an entry of a box as the user does.
+void pickEntry(QComboBox* box, int index)
+{
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}
+} // namespace
+
+TEST(FrmAcquireFormats, FormatBoxAsksAndShowsTheChoice)
+{
+    TempProgramFolder tmp;
+    Globals globals;
+    FakeClock clock;
+    ScriptedPrompts prompts;
+    FakeDesktopOpener opener;
+    Frm_acquire window(AppContext{globals, tmp.folder(), clock, prompts, opener});
+    window.state.plateFormat = QStringLiteral("w6");
+    fillFormatLists(window.formatControls, window.state.plateFormat);
+    window.showFormatControls();
+    ASSERT_EQ(window.cmb_well->count(), 2);
+    EXPECT_EQ(window.cmb_well->currentText(), QStringLiteral("w6"));
+
+    prompts.answers = {PromptAnswer::Yes};
+    pickEntry(window.cmb_well, 1);
+    EXPECT_EQ(prompts.questions, QStringList{QStringLiteral("Change Plate to w24?")});
+    EXPECT_EQ(window.state.plateRows, 4);
+    EXPECT_EQ(window.cmb_formatplate->currentText(), QStringLiteral("w24"));
+    EXPECT_EQ(window.label_blank->text(), QStringLiteral("Using blank [w24]:"));
+    EXPECT_EQ(window.lbl_blanktime->text(), QStringLiteral("none"));
+    EXPECT_EQ(window.combogrup->count(), 1);
+    EXPECT_EQ(window.combogrup->currentText(), QStringLiteral("000_Free"));
+
+    prompts.answers = {PromptAnswer::No};
+    pickEntry(window.cmb_well, 0);
+    EXPECT_EQ(window.state.plateFormat, QStringLiteral("w24"));
+    EXPECT_EQ(window.cmb_well->currentText(), QStringLiteral("w24"));
+    EXPECT_EQ(window.cmb_well->count(), 2);
+    EXPECT_EQ(prompts.questions.size(), 2);
+}
