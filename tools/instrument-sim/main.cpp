@@ -1,28 +1,58 @@
-#include "lib/PseudoTerminal.h"
+#include "lib/SimulatedInstrument.h"
 
-#include <QCoreApplication>
 #include <QTextStream>
 
 #include <csignal>
-#include <unistd.h>
+#include <pthread.h>
 
-// Opens a pseudo-terminal, prints the device path, and stays until stopped.
-// With a path argument, the device is also linked there (e.g. <program>/ports/COM1).
+// The simulated instrument for trying the program without hardware:
+//   instrument-sim [<link path>] [--serial N]
+// serves the protocol on a pseudo-terminal, prints the device path, links it at
+// the given path (e.g. <program folder>/ports/COM1) and runs until stopped.
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    PseudoTerminal pty;
-    if (!pty.isOpen()) {
+    QString linkPath;
+    int serialNumber = kDefaultSimSerialNumber;
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (arg == QLatin1String("--serial") && i + 1 < argc) {
+            bool ok = false;
+            serialNumber = QString::fromLocal8Bit(argv[++i]).toInt(&ok);
+            if (!ok || serialNumber < 0 || serialNumber > 65535) {
+                QTextStream(stderr) << "instrument-sim: --serial takes a number 0 to 65535\n";
+                return 2;
+            }
+        } else if (linkPath.isEmpty() && !arg.startsWith(QLatin1String("--"))) {
+            linkPath = arg;
+        } else {
+            QTextStream(stderr) << "usage: instrument-sim [<link path>] [--serial N]\n";
+            return 2;
+        }
+    }
+
+    // The signals are taken by sigwait below, never by the serving thread.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGTERM);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGHUP);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+    SimulatedInstrument instrument;
+    if (!instrument.isReady()) {
         QTextStream(stderr) << "instrument-sim: cannot open a pseudo-terminal\n";
         return 1;
     }
-    const QStringList args = app.arguments();
-    if (args.size() > 1 && !pty.linkAs(args.at(1))) {
-        QTextStream(stderr) << "instrument-sim: cannot link " << args.at(1) << "\n";
+    instrument.setSerialNumber(serialNumber);
+    instrument.start();
+    if (!linkPath.isEmpty() && !instrument.linkAs(linkPath)) {
+        QTextStream(stderr) << "instrument-sim: cannot link " << linkPath << "\n";
         return 1;
     }
-    QTextStream(stdout) << pty.devicePath() << Qt::endl;
-    std::signal(SIGTERM, [](int) { QCoreApplication::quit(); });
-    std::signal(SIGINT, [](int) { QCoreApplication::quit(); });
-    return app.exec();
+    QTextStream(stdout) << instrument.devicePath() << Qt::endl;
+
+    int received = 0;
+    sigwait(&stopSignals, &received);
+    instrument.stop();
+    return 0;
 }

@@ -46,3 +46,10 @@ bool PseudoTerminal::linkAs(const QString& linkPath) const
     QFile::remove(linkPath);
     return QFile::link(slavePath_, linkPath);
 }
+
+void PseudoTerminal::hangUp()
+{
+    if (master_ >= 0)
+        ::close(master_);
+    master_ = -1;
+}

@@ -19,6 +19,9 @@ public:
     // Makes `linkPath` a symbolic link to the device (replacing an old link).
     bool linkAs(const QString& linkPath) const;
 
+    // Drops the line as an unplugged instrument would: the program's reads fail from now on.
+    void hangUp();
+
 private:
     int master_ = -1;
     int slaveKeeper_ = -1; // keeps the device alive while the program has it closed

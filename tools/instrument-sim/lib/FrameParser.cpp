@@ -1,0 +1,23 @@
+#include "lib/FrameParser.h"
+
+std::vector<SimCommand> FrameParser::feed(const QByteArray& bytes)
+{
+    std::vector<SimCommand> commands;
+    for (const char c : bytes) {
+        const auto byte = static_cast<quint8>(c);
+        if (have_ < 0) {
+            if (byte == 0xFF)
+                have_ = 0;
+            continue;
+        }
+        body_[static_cast<size_t>(have_++)] = byte;
+        if (have_ < 4)
+            continue;
+        have_ = -1;
+        if ((body_[0] ^ body_[1] ^ body_[2]) == body_[3])
+            commands.push_back({body_[0], body_[1], body_[2]});
+        else
+            ++rejected_;
+    }
+    return commands;
+}
