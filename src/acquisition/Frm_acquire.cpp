@@ -31,11 +31,13 @@ Frm_acquire::Frm_acquire(AppContext context, QWidget* parent)
     txt_status->setReadOnly(true);
 
     layout->addWidget(buildFormatPanel(central));
+    layout->addWidget(buildPlatePicture(central));
     layout->addStretch(1);
     layout->addWidget(txt_in);
     layout->addWidget(lbl_lenrx);
     layout->addWidget(txt_status);
     setCentralWidget(central);
+    buildCameraMenu();
     resize(800, 600);
 
     console_ = std::make_unique<WidgetConsole>(txt_status, txt_in, lbl_lenrx);
@@ -45,5 +47,6 @@ Frm_acquire::~Frm_acquire() = default;
 
 void Frm_acquire::closeEvent(QCloseEvent* event)
 {
+    Form_Unload();
     event->accept();
 }

@@ -4,15 +4,23 @@
 #include "core/AcquireState.h"
 #include "core/Globals.h"
 #include "core/ProgramFolder.h"
+#include "link/CameraBoxes.h"
+#include "link/ConfigTxt.h"
+#include "plate/ColourTable.h"
 #include "plate/PlateGeometry.h"
+#include "projects/WellSelection.h"
 
 #include <QMainWindow>
+#include <array>
 #include <memory>
 
 class Clock;
 class Console;
 class Prompts;
 class DesktopOpener;
+class ModCOMM;
+class PictureBox;
+class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -25,6 +33,7 @@ struct AppContext {
     Clock& clock;
     Prompts& prompts;
     DesktopOpener& opener;
+    ModCOMM* comm = nullptr; // the serial module; none: no port is searched or closed
 };
 
 // The main window: it owns the run and opens the program's pages.
@@ -43,6 +52,7 @@ public:
 
     AcquireState state;
     PlateGeometry geometry; // the current format's camera and well tables
+    CameraBoxes cameraBoxes; // the camera set-up panel's boxes (txt_cam, txt_gain, ... txtprogram)
 
     // Plate format boxes, blank labels and group list (Frm_acquire_formats.cpp).
     QComboBox* cmb_well = nullptr;
@@ -55,12 +65,34 @@ public:
     void cmb_well_Click();
     void showFormatControls();
 
+    // Plate picture, well selection and camera flags (Frm_acquire_plate.cpp).
+    PictureBox* Picact = nullptr;
+    QLineEdit* txt_ncol = nullptr;
+    QLineEdit* txt_nrow = nullptr;
+    std::array<QAction*, 6> cam_disabled{}; // "DISABLE CAM0 (A1)" ...; checked: camera disabled
+    ColourTable colourTable = BuildColourTable();
+    WellSelectionState wellSelection;
+    void DrawPlateLayout(const QString& format);
+    void DrawWellGroupOverlay(int wellIndex);
+    void cam_disabled_Click(int index);
+    void showCameraFlags(); // the check marks from state.cameraEnabled
+    void Picact_MouseDown(Qt::MouseButton button, double x, double y);
+    void Picact_MouseUp(Qt::MouseButton button, double x, double y);
+
+    // Start-up and closing (Frm_acquire_startup.cpp).
+    ConfigTxtBoxes configBoxes; // txtcom, txtprogram, ... as config.txt records them
+    void Form_Load();
+    void Form_Unload();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* buildFormatPanel(QWidget* parent);
+    QWidget* buildPlatePicture(QWidget* parent);
+    void buildCameraMenu();
 
     AppContext ctx_;
     std::unique_ptr<Console> console_;
+    QString platePictureFormat_; // the format the plate picture shows
 };

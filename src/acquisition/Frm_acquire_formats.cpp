@@ -77,7 +77,9 @@ void Frm_acquire::cmb_well_Click()
     formatControls.cmb_well_index = cmb_well->currentIndex();
     formatControls.cmb_well = cmb_well->currentText();
     formatControls.cmb_formatplate = cmb_formatplate->currentText();
-    FormatChoiceContext context{ctx_.globals, ctx_.folder, ctx_.prompts, state, geometry, {}, {}};
+    FormatChoiceContext context{ctx_.globals, ctx_.folder, ctx_.prompts, state, geometry,
+                                [this](const QString& code) { DrawPlateLayout(code); },
+                                [this](int well) { DrawWellGroupOverlay(well); }};
     choosePlateFormat(context, formatControls);
     showFormatControls();
 }

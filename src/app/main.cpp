@@ -2,6 +2,8 @@
 #include "core/Clock.h"
 #include "core/DesktopOpener.h"
 #include "core/Globals.h"
+#include "link/ModCOMM.h"
+#include "link/QtSerialDevice.h"
 #include "ui/DialogPrompts.h"
 
 #include <QApplication>
@@ -18,7 +20,9 @@ int main(int argc, char** argv)
     DialogPrompts prompts;
     SystemDesktopOpener opener;
 
-    Frm_acquire window(AppContext{globals, folder, clock, prompts, opener});
-    window.show();
+    ModCOMM comm(globals, PortMapping(folder), QtSerialDevice::factory());
+
+    Frm_acquire window(AppContext{globals, folder, clock, prompts, opener, &comm});
+    window.Form_Load(); // shows the window, then looks for the instrument
     return app.exec();
 }

@@ -10,12 +10,12 @@ ShortReply readShortReply(LinkContext& ctx, const ShortReplyOptions& options)
 {
     ShortReply reply;
     int countdown = options.countdown;
-    QByteArray byte;
+    QByteArray chunk;
     while (reply.size() < options.awaited && countdown > 0) {
-        if (ctx.comm.CommRead(ctx.globals.commPort, byte, 1) < 1) {
+        if (ctx.comm.CommRead(ctx.globals.commPort, chunk, options.readSize) < 1) {
             ctx.clock.sleepMs(options.emptyPauseMs);
         } else {
-            reply += byte;
+            reply += chunk;
             countdown = options.countdown;
         }
         --countdown;

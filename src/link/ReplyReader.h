@@ -16,10 +16,12 @@ struct ShortReplyOptions {
     int awaited = 3;      // 1 for camera selection and the flash commit
     int countdown = 10;   // empty polls in a row before giving up (20 for the advanced gain)
     int emptyPauseMs = 1; // pause after an empty poll
+    int readSize = 1;     // bytes asked of each poll; the unframed reads ask the whole reply
 };
 
-// Polls the port for one byte at a time until `awaited` bytes came or the
-// countdown ran out; every byte resets the countdown, every poll takes one off.
+// Polls the port (one byte at a time unless readSize says otherwise) until
+// `awaited` bytes came or the countdown ran out; every poll that brings bytes
+// resets the countdown, every poll takes one off.
 ShortReply readShortReply(LinkContext& ctx, const ShortReplyOptions& options = {});
 
 // How a command with an echo is sent and its reply judged.

@@ -7,24 +7,44 @@
 
 #include <functional>
 #include <map>
+#include <set>
 
 // Answers one kind of command: the reply bytes (empty for no reply). Runs with
 // the instrument's state locked, so it may read and change it.
 using CommandHandler = std::function<QByteArray(const SimCommand&, InstrumentState&)>;
 
-// The handler of each command letter. A later registration of a letter
-// replaces the earlier one.
+// The handler of each command letter, framed and unframed apart: the same
+// letter means different things in the two forms. A later registration of a
+// letter replaces the earlier one.
 class CommandRegistry {
 public:
     void add(char letter, CommandHandler handler) { handlers_[static_cast<quint8>(letter)] = std::move(handler); }
-    const CommandHandler* find(quint8 letter) const
+    const CommandHandler* find(quint8 letter) const { return lookUp(handlers_, letter); }
+
+    // Letters registered here start an unframed command wherever the
+    // instrument is not inside a frame.
+    void addUnframed(char letter, CommandHandler handler)
     {
-        const auto it = handlers_.find(letter);
-        return it == handlers_.end() ? nullptr : &it->second;
+        unframed_[static_cast<quint8>(letter)] = std::move(handler);
+    }
+    const CommandHandler* findUnframed(quint8 letter) const { return lookUp(unframed_, letter); }
+    std::set<quint8> unframedLetters() const
+    {
+        std::set<quint8> letters;
+        for (const auto& entry : unframed_)
+            letters.insert(entry.first);
+        return letters;
     }
 
 private:
+    static const CommandHandler* lookUp(const std::map<quint8, CommandHandler>& handlers, quint8 letter)
+    {
+        const auto it = handlers.find(letter);
+        return it == handlers.end() ? nullptr : &it->second;
+    }
+
     std::map<quint8, CommandHandler> handlers_;
+    std::map<quint8, CommandHandler> unframed_;
 };
 
 // Registers every command the instrument knows (StandardHandlers.cpp).

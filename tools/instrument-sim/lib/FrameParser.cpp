@@ -6,11 +6,24 @@ std::vector<SimCommand> FrameParser::feed(const QByteArray& bytes)
     for (const char c : bytes) {
         const auto byte = static_cast<quint8>(c);
         if (have_ < 0) {
-            if (byte == 0xFF)
+            if (byte == 0xFF) {
+                framed_ = true;
                 have_ = 0;
+            } else if (unframedLetters_.count(byte)) {
+                framed_ = false;
+                body_[0] = byte;
+                have_ = 1;
+            }
             continue;
         }
         body_[static_cast<size_t>(have_++)] = byte;
+        if (!framed_) {
+            if (have_ == 3) {
+                have_ = -1;
+                commands.push_back({body_[0], body_[1], body_[2], false});
+            }
+            continue;
+        }
         if (have_ < 4)
             continue;
         have_ = -1;

@@ -5,13 +5,18 @@
 #include <QByteArray>
 
 #include <array>
+#include <set>
 #include <vector>
 
-// Finds framed commands in the bytes the program sends: 0xFF, letter, A, B,
-// check. Bytes outside a frame are skipped; a frame with a wrong check byte is
-// dropped as the instrument drops it, and the search starts again after it.
+// Finds commands in the bytes the program sends: framed ones (0xFF, letter,
+// A, B, check) and, for the letters given as unframed, three-byte ones
+// (letter, A, B). Other bytes outside a command are skipped; a frame with a
+// wrong check byte is dropped as the instrument drops it, and the search
+// starts again after it.
 class FrameParser {
 public:
+    // The letters that start an unframed command outside a frame; none at first.
+    void setUnframedLetters(const std::set<quint8>& letters) { unframedLetters_ = letters; }
     std::vector<SimCommand> feed(const QByteArray& bytes);
     // Frames dropped for their check byte since the last call.
     int takeRejected()
@@ -24,5 +29,7 @@ public:
 private:
     std::array<quint8, 4> body_{};
     int have_ = -1; // bytes of the body so far; -1 while looking for the start byte
+    bool framed_ = true; // what the body being collected belongs to
     int rejected_ = 0;
+    std::set<quint8> unframedLetters_;
 };

@@ -1,8 +1,17 @@
 #pragma once
 
+#include "lib/CameraState.h"
+#include "lib/FlashMemory.h"
+#include "lib/LedPowers.h"
+#include "lib/StageModel.h"
+
 inline constexpr int kDefaultSimSerialNumber = 12;
 
 // Everything the simulated instrument remembers between commands.
 struct InstrumentState {
     int serialNumber = kDefaultSimSerialNumber;
+    StageState stage; // Peltier, fan and blue light (StageModel.h)
+    FlashMemory flash;
+    SimCameraState camera; // the selected camera and each camera's settings
+    LedPowers ledPower{}; // what frames are lit with (LedLighting.h)
 };

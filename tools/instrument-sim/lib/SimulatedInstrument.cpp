@@ -42,6 +42,7 @@ void SimulatedInstrument::start()
 {
     if (thread_.joinable() || !isReady())
         return;
+    parser_.setUnframedLetters(registry_.unframedLetters());
     thread_ = std::thread([this] { run(); });
 }
 
@@ -150,7 +151,9 @@ void SimulatedInstrument::handle(const SimCommand& command)
     QByteArray reply;
     {
         std::lock_guard lock(mutex_);
-        if (const CommandHandler* handler = registry_.find(command.letter))
+        const CommandHandler* handler =
+            command.framed ? registry_.find(command.letter) : registry_.findUnframed(command.letter);
+        if (handler)
             reply = (*handler)(command, state_);
     }
     if (reply.isEmpty())

@@ -3,9 +3,19 @@
 // Each command family lives in its own file; adding one is a file and a line here.
 void registerSerialNumberHandler(CommandRegistry& registry);
 void registerEchoHandlers(CommandRegistry& registry);
+void registerTemperatureHandler(CommandRegistry& registry);
+void registerCameraHandlers(CommandRegistry& registry);
+void registerLedPowerHandlers(CommandRegistry& registry);
+void registerFlashHandlers(CommandRegistry& registry);
+void registerUnframedHandlers(CommandRegistry& registry);
 
 void registerStandardHandlers(CommandRegistry& registry)
 {
     registerEchoHandlers(registry);
+    registerCameraHandlers(registry);
+    registerLedPowerHandlers(registry);
     registerSerialNumberHandler(registry);
+    registerTemperatureHandler(registry);
+    registerFlashHandlers(registry);
+    registerUnframedHandlers(registry);
 }

@@ -1,0 +1,29 @@
+#include "acquisition/StartupLink.h"
+
+#include "core/AcquireState.h"
+#include "core/Console.h"
+#include "core/Globals.h"
+#include "link/ModCOMM.h"
+
+QString startupLinkStatus(const Globals& globals, const AcquireState& state)
+{
+    if (state.offlineMode)
+        return QStringLiteral("Offline Mode");
+    return QStringLiteral("OK. Connected to VELDO SN") + QString::number(globals.serialNumber);
+}
+
+void startLink(PortSearchContext& search)
+{
+    search.link.globals.dummyMode = 0;
+    OpenComPort(search);
+    search.link.console.setStatus(startupLinkStatus(search.link.globals, search.state));
+}
+
+void closeLink(LinkContext& link, const ProgramFolder& folder, const ConfigTxtBoxes& boxes)
+{
+    WriteConfigTxt(folder, boxes);
+    link.globals.portOpen = false;
+    // The port that was opened, not the number txtcom may hold by now.
+    if (link.globals.commPort != 0)
+        link.comm.CommClose(link.globals.commPort);
+}

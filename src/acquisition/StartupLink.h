@@ -1,0 +1,21 @@
+#pragma once
+
+#include "core/ProgramFolder.h"
+#include "link/ConfigTxt.h"
+#include "link/PortSearch.h"
+
+#include <QString>
+
+struct AcquireState;
+struct Globals;
+
+// The status line after the search: "Offline Mode", or "OK. Connected to VELDO SN"
+// and the serial number.
+QString startupLinkStatus(const Globals& globals, const AcquireState& state);
+
+// Start-up's part of the link: dummy mode off, the search for the instrument,
+// and its outcome in the status line.
+void startLink(PortSearchContext& search);
+
+// Closing's part of the link: config.txt written, and the port in use closed.
+void closeLink(LinkContext& link, const ProgramFolder& folder, const ConfigTxtBoxes& boxes);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "link/CameraBoxes.h"
+#include "link/CameraCommands.h"
+#include "link/LinkContext.h"
+
+// The advanced page's own camera senders. They work on the page's boxes,
+// console and prompts (the context of the page) and put each frame on the
+// wire as one five-byte array.
+
+// Camera speed 0 to 255: shows "sending S;0;" and the speed, echo "S", every
+// try's reply shown. No port test of its own.
+CameraSend SendCameraSpeedLogged(LinkContext& ctx, int speed);
+
+// Exposure 0 to 32767, echo "E", with the page's port test.
+CameraSend SendExposureChecked(LinkContext& ctx, int exposure);
+
+// The window's lines: "y" then "Y", each after its own flush and 1 ms, shown
+// as "sending y;0;" and the value. An empty read is followed by 10 ms, and each
+// of the three passes of a letter ends with 10 ms more, also a pass that sends
+// nothing after an accepted echo. 100 ms after each letter.
+CameraSend SendWindowYCommandsAdvanced(LinkContext& ctx, int first, int last);
+
+// The window's pixels: "x" then "X", each after its own flush and 1 ms, shown
+// as "sending x;0;" and "sending X0;" with the value. An empty read is
+// followed by 10 ms for "x", by 1 ms for "X". 100 ms after each letter.
+CameraSend SendWindowXCommandsAdvanced(LinkContext& ctx, int first, int last);
+
+// The page's buttons.
+namespace advanced {
+
+// "send" beside txt_speed: the box's value made whole, halves to even.
+CameraSend cmd_camspeed_Click(const CameraBoxes& boxes, LinkContext& ctx);
+
+// "send" beside txt_exposure: the box's value made whole, halves to even.
+CameraSend cmd_exposure_Click(const CameraBoxes& boxes, LinkContext& ctx);
+
+// ">>": as the main window's window button, through the page's own senders.
+CameraSend cmd_xy_Click(CameraBoxes& boxes, LinkContext& ctx);
+
+} // namespace advanced

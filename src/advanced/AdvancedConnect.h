@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+class ModCOMM;
+struct Globals;
+
+inline constexpr int kAdvancedBaudRate = 1000000;
+
+// The advanced page's port box and connect button, with their designer texts.
+struct AdvancedPortControls {
+    QString txtcom = QStringLiteral("3");
+    QString cmdopen = QStringLiteral("Connected"); // the button's caption
+};
+
+// The connect button: closes the open port, or opens the port typed in txtcom
+// at 1000000 baud. The port it opens is the one every window uses afterwards.
+void cmdopen_Click(Globals& globals, ModCOMM& comm, AdvancedPortControls& controls);
+
+// The "Dummy" box: the command layer simulates the instrument while it is
+// ticked. It opens, closes and probes no port.
+void chkdummy_Click(Globals& globals, bool ticked);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "link/CameraBoxes.h"
+#include "link/LinkContext.h"
+
+// How a camera command ended.
+enum class CameraSend {
+    Accepted,   // the instrument echoed the command
+    NoEcho,     // three sends without an accepted reply; the last one is shown
+    Dummy,      // dummy mode: nothing sent or shown
+    PortClosed, // refused with "COMPORT not opened. Click Connect"
+    BadValue,   // a value outside its limits: nothing sent
+};
+
+// The main window's camera commands. Each writes its traffic into the
+// window's console and message boxes of the context.
+
+// The "cam" button: selects the camera in txt_cam ("0" to "5"; any other text
+// selects none). Shows "sending [255,67,...]:" and the frame, writes it byte by
+// byte 15 ms apart, and takes the one-byte reply when its decimal text begins
+// with the text of txt_cam.
+CameraSend cmd_camera_Click(const CameraBoxes& boxes, LinkContext& ctx);
+
+// Gain and exposure, 0 to 32767, high byte first; echoes "G" and "E".
+// A value outside the limits shows "error".
+CameraSend SendGain(LinkContext& ctx, int gain);
+CameraSend SendExposure(LinkContext& ctx, int exposure);
+
+// Camera speed 0 to 255, echo "S". It has no port test of its own: with no
+// port open every try reads "Empty".
+CameraSend SendCameraSpeed(LinkContext& ctx, int speed);
+
+// The "send" button beside txt_speed: the box's value made whole, halves to even.
+CameraSend cmd_camspeed_Click(const CameraBoxes& boxes, LinkContext& ctx);
+
+// The window's lines ("y" first, "Y" last) and pixels ("x" first, "X" last),
+// each letter followed by 100 ms. No flush and no port test: the window
+// button does both. A range outside 0 to 255, or ending before it starts,
+// sends nothing, so the camera is never left half set.
+CameraSend SendWindowYCommands(LinkContext& ctx, int first, int last);
+CameraSend SendWindowXCommands(LinkContext& ctx, int first, int last);

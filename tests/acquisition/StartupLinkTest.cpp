@@ -1,0 +1,90 @@
+#include "acquisition/Frm_acquire.h"
+#include "support/FakeClock.h"
+#include "support/FakeDesktopOpener.h"
+#include "support/ScriptedPrompts.h"
+#include "support/ScriptedSerialDevice.h"
+#include "support/TempProgramFolder.h"
+#include "core/TextFile.h"
+#include "link/ModCOMM.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The main window over scripted ports on which only `present` exist
+// (port n is /dev/ttyUSB<n-1> without links).
+struct StartupBench {
+    explicit StartupBench(std::initializer_list<int> present)
+    {
+        for (int port = 1; port <= ModCOMM::kPortCount; ++port) {
+            if (std::find(present.begin(), present.end(), port) == present.end())
+                line.openErrors[QStringLiteral("/dev/ttyUSB") + QString::number(port - 1)] = kErrorFileNotFound;
+        }
+    }
+    QStringList configTxt() const
+    {
+        return readTextFile(tmp.path("config.txt")).value_or(QStringList());
+    }
+
+    TempProgramFolder tmp;
+    Globals globals;
+    FakeClock clock;
+    ScriptedPrompts prompts;
+    FakeDesktopOpener opener;
+    ScriptedSerialLine line{clock};
+    ModCOMM comm{globals, PortMapping(tmp.folder()), line.factory()};
+    Frm_acquire window{AppContext{globals, tmp.folder(), clock, prompts, opener, &comm}};
+};
+
+TEST(StartupLink, FormLoadFindsTheInstrumentWithDummyModeOff)
+{
+    StartupBench b({2});
+    b.globals.dummyMode = 1; // left from nothing: start-up always begins with the real instrument
+    b.line.script(QByteArray("N\x00\x2A", 3));
+    b.window.Form_Load();
+
+    EXPECT_TRUE(b.window.isVisible());
+    EXPECT_EQ(b.globals.dummyMode, 0);
+    EXPECT_EQ(b.window.txt_status->text(), "OK. Connected to VELDO SN42");
+    EXPECT_FALSE(b.window.state.offlineMode);
+    EXPECT_TRUE(b.globals.portOpen);
+    EXPECT_TRUE(b.comm.isOpen(2));
+    EXPECT_EQ(b.window.configBoxes.txtcom, "2");
+    EXPECT_EQ(b.globals.runFolder, b.tmp.folder().root());
+}
+
+TEST(StartupLink, FormLoadGoesOfflineWhenNothingAnswers)
+{
+    StartupBench b({});
+    b.window.Form_Load();
+
+    EXPECT_EQ(b.prompts.inputPrompts.size(), 1);
+    EXPECT_EQ(b.window.txt_status->text(), "Offline Mode");
+    EXPECT_TRUE(b.window.state.offlineMode);
+    EXPECT_FALSE(b.globals.portOpen);
+    EXPECT_EQ(b.globals.serialNumber, 0);
+}
+
+TEST(StartupLink, ClosingWritesConfigTxtAndClosesThePortInUse)
+{
+    StartupBench b({4});
+    b.line.script(QByteArray("N\x00\x07", 3));
+    b.window.Form_Load();
+    ASSERT_TRUE(b.comm.isOpen(4));
+
+    // The boxes as the user left them; txtcom no longer names the open port.
+    b.window.configBoxes.txtcom = "9";
+    b.window.configBoxes.txtlapse = "120";
+    b.window.cmb_well->setEditText("w24");
+    b.window.close();
+
+    EXPECT_FALSE(b.comm.isOpen(4));
+    EXPECT_FALSE(b.globals.portOpen);
+    EXPECT_EQ(b.configTxt(),
+              (QStringList{"\"COM=9\"", "\"TX_TRANSMIT=1\"", "\"GAIN=15\"", "\"EXPOSURE=23\"", "\"LED=\"",
+                           "\"ACQLAPSE=120\"", "\"WELLFORMAT=w24\"", "\"SET_TEMP=\""}));
+}
+
+} // namespace

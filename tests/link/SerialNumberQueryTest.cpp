@@ -1,0 +1,90 @@
+#include "RecordingConsole.h"
+#include "ScriptedLink.h"
+#include "link/SerialNumberQuery.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QByteArray kQueryFrame = bytes({0xFF, 'N', 0, 0, 0x4E});
+
+TEST(QuerySerialNumber, DecodesTheReplyOrSaysWhyNot)
+{
+    struct Case {
+        QByteArray reply;
+        qint32 value;
+        bool undecodable;
+        bool instrument;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {bytes({'N', 0, 42}), 42, false, true, "in:N;0;42"},
+        {bytes({'N', 0, 0}), 0, false, true, "in:N;0;0"},
+        {bytes({'N', 0, 255}), 255, false, true, "in:N;0;255"},
+        {bytes({'N', 1, 0}), 256, false, false, "in:N;1;0"},
+        {bytes({'X', 0, 9}), 9, false, true, "in:X;0;9"},       // the letter is not checked
+        {QByteArray(), -1, false, false, "Empty"},
+        {bytes({'N'}), 0, true, false, "in:N"},                  // too short to decode
+        {bytes({'N', 0}), 0, true, false, "in:N;0"},
+        {bytes({'N', 128, 0}), 0, true, false, "in:N;128;0"},    // beyond 16 signed bits
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown);
+        ScriptedLink s;
+        s.comm.CommOpen(2, QStringLiteral("COM2"), kSettings115200);
+        s.line.script(c.reply);
+        s.line.purges = 0;
+
+        const SerialNumberQuery q = QuerySerialNumber(s.ctx, 2);
+        EXPECT_EQ(q.value, c.value);
+        EXPECT_EQ(q.undecodable, c.undecodable);
+        EXPECT_EQ(isInstrumentSerialNumber(q), c.instrument);
+        EXPECT_EQ(s.console.commText(), c.shown);
+        EXPECT_EQ(s.prompts.messages, c.undecodable ? QStringList{"error"} : QStringList{});
+        EXPECT_EQ(s.line.written, kQueryFrame);
+        EXPECT_GE(s.line.purges, 1); // the flush before sending
+    }
+}
+
+TEST(QuerySerialNumber, ShowsTheFrameBeforeTheReplyAndLeavesCommPortAlone)
+{
+    ScriptedLink s;
+    RecordingConsole console;
+    LinkContext ctx{s.globals, s.comm, s.clock, console, s.prompts};
+    s.globals.commPort = 5;
+    s.comm.CommOpen(2, QStringLiteral("COM2"), kSettings115200);
+    s.line.script(bytes({'N', 0, 42}));
+
+    EXPECT_EQ(QuerySerialNumber(ctx, 2).value, 42);
+    EXPECT_EQ(console.commTexts, (QStringList{"sending " + QString::fromLatin1(kQueryFrame), "in:N;0;42"}));
+    EXPECT_EQ(s.globals.commPort, 5);
+}
+
+TEST(QuerySerialNumber, NoReplyCostsTenEmptyPolls)
+{
+    ScriptedLink s;
+    s.comm.CommOpen(2, QStringLiteral("COM2"), kSettings115200);
+    s.line.scriptSilence();
+    EXPECT_EQ(QuerySerialNumber(s.ctx, 2).value, -1);
+    EXPECT_EQ(s.line.reads, 10);
+    EXPECT_EQ(s.console.commText(), "Empty");
+}
+
+TEST(QuerySerialNumber, DummyModeTouchesNoPort)
+{
+    ScriptedLink s;
+    s.connect();
+    s.globals.dummyMode = 1;
+    s.line.script(bytes({'N', 0, 42}));
+    s.console.setCommText("before");
+
+    const SerialNumberQuery q = QuerySerialNumber(s.ctx, 1);
+    EXPECT_EQ(q.value, -1);
+    EXPECT_FALSE(isInstrumentSerialNumber(q));
+    EXPECT_TRUE(s.line.written.isEmpty());
+    EXPECT_EQ(s.line.purges + s.line.reads, 0);
+    EXPECT_EQ(s.console.commText(), "before");
+    EXPECT_TRUE(s.comm.isOpen(1));
+}
+
+} // namespace

@@ -1,0 +1,54 @@
+#include "lib/CommandRegistry.h"
+
+// "T": the stage, its fan and the blue light, by sub-command A. Every
+// sub-command is answered with the stage's temperature reading.
+namespace {
+
+enum SubCommand : quint8 {
+    PeltierDirection = 0,
+    PeltierDrive = 1,
+    FanLevel = 2,
+    HeatPower = 3,
+    CoolPower = 4,
+    BlueLightLevel = 15,
+};
+
+void apply(const SimCommand& c, StageState& stage)
+{
+    switch (c.a) {
+    case PeltierDirection:
+        stage.cooling = c.b != 0;
+        break;
+    case PeltierDrive:
+        stage.drive = c.b;
+        break;
+    case FanLevel:
+        stage.fanLevel = c.b;
+        break;
+    case HeatPower:
+        stage.cooling = false;
+        stage.drive = c.b;
+        break;
+    case CoolPower:
+        stage.cooling = true;
+        stage.drive = c.b;
+        break;
+    case BlueLightLevel:
+        stage.lightLevel = c.b;
+        break;
+    default: // the target and the second sensor only ask for the reading
+        break;
+    }
+}
+
+} // namespace
+
+void registerTemperatureHandler(CommandRegistry& registry)
+{
+    registry.add('T', [](const SimCommand& c, InstrumentState& state) {
+        // The temperature moved under the old drive until now; the new one applies from here.
+        advanceStageTo(state.stage, std::chrono::steady_clock::now());
+        apply(c, state.stage);
+        return stageReading(state.stage);
+    });
+}
