@@ -1,0 +1,19 @@
+#pragma once
+
+#include "flash/FlashLayout.h"
+#include "link/LinkContext.h"
+
+#include <QByteArray>
+
+#include <functional>
+#include <optional>
+
+// Runs after each page of a section is read, with the page's first line.
+using FlashPageStep = std::function<void(int firstLine)>;
+
+// Reads a section's pages in order and joins them, name line first. Every
+// page is read; the section counts only when each page came with a good reply
+// (a page whose reply failed its checks three times is not what flash holds)
+// and the joined bytes pass the section's name and check byte.
+std::optional<QByteArray> readFlashSection(LinkContext& ctx, const FlashSection& section,
+                                           const FlashPageStep& afterPage = {});
