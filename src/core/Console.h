@@ -14,6 +14,8 @@ public:
     virtual QString commText() const = 0;
     virtual void setLenRx(const QString& text, const QColor& colour) = 0;
     virtual QString lenRx() const = 0;
+    // The label's fore colour now, for writers that leave it as it is.
+    virtual QColor lenRxColour() const = 0;
 };
 
 // A console that only keeps the texts: for procedures run without a window.
@@ -29,7 +31,7 @@ public:
         lenRxColour_ = colour;
     }
     QString lenRx() const override { return lenRx_; }
-    QColor lenRxColour() const { return lenRxColour_; }
+    QColor lenRxColour() const override { return lenRxColour_; }
 
 private:
     QString status_;

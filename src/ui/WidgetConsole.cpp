@@ -35,3 +35,8 @@ void WidgetConsole::setLenRx(const QString& text, const QColor& colour)
 }
 
 QString WidgetConsole::lenRx() const { return lenRx_ ? lenRx_->text() : QString(); }
+
+QColor WidgetConsole::lenRxColour() const
+{
+    return lenRx_ ? lenRx_->palette().color(QPalette::WindowText) : QColor(Qt::black);
+}

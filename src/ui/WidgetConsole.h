@@ -17,6 +17,7 @@ public:
     QString commText() const override;
     void setLenRx(const QString& text, const QColor& colour) override;
     QString lenRx() const override;
+    QColor lenRxColour() const override;
 
 private:
     QLineEdit* status_;

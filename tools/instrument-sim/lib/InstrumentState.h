@@ -3,6 +3,7 @@
 #include "lib/CameraState.h"
 #include "lib/FlashMemory.h"
 #include "lib/LedPowers.h"
+#include "lib/SimFrames.h"
 #include "lib/StageModel.h"
 
 inline constexpr int kDefaultSimSerialNumber = 12;
@@ -14,4 +15,5 @@ struct InstrumentState {
     FlashMemory flash;
     SimCameraState camera; // the selected camera and each camera's settings
     LedPowers ledPower{}; // what frames are lit with (LedLighting.h)
+    SimFrameState frames; // the plate, frame faults and frames taken (FrameHandler.cpp)
 };

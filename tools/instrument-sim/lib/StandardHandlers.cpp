@@ -5,6 +5,7 @@ void registerSerialNumberHandler(CommandRegistry& registry);
 void registerEchoHandlers(CommandRegistry& registry);
 void registerTemperatureHandler(CommandRegistry& registry);
 void registerCameraHandlers(CommandRegistry& registry);
+void registerFrameHandlers(CommandRegistry& registry);
 void registerLedPowerHandlers(CommandRegistry& registry);
 void registerFlashHandlers(CommandRegistry& registry);
 void registerUnframedHandlers(CommandRegistry& registry);
@@ -13,6 +14,7 @@ void registerStandardHandlers(CommandRegistry& registry)
 {
     registerEchoHandlers(registry);
     registerCameraHandlers(registry);
+    registerFrameHandlers(registry); // after the camera handlers: frames share their "C"
     registerLedPowerHandlers(registry);
     registerSerialNumberHandler(registry);
     registerTemperatureHandler(registry);

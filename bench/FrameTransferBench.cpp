@@ -1,0 +1,113 @@
+#include "core/Clock.h"
+#include "core/Console.h"
+#include "core/Globals.h"
+#include "core/Prompts.h"
+#include "lib/SimulatedInstrument.h"
+#include "link/FrameRunReaders.h"
+#include "link/FrameTransfer.h"
+#include "link/ModCOMM.h"
+#include "link/QtSerialDevice.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <ctime>
+
+// Full sensor frames (140 lines of 190 pixels, 26601 bytes) read by the run's
+// reader from the simulated instrument, which paces its output to the baud
+// rate. Reported: the bytes per second achieved against the wire rate (ten
+// bits a byte) and the reader's own CPU time per frame; a reader that waits
+// without spinning spends a small share of the frame's time on the CPU.
+namespace {
+
+constexpr int kLines = 140;
+constexpr int kPixels = 190;
+
+class NoPrompts final : public Prompts {
+public:
+    void message(const QString&, const QString&) override {}
+    PromptAnswer question(const QString&, PromptButtons, const QString&) override { return PromptAnswer::No; }
+    QString input(const QString&, const QString&, const QString&) override { return {}; }
+};
+
+double threadCpuSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
+void BM_ReadFullFrame(benchmark::State& state)
+{
+    const int baud = static_cast<int>(state.range(0));
+    QTemporaryDir dir;
+    QDir().mkpath(dir.filePath(QStringLiteral("ports")));
+    SimulatedInstrument sim;
+    sim.updateState([](InstrumentState& s) { s.camera.cameras[0] = {15, 23, 7, 0, kLines - 1, 0, kPixels - 1}; });
+    sim.setPacing(baud);
+    if (!sim.isReady() || !sim.linkAs(dir.filePath(QStringLiteral("ports/COM1")))) {
+        state.SkipWithError("no pseudo-terminal");
+        return;
+    }
+    sim.start();
+
+    Globals globals;
+    ModCOMM comm(globals, PortMapping(ProgramFolder(dir.path())), QtSerialDevice::factory());
+    if (comm.CommOpen(1, QStringLiteral("COM1"), QStringLiteral("baud=%1 parity=N data=8 stop=1").arg(baud)) != 0) {
+        state.SkipWithError("port did not open");
+        return;
+    }
+    globals.commPort = 1;
+    globals.portOpen = true;
+    SystemClock clock;
+    MemoryConsole console;
+    NoPrompts prompts;
+    LinkContext ctx{globals, comm, clock, console, prompts};
+    CameraBoxes boxes;
+    boxes.txt_lines = QString::number(kLines);
+    boxes.txt_pix = QString::number(kPixels);
+    const qint64 frameBytes = expectedFrameLength(kFrameModeFull, {kLines, kPixels, 0});
+
+    qint64 bytes = 0;
+    double wallSeconds = 0;
+    double cpuSeconds = 0;
+    for (auto _ : state) {
+        const auto wallStart = std::chrono::steady_clock::now();
+        const double cpuStart = threadCpuSeconds();
+        const FrameText frame = ReadCameraFrameRaw(ctx, boxes, 0);
+        cpuSeconds += threadCpuSeconds() - cpuStart;
+        wallSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+        if (frame.outcome != FrameText::Outcome::Frame || frame.bytes.size() != frameBytes) {
+            state.SkipWithError("frame not read");
+            return;
+        }
+        bytes += frame.bytes.size();
+    }
+    const double wireRate = baud / 10.0;
+    const double achieved = double(bytes) / wallSeconds;
+    const auto frames = double(state.iterations());
+    state.counters["wire_B/s"] = wireRate;
+    state.counters["achieved_B/s"] = achieved;
+    state.counters["of_wire_%"] = 100.0 * achieved / wireRate;
+    state.counters["reader_cpu_ms/frame"] = 1000.0 * cpuSeconds / frames;
+    state.counters["reader_cpu_%_of_wall"] = 100.0 * cpuSeconds / wallSeconds;
+}
+
+BENCHMARK(BM_ReadFullFrame)->Arg(115200)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReadFullFrame)->Arg(1000000)->Iterations(20)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv); // the reader lets window events run between request bytes
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "link/CameraBoxes.h"
+#include "link/FrameImage.h"
+#include "link/FrameView.h"
+#include "ui/PictureCanvas.h"
+
+// The main window's frame picture: frames of its buffer drawn on Picact,
+// scaled to the camera window of its boxes.
+class FramePicture final : public FrameView {
+public:
+    FramePicture(PictureCanvas& Picact, const CameraBoxes& boxes, const FrameImage& frameImage)
+        : Picact_(Picact), boxes_(boxes), frameImage_(frameImage) {}
+
+    // Clears Picact and scales it to the window: txt_xfin - txt_xini wide,
+    // txt_yfin - txt_yini high.
+    void ResetFramePicture();
+    // Plane `camera`, cells x 1..lines and y 0..pixels-1, each a box in its
+    // grey (black when empty).
+    void DrawCameraImage(int camera, int lines, int pixels);
+
+    void showFrame(int camera, int lines, int pixels) override;
+
+private:
+    PictureCanvas& Picact_;
+    const CameraBoxes& boxes_;
+    const FrameImage& frameImage_;
+};
