@@ -81,6 +81,8 @@ public:
 
     // Start-up and closing (Frm_acquire_startup.cpp).
     ConfigTxtBoxes configBoxes; // txtcom, txtprogram, ... as config.txt records them
+    double formTempOffset = 0; // the temperature factors as start-up read them
+    double formTempSlope = 0;
     void Form_Load();
     void Form_Unload();
 

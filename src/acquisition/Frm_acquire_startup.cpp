@@ -1,11 +1,24 @@
-// The main window's start-up and closing, as far as the instrument link goes.
+// The main window's start-up and closing: the instrument link, and the folders and files start-up makes and reads.
 #include "acquisition/Frm_acquire.h"
 
+#include "acquisition/StartupInstall.h"
 #include "acquisition/StartupLink.h"
 #include "core/Console.h"
 #include "link/LinkContext.h"
+#include "plate/CamConf.h"
+#include "plate/DefaultConfigFiles.h"
+#include "plate/TempFactorFile.h"
+#include "ui/PictureCanvas.h"
 
 #include <QComboBox>
+
+namespace {
+
+// The flash panel's progress picture; at start-up nobody looks at it.
+constexpr int kFlashProgressWidth = 160;
+constexpr int kFlashProgressHeight = 24;
+
+} // namespace
 
 void Frm_acquire::Form_Load()
 {
@@ -13,13 +26,25 @@ void Frm_acquire::Form_Load()
     state.blankRun = false;
     ctx_.globals.runFolder = ctx_.folder.root();
     configBoxes.cmb_well = cmb_well->currentText();
-    if (!ctx_.comm) {
+    if (ctx_.comm) {
+        LinkContext link{ctx_.globals, *ctx_.comm, ctx_.clock, *console_, ctx_.prompts};
+        PortSearchContext search{link, state, ctx_.folder, configBoxes, [this] { show(); }};
+        startLink(search);
+        makeStartupFolders(ctx_.folder, ctx_.globals, state);
+        PictureCanvas flashProgress(kFlashProgressWidth, kFlashProgressHeight);
+        if (installNewInstrument(link, ctx_.folder, state, flashProgress) != UnitFolderInstall::NotNeeded)
+            console_->setStatus(startupLinkStatus(ctx_.globals, state));
+    } else {
         show();
-        return;
+        makeStartupFolders(ctx_.folder, ctx_.globals, state);
     }
-    LinkContext link{ctx_.globals, *ctx_.comm, ctx_.clock, *console_, ctx_.prompts};
-    PortSearchContext search{link, state, ctx_.folder, configBoxes, [this] { show(); }};
-    startLink(search);
+
+    state.cameraEnabled = ReadCamConf(camConfPath(ctx_.folder, ctx_.globals.serialNumber));
+    showCameraFlags();
+    WriteMissingSharedDefaults(ctx_.folder);
+    const TempCalibration factors = ReadTempFactor(ctx_.folder, ctx_.globals, *console_, ctx_.prompts);
+    formTempOffset = factors.offset;
+    formTempSlope = factors.slope;
 }
 
 void Frm_acquire::Form_Unload()
