@@ -32,12 +32,14 @@ Frm_acquire::Frm_acquire(AppContext context, QWidget* parent)
 
     layout->addWidget(buildFormatPanel(central));
     layout->addWidget(buildPlatePicture(central));
+    layout->addWidget(buildPixelSetPanel(central));
     layout->addStretch(1);
     layout->addWidget(txt_in);
     layout->addWidget(lbl_lenrx);
     layout->addWidget(txt_status);
     setCentralWidget(central);
     buildCameraMenu();
+    buildPixelSetMenu();
     resize(800, 600);
 
     console_ = std::make_unique<WidgetConsole>(txt_status, txt_in, lbl_lenrx);

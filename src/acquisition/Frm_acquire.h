@@ -6,13 +6,19 @@
 #include "core/ProgramFolder.h"
 #include "link/CameraBoxes.h"
 #include "link/ConfigTxt.h"
+#include "link/FrameImage.h"
+#include "link/FrameReaders.h"
 #include "plate/ColourTable.h"
+#include "plate/PixelMask.h"
+#include "plate/PixelSetRegion.h"
 #include "plate/PlateGeometry.h"
 #include "projects/WellSelection.h"
+#include "ui/FramePicture.h"
 
 #include <QMainWindow>
 #include <array>
 #include <memory>
+#include <optional>
 
 class Clock;
 class Console;
@@ -22,9 +28,11 @@ class ModCOMM;
 class PictureBox;
 class QAction;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 
 // What the main window works with; the application owns all of it.
 struct AppContext {
@@ -86,6 +94,27 @@ public:
     void Form_Load();
     void Form_Unload();
 
+    // Frame buffer, frame picture and the pixel-set panel (Frm_acquire_select.cpp).
+    FrameImage frameImage;
+    std::unique_ptr<FramePicture> framePicture; // frameImage on Picact
+    FrameWindow frameWindow(); // the window's side of a general frame read
+    PixelMask setPixelMask;    // built by "Apply to all" and sent to flash
+    PixelMask cameraPixelMask; // read from the mask files
+    QGroupBox* Frame_select = nullptr;
+    QComboBox* cmb_set1 = nullptr;
+    QComboBox* cmb_set2 = nullptr;
+    QPushButton* cmd_set_select = nullptr;
+    QPushButton* cmd_close_frame2 = nullptr;
+    QPushButton* cmd_applyset = nullptr;
+    QPushButton* cmd_reset_set = nullptr;
+    QLabel* lbl_setcentre = nullptr;
+    std::optional<FramePoint> setCentre; // the frame pixel clicked while the panel is shown
+    void showPixelSetPanel();
+    void cmd_set_select_Click();
+    void cmd_close_frame2_Click();
+    void cmd_applyset_Click();
+    void cmd_reset_set_Click();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -93,6 +122,8 @@ private:
     QWidget* buildFormatPanel(QWidget* parent);
     QWidget* buildPlatePicture(QWidget* parent);
     void buildCameraMenu();
+    QWidget* buildPixelSetPanel(QWidget* parent);
+    void buildPixelSetMenu();
 
     AppContext ctx_;
     std::unique_ptr<Console> console_;

@@ -2,7 +2,6 @@
 
 #include "core/Clock.h"
 #include "core/Console.h"
-#include "core/Prompts.h"
 #include "link/CameraValues.h"
 #include "link/CameraWindowSend.h"
 #include "link/ReplyReader.h"
@@ -11,11 +10,7 @@
 
 namespace {
 
-constexpr int kAfterWindowLetterMs = 100;
 constexpr int kPassEndMs = 10;
-const QString kErrorText = QStringLiteral("error");
-
-CameraSend outcome(bool accepted) { return accepted ? CameraSend::Accepted : CameraSend::NoEcho; }
 
 // "sending y;0;142": the letter, A and B as the page shows a frame.
 QString sendingValuesText(const QString& letterPart, int value)
@@ -60,72 +55,34 @@ bool sendPixelLetter(LinkContext& ctx, const CommandFrame& frame, int emptyPause
 
 CameraSend SendCameraSpeedLogged(LinkContext& ctx, int speed)
 {
-    if (isDummyMode(ctx.globals))
-        return CameraSend::Dummy;
-    flushBeforeSend(ctx);
-    if (!cameraByteFits(speed)) {
-        ctx.prompts.message(kErrorText);
-        return CameraSend::BadValue;
-    }
-    ctx.console.setCommText(sendingValuesText(QStringLiteral("S;"), speed));
-    EchoOptions options = EchoOptions::accepting(QStringLiteral("S"));
-    options.way = WriteWay::Array;
-    options.showEveryTry = true;
-    return outcome(sendForEchoReply(ctx, *makeCommandFrame('S', 0, speed), options).accepted);
+    return sendSpeedCommand(ctx, speed, WriteWay::Array, [](const CommandFrame& frame) {
+        return sendingValuesText(QStringLiteral("S;"), frame.b());
+    });
 }
 
 CameraSend SendExposureChecked(LinkContext& ctx, int exposure)
 {
-    if (isDummyMode(ctx.globals))
-        return CameraSend::Dummy;
-    if (!requirePortOpen(ctx))
-        return CameraSend::PortClosed;
-    flushBeforeSend(ctx);
-    if (!cameraWordFits(exposure)) {
-        ctx.prompts.message(kErrorText);
-        return CameraSend::BadValue;
-    }
-    EchoOptions options = EchoOptions::accepting(QStringLiteral("E"));
-    options.way = WriteWay::Array;
-    return outcome(sendForEchoReply(ctx, *makeWordFrame('E', exposure), options).accepted);
+    return sendCameraWord(ctx, 'E', exposure, WriteWay::Array);
 }
 
 CameraSend SendWindowYCommandsAdvanced(LinkContext& ctx, int first, int last)
 {
-    if (isDummyMode(ctx.globals))
-        return CameraSend::Dummy;
-    if (!windowRangeFits(first, last))
-        return CameraSend::BadValue;
-    bool allAccepted = true;
-    for (const auto& [letter, value] : {std::pair{'y', first}, std::pair{'Y', last}}) {
-        flushBeforeSend(ctx);
-        ctx.console.setCommText(sendingValuesText(QString(QLatin1Char(letter)) + QLatin1Char(';'), value));
-        allAccepted &= sendLineLetter(ctx, *makeCommandFrame(letter, 0, value));
-        ctx.clock.sleepMs(kAfterWindowLetterMs);
-    }
-    return outcome(allAccepted);
+    return sendWindowRange(ctx, 'y', 'Y', first, last, [](LinkContext& c, char letter, int value) {
+        flushBeforeSend(c);
+        c.console.setCommText(sendingValuesText(QString(QLatin1Char(letter)) + QLatin1Char(';'), value));
+        return sendLineLetter(c, *makeCommandFrame(letter, 0, value));
+    });
 }
 
 CameraSend SendWindowXCommandsAdvanced(LinkContext& ctx, int first, int last)
 {
-    struct Letter {
-        char letter;
-        const char* shown; // the page shows no ";" after the "X"
-        int value;
-        int emptyPauseMs;
-    };
-    if (isDummyMode(ctx.globals))
-        return CameraSend::Dummy;
-    if (!windowRangeFits(first, last))
-        return CameraSend::BadValue;
-    bool allAccepted = true;
-    for (const Letter& l : {Letter{'x', "x;", first, 10}, Letter{'X', "X", last, 1}}) {
-        flushBeforeSend(ctx);
-        ctx.console.setCommText(sendingValuesText(QString::fromLatin1(l.shown), l.value));
-        allAccepted &= sendPixelLetter(ctx, *makeCommandFrame(l.letter, 0, l.value), l.emptyPauseMs);
-        ctx.clock.sleepMs(kAfterWindowLetterMs);
-    }
-    return outcome(allAccepted);
+    return sendWindowRange(ctx, 'x', 'X', first, last, [](LinkContext& c, char letter, int value) {
+        // The page shows no ";" after the "X", and waits less after an empty read of it.
+        const bool lastPixel = letter == 'X';
+        flushBeforeSend(c);
+        c.console.setCommText(sendingValuesText(QString::fromLatin1(lastPixel ? "X" : "x;"), value));
+        return sendPixelLetter(c, *makeCommandFrame(letter, 0, value), lastPixel ? 1 : 10);
+    });
 }
 
 namespace advanced {

@@ -15,36 +15,12 @@ const QString kErrorText = QStringLiteral("error");
 
 CameraSend outcome(const EchoReply& reply) { return reply.accepted ? CameraSend::Accepted : CameraSend::NoEcho; }
 
-// Gain and exposure: dummy and port guards, flush, then the word frame.
-CameraSend sendCameraWord(LinkContext& ctx, char letter, int value)
+// The main window shows each window letter's frame and writes it whole.
+bool sendWindowLetter(LinkContext& ctx, char letter, int value)
 {
-    if (isDummyMode(ctx.globals))
-        return CameraSend::Dummy;
-    if (!requirePortOpen(ctx))
-        return CameraSend::PortClosed;
-    flushBeforeSend(ctx);
-    if (!cameraWordFits(value)) {
-        ctx.prompts.message(kErrorText);
-        return CameraSend::BadValue;
-    }
-    const EchoOptions options = EchoOptions::accepting(QString(QLatin1Char(letter)));
-    return outcome(sendForEchoReply(ctx, *makeWordFrame(letter, value), options));
-}
-
-CameraSend sendWindowRange(LinkContext& ctx, char firstLetter, char lastLetter, int first, int last)
-{
-    if (isDummyMode(ctx.globals))
-        return CameraSend::Dummy;
-    if (!windowRangeFits(first, last))
-        return CameraSend::BadValue;
-    bool allAccepted = true;
-    for (const auto& [letter, value] : {std::pair{firstLetter, first}, std::pair{lastLetter, last}}) {
-        const CommandFrame frame = *makeCommandFrame(letter, 0, value);
-        ctx.console.setCommText(sendingText(frame));
-        allAccepted &= sendForEchoReply(ctx, frame, EchoOptions::accepting(QString(QLatin1Char(letter)))).accepted;
-        ctx.clock.sleepMs(kAfterWindowLetterMs);
-    }
-    return allAccepted ? CameraSend::Accepted : CameraSend::NoEcho;
+    const CommandFrame frame = *makeCommandFrame(letter, 0, value);
+    ctx.console.setCommText(sendingText(frame));
+    return sendForEchoReply(ctx, frame, EchoOptions::accepting(QString(QLatin1Char(letter)))).accepted;
 }
 
 } // namespace
@@ -81,18 +57,7 @@ CameraSend SendExposure(LinkContext& ctx, int exposure) { return sendCameraWord(
 
 CameraSend SendCameraSpeed(LinkContext& ctx, int speed)
 {
-    if (isDummyMode(ctx.globals))
-        return CameraSend::Dummy;
-    flushBeforeSend(ctx);
-    if (!cameraByteFits(speed)) {
-        ctx.prompts.message(kErrorText);
-        return CameraSend::BadValue;
-    }
-    const CommandFrame frame = *makeCommandFrame('S', 0, speed);
-    ctx.console.setCommText(sendingText(frame));
-    EchoOptions options = EchoOptions::accepting(QStringLiteral("S"));
-    options.showEveryTry = true;
-    return outcome(sendForEchoReply(ctx, frame, options));
+    return sendSpeedCommand(ctx, speed, WriteWay::Whole, sendingText);
 }
 
 CameraSend cmd_camspeed_Click(const CameraBoxes& boxes, LinkContext& ctx)
@@ -102,10 +67,59 @@ CameraSend cmd_camspeed_Click(const CameraBoxes& boxes, LinkContext& ctx)
 
 CameraSend SendWindowYCommands(LinkContext& ctx, int first, int last)
 {
-    return sendWindowRange(ctx, 'y', 'Y', first, last);
+    return sendWindowRange(ctx, 'y', 'Y', first, last, sendWindowLetter);
 }
 
 CameraSend SendWindowXCommands(LinkContext& ctx, int first, int last)
 {
-    return sendWindowRange(ctx, 'x', 'X', first, last);
+    return sendWindowRange(ctx, 'x', 'X', first, last, sendWindowLetter);
+}
+
+CameraSend sendCameraWord(LinkContext& ctx, char letter, int value, WriteWay way)
+{
+    if (isDummyMode(ctx.globals))
+        return CameraSend::Dummy;
+    if (!requirePortOpen(ctx))
+        return CameraSend::PortClosed;
+    flushBeforeSend(ctx);
+    if (!cameraWordFits(value)) {
+        ctx.prompts.message(kErrorText);
+        return CameraSend::BadValue;
+    }
+    EchoOptions options = EchoOptions::accepting(QString(QLatin1Char(letter)));
+    options.way = way;
+    return outcome(sendForEchoReply(ctx, *makeWordFrame(letter, value), options));
+}
+
+CameraSend sendSpeedCommand(LinkContext& ctx, int speed, WriteWay way,
+                            const std::function<QString(const CommandFrame&)>& shown)
+{
+    if (isDummyMode(ctx.globals))
+        return CameraSend::Dummy;
+    flushBeforeSend(ctx);
+    if (!cameraByteFits(speed)) {
+        ctx.prompts.message(kErrorText);
+        return CameraSend::BadValue;
+    }
+    const CommandFrame frame = *makeCommandFrame('S', 0, speed);
+    ctx.console.setCommText(shown(frame));
+    EchoOptions options = EchoOptions::accepting(QStringLiteral("S"));
+    options.way = way;
+    options.showEveryTry = true;
+    return outcome(sendForEchoReply(ctx, frame, options));
+}
+
+CameraSend sendWindowRange(LinkContext& ctx, char firstLetter, char lastLetter, int first, int last,
+                           const WindowLetterSender& sendLetter)
+{
+    if (isDummyMode(ctx.globals))
+        return CameraSend::Dummy;
+    if (!windowRangeFits(first, last))
+        return CameraSend::BadValue;
+    bool allAccepted = true;
+    for (const auto& [letter, value] : {std::pair{firstLetter, first}, std::pair{lastLetter, last}}) {
+        allAccepted &= sendLetter(ctx, letter, value);
+        ctx.clock.sleepMs(kAfterWindowLetterMs);
+    }
+    return allAccepted ? CameraSend::Accepted : CameraSend::NoEcho;
 }

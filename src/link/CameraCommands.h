@@ -1,7 +1,13 @@
 #pragma once
 
 #include "link/CameraBoxes.h"
+#include "link/CommandFrame.h"
 #include "link/LinkContext.h"
+#include "link/SendSteps.h"
+
+#include <QString>
+
+#include <functional>
 
 // How a camera command ended.
 enum class CameraSend {
@@ -39,3 +45,23 @@ CameraSend cmd_camspeed_Click(const CameraBoxes& boxes, LinkContext& ctx);
 // sends nothing, so the camera is never left half set.
 CameraSend SendWindowYCommands(LinkContext& ctx, int first, int last);
 CameraSend SendWindowXCommands(LinkContext& ctx, int first, int last);
+
+// What the camera senders of every window share; the advanced page's own
+// senders pass what they do differently.
+
+// A word setting (gain, exposure) after the dummy and port guards and a flush,
+// echoed by its letter.
+CameraSend sendCameraWord(LinkContext& ctx, char letter, int value, WriteWay way = WriteWay::Whole);
+
+// The camera speed after the dummy guard and a flush, with `shown` of its
+// frame in txt_in before it goes out, every try's reply shown.
+CameraSend sendSpeedCommand(LinkContext& ctx, int speed, WriteWay way,
+                            const std::function<QString(const CommandFrame&)>& shown);
+
+// Sends one letter of a window range with its value; true when its echo was accepted.
+using WindowLetterSender = std::function<bool(LinkContext& ctx, char letter, int value)>;
+
+// A window range after the dummy guard and the range check: the first letter
+// with `first`, then the last with `last`, each followed by 100 ms.
+CameraSend sendWindowRange(LinkContext& ctx, char firstLetter, char lastLetter, int first, int last,
+                           const WindowLetterSender& sendLetter);

@@ -6,10 +6,10 @@
 #include "support/FakeClock.h"
 #include "support/FakeDesktopOpener.h"
 #include "support/FixtureFiles.h"
+#include "support/RecordingConsole.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
 #include "core/AcquireState.h"
-#include "core/Console.h"
 #include "core/Globals.h"
 #include "lib/SimulatedInstrument.h"
 #include "link/LinkContext.h"
@@ -23,17 +23,6 @@
 
 inline constexpr int kSerial = 12;
 inline const QString kUnit = QStringLiteral("config_SN12");
-
-// A console that keeps every status text in order.
-class StatusLog final : public MemoryConsole {
-public:
-    void setStatus(const QString& text) override
-    {
-        statuses << text;
-        MemoryConsole::setStatus(text);
-    }
-    QStringList statuses;
-};
 
 // A program folder with the simulated instrument (serial number 12) behind
 // COM1. Pauses run on virtual time; the serial line is real.
@@ -94,7 +83,7 @@ struct FirstStartBench {
     ModCOMM comm{globals, PortMapping(folder.folder()), QtSerialDevice::factory()};
     // The time the flash fixtures were read at.
     FakeClock clock{QDateTime(QDate(2026, 3, 14), QTime(9, 26))};
-    StatusLog console;
+    RecordingConsole console;
     ScriptedPrompts prompts;
     FakeDesktopOpener opener;
     LinkContext ctx{globals, comm, clock, console, prompts};

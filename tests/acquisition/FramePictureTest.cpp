@@ -1,9 +1,9 @@
 #include "link/FrameReplyBytes.h"
 #include "link/ScriptedLink.h"
 #include "acquisition/FrameCutTables.h"
-#include "acquisition/FramePicture.h"
 #include "core/AcquireState.h"
 #include "link/FrameAcquisition.h"
+#include "ui/FramePicture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "link/CameraWire.h"
-#include "link/RecordingConsole.h"
 #include "link/ScriptedLink.h"
+#include "support/RecordingConsole.h"
 #include "advanced/AdvancedCameraCommands.h"
 #include "link/SendSteps.h"
 

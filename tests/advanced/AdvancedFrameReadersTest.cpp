@@ -1,16 +1,9 @@
 #include "link/FrameReplyBytes.h"
 #include "link/ScriptedLink.h"
-#include "support/FakeClock.h"
-#include "support/ScriptedPrompts.h"
-#include "support/TempProgramFolder.h"
-#include "advanced/AdvancedFramePicture.h"
+#include "support/SimulatedLink.h"
 #include "advanced/AdvancedFrameReaders.h"
-#include "core/Console.h"
-#include "core/Globals.h"
 #include "lib/SensorImage.h"
-#include "lib/SimulatedInstrument.h"
-#include "link/ModCOMM.h"
-#include "link/QtSerialDevice.h"
+#include "ui/FramePicture.h"
 
 #include <gtest/gtest.h>
 
@@ -18,21 +11,17 @@
 // a scripted line, drawn on the page's own picture.
 namespace {
 
-class AdvancedFrameSimTest : public ::testing::Test {
+class AdvancedFrameSimTest : public SimulatedLinkTest<> {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(sim.isReady());
-        ASSERT_TRUE(sim.linkAs(folder.path("ports/COM1")));
+        SimulatedLinkTest::SetUp();
         // Camera 1 looks at lines 0..34 and pixels 40..85 (L 35, P 46), lit by LED 210 (lines 0..14, pixels 47..70).
         sim.updateState([](InstrumentState& s) {
             s.camera.cameras[1] = {15, 23, 7, 0, 34, 40, 85};
             s.ledPower[210] = 6;
         });
-        sim.start();
-        ASSERT_EQ(comm.CommOpen(1, QStringLiteral("COM1"), QStringLiteral("baud=1000000 parity=N data=8 stop=1")), 0);
-        globals.commPort = 1;
-        globals.portOpen = true;
+        connect(lineSettingsText(1000000));
         boxes.txt_cam = "1";
         boxes.txt_xini = "0";
         boxes.txt_xfin = "34";
@@ -47,19 +36,11 @@ protected:
         return canvas.pixel(int(p.x()), int(p.y()));
     }
 
-    TempProgramFolder folder;
-    SimulatedInstrument sim;
-    Globals globals;
-    ModCOMM comm{globals, PortMapping(folder.folder()), QtSerialDevice::factory()};
-    FakeClock clock;
-    MemoryConsole console;
-    ScriptedPrompts prompts;
-    LinkContext ctx{globals, comm, clock, console, prompts};
     CameraBoxes boxes = CameraBoxes::advancedPage();
     QString txt_crc = "0";
     FrameImage image;
     PictureCanvas canvas{340, 450};
-    AdvancedFramePicture picture{canvas, boxes, image};
+    FramePicture picture{canvas, boxes, image};
     AdvancedFramePage page{boxes, txt_crc, image, picture};
 };
 

@@ -7,8 +7,6 @@
 
 namespace {
 
-QByteArray ledFrame(char letter, int a, int b) { return bytes({0xFF, letter, a, b, letter ^ a ^ b}); }
-
 TEST(AdvancedLedTables, LayoutComesFromLedsetupWhateverTheGeneration)
 {
     TempProgramFolder tmp;
@@ -55,7 +53,7 @@ TEST(AdvancedLedPower, SingleLedSendsItsPowerAndKeepsTheBoxInRange)
         s.line.script(bytes({'L', 9, 20}));
         QString txt_led = c.box;
         SendOneLedPowerAdvanced(s.ctx, txt_led, 9, 20);
-        EXPECT_EQ(s.line.written, ledFrame('L', 9, 20)) << c.box.toStdString();
+        EXPECT_EQ(s.line.written, frameBytes('L', 9, 20)) << c.box.toStdString();
         EXPECT_EQ(s.line.writes.size(), 5u);
         EXPECT_EQ(txt_led, c.boxAfter);
         EXPECT_EQ(s.console.commText(), "L;9;20");
@@ -77,7 +75,7 @@ TEST(AdvancedLedPower, AllButtonSendsTheTypedPower)
         s.line.script(bytes({'L', 255, c.power}));
         const EchoReply r = SendAllLedsPowerFromBox(s.ctx, QLatin1String(c.box));
         EXPECT_EQ(r.accepted, c.sent) << c.box;
-        EXPECT_EQ(s.line.written, c.sent ? ledFrame('L', 255, c.power) : QByteArray()) << c.box;
+        EXPECT_EQ(s.line.written, c.sent ? frameBytes('L', 255, c.power) : QByteArray()) << c.box;
         EXPECT_EQ(s.prompts.messages, c.sent ? QStringList() : QStringList{"error"}) << c.box;
     }
 

@@ -12,3 +12,9 @@ inline QByteArray bytes(std::initializer_list<int> values)
         b += static_cast<char>(v);
     return b;
 }
+
+// The five bytes of a framed command: start byte, letter, A, B and the check.
+inline QByteArray frameBytes(char letter, int a, int b)
+{
+    return bytes({0xFF, letter, a, b, letter ^ a ^ b});
+}

@@ -1,6 +1,6 @@
 #include "CameraWire.h"
-#include "RecordingConsole.h"
 #include "ScriptedLink.h"
+#include "support/RecordingConsole.h"
 #include "link/CameraCommands.h"
 #include "link/CameraSettings.h"
 #include "link/SendSteps.h"

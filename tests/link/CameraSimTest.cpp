@@ -1,14 +1,8 @@
 #include "Bytes.h"
-#include "RecordingConsole.h"
-#include "support/FakeClock.h"
-#include "support/ScriptedPrompts.h"
-#include "support/TempProgramFolder.h"
-#include "core/Globals.h"
-#include "lib/SimulatedInstrument.h"
+#include "support/RecordingConsole.h"
+#include "support/SimulatedLink.h"
 #include "link/CameraCommands.h"
 #include "link/CameraSettings.h"
-#include "link/ModCOMM.h"
-#include "link/QtSerialDevice.h"
 
 #include <gtest/gtest.h>
 
@@ -16,30 +10,10 @@
 // Pauses run on the fake clock; only the instrument's answers take real time.
 namespace {
 
-class CameraSimTest : public ::testing::Test {
+class CameraSimTest : public SimulatedLinkTest<FakeClock, RecordingConsole> {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(sim.isReady());
-        ASSERT_TRUE(sim.linkAs(folder.path("ports/COM1")));
-    }
-    void connect()
-    {
-        sim.start();
-        ASSERT_EQ(comm.CommOpen(1, QStringLiteral("COM1"), QStringLiteral("baud=115200 parity=N data=8 stop=1")), 0);
-        globals.commPort = 1;
-        globals.portOpen = true;
-    }
     SimCameraState cameras() const { return sim.state().camera; }
 
-    TempProgramFolder folder;
-    SimulatedInstrument sim;
-    Globals globals;
-    ModCOMM comm{globals, PortMapping(folder.folder()), QtSerialDevice::factory()};
-    FakeClock clock;
-    RecordingConsole console;
-    ScriptedPrompts prompts;
-    LinkContext ctx{globals, comm, clock, console, prompts};
     CameraBoxes boxes = CameraBoxes::mainWindow();
 };
 

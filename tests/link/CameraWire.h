@@ -8,12 +8,6 @@
 #include <initializer_list>
 #include <utility>
 
-// The five bytes of a framed command.
-inline QByteArray frameBytes(char letter, int a, int b)
-{
-    return bytes({0xFF, letter, a, b, letter ^ a ^ b});
-}
-
 // Frames one after the other, as they go on the wire.
 inline QByteArray frameSequence(std::initializer_list<std::pair<char, int>> letterAndB)
 {

@@ -3,6 +3,7 @@
 #include "support/FakeClock.h"
 #include "support/FixtureFiles.h"
 #include "support/ScriptedPrompts.h"
+#include "support/SimulatedLink.h"
 #include "support/TempProgramFolder.h"
 #include "core/Console.h"
 #include "core/Globals.h"
@@ -36,16 +37,12 @@ QByteArray pageOfLines(const QList<QByteArray>& lines)
     return page;
 }
 
-class FlashSimTest : public ::testing::Test {
+class FlashSimTest : public SimulatedLinkTest<> {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(sim.isReady());
-        ASSERT_TRUE(sim.linkAs(folder.path("ports/COM1")));
-        sim.start();
-        ASSERT_EQ(comm.CommOpen(1, QStringLiteral("COM1"), k115200), 0);
-        globals.commPort = 1;
-        globals.portOpen = true;
+        SimulatedLinkTest::SetUp();
+        connect();
     }
 
     // Writes four lines as the flash transfer does, then commits them.
@@ -55,15 +52,6 @@ protected:
             ASSERT_EQ(WriteFlashLine(ctx, line, page.mid(line * kFlashLineBytes, kFlashLineBytes)), FlashStep::Done);
         ASSERT_EQ(CommitFlashPage(ctx, bank, firstLine), FlashStep::Done);
     }
-
-    TempProgramFolder folder;
-    SimulatedInstrument sim;
-    Globals globals;
-    ModCOMM comm{globals, PortMapping(folder.folder()), QtSerialDevice::factory()};
-    FakeClock clock;
-    MemoryConsole console;
-    ScriptedPrompts prompts;
-    LinkContext ctx{globals, comm, clock, console, prompts};
 };
 
 TEST_F(FlashSimTest, APageWrittenCommittedAndReadBack)
@@ -249,18 +237,17 @@ TEST(SimFlashCommands, AnsweredOnTheWire)
     sim.start();
     RawTerminal term(sim.devicePath());
     ASSERT_TRUE(term.isOpen());
-    auto frame = [](char letter, int a, int b) { return bytes({0xFF, letter, a, b, letter ^ a ^ b}); };
 
-    term.write(frame('f', 95, 0x5A));
+    term.write(frameBytes('f', 95, 0x5A));
     EXPECT_EQ(term.read(3, 1000), bytes({'f', 95, 0x5A}));
-    term.write(frame('f', 96, 1)); // outside the page buffer: no echo
+    term.write(frameBytes('f', 96, 1)); // outside the page buffer: no echo
     EXPECT_TRUE(term.read(3, 100).isEmpty());
-    term.write(frame('F', 4, 8));
+    term.write(frameBytes('F', 4, 8));
     EXPECT_EQ(term.read(1, 1000), "F");
-    term.write(frame('F', 20, 8)); // no such bank: no answer
+    term.write(frameBytes('F', 20, 8)); // no such bank: no answer
     EXPECT_TRUE(term.read(1, 100).isEmpty());
 
-    term.write(frame('F', 0xF4, 8));
+    term.write(frameBytes('F', 0xF4, 8));
     const QByteArray reply = term.read(100, 1000);
     ASSERT_EQ(reply.size(), 100);
     EXPECT_EQ(reply.left(3), bytes({'F', 0xF4, 8}));

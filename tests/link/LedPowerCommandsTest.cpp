@@ -7,8 +7,6 @@
 
 namespace {
 
-QByteArray ledFrame(char letter, int a, int b) { return bytes({0xFF, letter, a, b, letter ^ a ^ b}); }
-
 const QByteArray kPowerHeader = "\"Led control: 16rows x  26col. Per cam: 8 x 9+8+9\"\r\n\"led\",\"power\"\r\n";
 
 class LedPowerTest : public ::testing::Test {
@@ -41,7 +39,7 @@ TEST_F(LedPowerTest, BankSplitAtItsEdges)
         link.globals.hardwareGeneration = c.generation;
         link.line.script(bytes({c.letter, c.a, 3}));
         const EchoReply r = SendLedPowerRetry(link.ctx, c.led, 3);
-        EXPECT_EQ(link.line.written, ledFrame(c.letter, c.a, 3)) << c.generation << " " << c.led;
+        EXPECT_EQ(link.line.written, frameBytes(c.letter, c.a, 3)) << c.generation << " " << c.led;
         EXPECT_TRUE(r.accepted);
         EXPECT_EQ(link.line.writes.size(), 1u); // the whole frame in one write
     }
@@ -66,7 +64,7 @@ TEST_F(LedPowerTest, OneLedGoesByteByByteWithItsPowerClamped)
         };
         link.line.script(bytes({'L', 5, c.sent}));
         SendOneLedPower(link.ctx, 5, c.power);
-        EXPECT_EQ(link.line.written, ledFrame('L', 5, c.sent)) << c.power;
+        EXPECT_EQ(link.line.written, frameBytes('L', 5, c.sent)) << c.power;
         EXPECT_EQ(link.line.writes.size(), 5u);
         EXPECT_EQ(link.clock.pumpCount(), 5);
         EXPECT_EQ(shownWhileSending, "LED(5)");
@@ -81,7 +79,7 @@ TEST_F(LedPowerTest, OneLedStopsWhenAnEventClosesThePort)
             s.globals.portOpen = false;
     };
     SendOneLedPower(s.ctx, 300, 4);
-    EXPECT_EQ(s.line.written, ledFrame('l', 92, 4).left(2));
+    EXPECT_EQ(s.line.written, frameBytes('l', 92, 4).left(2));
     EXPECT_EQ(s.line.reads, 0);
     EXPECT_EQ(s.console.commText(), "LED(300)");
     EXPECT_TRUE(s.console.status().isEmpty());
@@ -109,7 +107,7 @@ TEST_F(LedPowerTest, RetryAcceptsEitherLetterWhileAllLedsWantsL)
     const EchoReply all = SendAllLedsPower(s.ctx, 3);
     EXPECT_FALSE(all.accepted);
     EXPECT_EQ(all.sends, 3);
-    EXPECT_EQ(s.line.written, ledFrame('L', 255, 3).repeated(3));
+    EXPECT_EQ(s.line.written, frameBytes('L', 255, 3).repeated(3));
     EXPECT_EQ(s.console.commText(), "l;255;3");
 
     s.line.written.clear();
@@ -155,7 +153,7 @@ TEST_F(LedPowerTest, AllPowersFromAFileWithBadRows)
     s.line.script(bytes({'L', 207, 7}));
     s.line.script(bytes({'l', 0, 6}));
     EXPECT_EQ(SendAllLedPowersFromFile(s.ctx, path), 3);
-    EXPECT_EQ(s.line.written, ledFrame('L', 3, 4) + ledFrame('L', 207, 7) + ledFrame('l', 0, 6));
+    EXPECT_EQ(s.line.written, frameBytes('L', 3, 4) + frameBytes('L', 207, 7) + frameBytes('l', 0, 6));
     EXPECT_EQ(s.prompts.messages, QStringList{"error"}); // LED 300 at power 300
     EXPECT_EQ(s.console.status(), "setting led=300");
 }
@@ -207,7 +205,7 @@ TEST_F(LedPowerTest, CameraPowersOnlyWhileARunIsOn)
     s.globals.dummyMode = 0;
     s.line.script(bytes({'l', 0, 3}));
     EXPECT_EQ(SendCameraLedPowersFromFile(s.ctx, acquire, path, ledCamera, 1), 1);
-    EXPECT_EQ(s.line.written, ledFrame('l', 0, 3));
+    EXPECT_EQ(s.line.written, frameBytes('l', 0, 3));
     EXPECT_TRUE(s.console.status().isEmpty());
 }
 
@@ -228,7 +226,7 @@ TEST_F(LedPowerTest, CameraPowersStopWhenTheRunEnds)
             acquire.runState = 0;
     };
     EXPECT_EQ(SendCameraLedPowersFromFile(s.ctx, acquire, path, LedValues{}, 0), 3);
-    EXPECT_EQ(s.line.written, ledFrame('L', 0, 5) + ledFrame('L', 1, 5) + ledFrame('L', 2, 5));
+    EXPECT_EQ(s.line.written, frameBytes('L', 0, 5) + frameBytes('L', 1, 5) + frameBytes('L', 2, 5));
 }
 
 } // namespace

@@ -1,47 +1,24 @@
-#include "core/Clock.h"
-#include "core/Console.h"
-#include "core/Globals.h"
-#include "lib/LedLighting.h"
-#include "lib/SimulatedInstrument.h"
-#include "link/LedPowerCommands.h"
-#include "link/ModCOMM.h"
-#include "link/QtSerialDevice.h"
 #include "support/FixtureFiles.h"
-#include "support/ScriptedPrompts.h"
-#include "support/TempProgramFolder.h"
+#include "support/SimulatedLink.h"
+#include "core/Clock.h"
+#include "lib/LedLighting.h"
+#include "link/LedPowerCommands.h"
 
 #include <gtest/gtest.h>
 
 // The LED power senders against the simulated instrument on a pseudo-terminal.
 namespace {
 
-class LedPowerSimTest : public ::testing::Test {
+class LedPowerSimTest : public SimulatedLinkTest<SystemClock> {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(sim.isReady());
-        ASSERT_TRUE(sim.linkAs(folder.path("ports/COM1")));
-        sim.start();
-    }
     // Opens COM1 for an instrument of this serial number (and its generation).
     void connect(int serialNumber)
     {
         sim.setSerialNumber(serialNumber);
         globals.applySerialNumber(serialNumber);
-        ASSERT_EQ(comm.CommOpen(1, QStringLiteral("COM1"), QStringLiteral("baud=115200 parity=N data=8 stop=1")), 0);
-        globals.commPort = 1;
-        globals.portOpen = true;
+        SimulatedLinkTest::connect();
     }
     LedPowers powers() const { return sim.state().ledPower; }
-
-    TempProgramFolder folder;
-    SimulatedInstrument sim;
-    Globals globals;
-    ModCOMM comm{globals, PortMapping(folder.folder()), QtSerialDevice::factory()};
-    SystemClock clock;
-    MemoryConsole console;
-    ScriptedPrompts prompts;
-    LinkContext ctx{globals, comm, clock, console, prompts};
 };
 
 TEST_F(LedPowerSimTest, TheInstrumentKeepsEachLedsPowerInBothGenerations)

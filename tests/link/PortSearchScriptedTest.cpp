@@ -1,12 +1,7 @@
 #include "Bytes.h"
-#include "RecordingConsole.h"
-#include "support/FakeClock.h"
-#include "support/ScriptedPrompts.h"
-#include "support/ScriptedSerialDevice.h"
-#include "support/TempProgramFolder.h"
+#include "ScriptedLink.h"
+#include "SearchBench.h"
 #include "core/AcquireState.h"
-#include "core/Globals.h"
-#include "link/ModCOMM.h"
 #include "link/PortSearch.h"
 
 #include <QFile>
@@ -16,7 +11,7 @@
 namespace {
 
 // Without links, port n is /dev/ttyUSB<n-1>; only the ports given exist.
-struct ScriptedSearch {
+struct ScriptedSearch : ScriptedLink {
     explicit ScriptedSearch(std::initializer_list<int> present)
     {
         for (int port = 1; port <= ModCOMM::kPortCount; ++port) {
@@ -25,27 +20,11 @@ struct ScriptedSearch {
         }
     }
     static QString devicePath(int port) { return QStringLiteral("/dev/ttyUSB") + QString::number(port - 1); }
-    QList<int> openPorts() const
-    {
-        QList<int> open;
-        for (int port = 1; port <= ModCOMM::kPortCount; ++port) {
-            if (comm.isOpen(port))
-                open << port;
-        }
-        return open;
-    }
+    QList<int> openPorts() const { return ::openPorts(comm); }
 
-    Globals globals;
-    FakeClock clock;
-    ScriptedSerialLine line{clock};
-    TempProgramFolder folder;
-    ModCOMM comm{globals, PortMapping(folder.folder()), line.factory()};
-    RecordingConsole console;
-    ScriptedPrompts prompts;
-    LinkContext link{globals, comm, clock, console, prompts};
     AcquireState state;
     ConfigTxtBoxes boxes;
-    PortSearchContext search{link, state, folder.folder(), boxes, {}};
+    PortSearchContext search{ctx, state, folder.folder(), boxes, {}};
 };
 
 // The port that answered is taken by another program before it can be opened

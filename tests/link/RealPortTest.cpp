@@ -1,5 +1,6 @@
 #include "Bytes.h"
 #include "support/ScriptedPrompts.h"
+#include "support/SimulatedLink.h"
 #include "support/TempProgramFolder.h"
 #include "core/Clock.h"
 #include "core/Console.h"
@@ -23,30 +24,7 @@ const QString k115200 = QStringLiteral("baud=115200 parity=N data=8 stop=1");
 const QString k1000000 = QStringLiteral("baud=1000000 parity=N data=8 stop=1");
 const QByteArray kSerialQuery = bytes({0xFF, 'N', 0, 0, 'N'});
 
-class RealPortTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(sim.isReady());
-        ASSERT_TRUE(sim.linkAs(folder.path("ports/COM1")));
-        sim.start();
-    }
-    void connect(const QString& settings = k115200)
-    {
-        ASSERT_EQ(comm.CommOpen(1, QStringLiteral("COM1"), settings), 0) << globals.commErrorSource.toStdString();
-        globals.commPort = 1;
-        globals.portOpen = true;
-    }
-
-    TempProgramFolder folder;
-    SimulatedInstrument sim;
-    Globals globals;
-    ModCOMM comm{globals, PortMapping(folder.folder()), QtSerialDevice::factory()};
-    SystemClock clock;
-    MemoryConsole console;
-    ScriptedPrompts prompts;
-    LinkContext ctx{globals, comm, clock, console, prompts};
-};
+class RealPortTest : public SimulatedLinkTest<SystemClock> {};
 
 TEST_F(RealPortTest, ExchangesAtBothBaudRates)
 {

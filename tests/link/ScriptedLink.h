@@ -2,10 +2,10 @@
 
 #include "Bytes.h"
 #include "support/FakeClock.h"
+#include "support/RecordingConsole.h"
 #include "support/ScriptedPrompts.h"
 #include "support/ScriptedSerialDevice.h"
 #include "support/TempProgramFolder.h"
-#include "core/Console.h"
 #include "core/Globals.h"
 #include "link/LinkContext.h"
 #include "link/ModCOMM.h"
@@ -19,7 +19,7 @@ struct ScriptedLink {
     ScriptedSerialLine line{clock};
     TempProgramFolder folder;
     ModCOMM comm{globals, PortMapping(folder.folder()), line.factory()};
-    MemoryConsole console;
+    RecordingConsole console;
     ScriptedPrompts prompts;
     LinkContext ctx{globals, comm, clock, console, prompts};
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "RecordingConsole.h"
 #include "SimulatedPorts.h"
+#include "support/RecordingConsole.h"
 #include "support/ScriptedPrompts.h"
 #include "core/AcquireState.h"
 #include "core/TextFile.h"
@@ -9,6 +9,17 @@
 #include "link/PortSearch.h"
 
 #include <functional>
+
+// The ports the serial module holds open, in order.
+inline QList<int> openPorts(const ModCOMM& comm)
+{
+    QList<int> open;
+    for (int port = 1; port <= ModCOMM::kPortCount; ++port) {
+        if (comm.isOpen(port))
+            open << port;
+    }
+    return open;
+}
 
 // Scripted boxes, with a hook run just before the input box answers: the
 // world may change while the user reads it.
@@ -51,15 +62,7 @@ struct SearchBench {
     {
         return readTextFile(ports.folder.path(QStringLiteral("config.txt"))).value_or(QStringList());
     }
-    QList<int> openPorts() const
-    {
-        QList<int> open;
-        for (int port = 1; port <= ModCOMM::kPortCount; ++port) {
-            if (comm.isOpen(port))
-                open << port;
-        }
-        return open;
-    }
+    QList<int> openPorts() const { return ::openPorts(comm); }
 };
 
 // "Opening Port [n]" for each port in turn.

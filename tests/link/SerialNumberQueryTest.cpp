@@ -1,5 +1,5 @@
-#include "RecordingConsole.h"
 #include "ScriptedLink.h"
+#include "support/RecordingConsole.h"
 #include "link/SerialNumberQuery.h"
 
 #include <gtest/gtest.h>

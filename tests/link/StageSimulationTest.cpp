@@ -1,15 +1,9 @@
 #include "Bytes.h"
-#include "support/ScriptedPrompts.h"
-#include "support/TempProgramFolder.h"
+#include "support/SimulatedLink.h"
 #include "core/AcquireState.h"
 #include "core/Clock.h"
-#include "core/Console.h"
-#include "core/Globals.h"
-#include "lib/SimulatedInstrument.h"
 #include "lib/StageModel.h"
 #include "link/LightPulse.h"
-#include "link/ModCOMM.h"
-#include "link/QtSerialDevice.h"
 #include "link/TemperatureSenders.h"
 
 #include <gtest/gtest.h>
@@ -72,17 +66,12 @@ TEST(StageModel, ReadsInTheFormOfItsController)
 }
 
 // The senders against the simulated instrument over a real port.
-class StageSimulationTest : public ::testing::Test {
+class StageSimulationTest : public SimulatedLinkTest<SystemClock> {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(sim.isReady());
-        ASSERT_TRUE(sim.linkAs(folder.path("ports/COM1")));
-        sim.start();
-        ASSERT_EQ(comm.CommOpen(1, QStringLiteral("COM1"), QStringLiteral("baud=115200 parity=N data=8 stop=1")),
-                  0);
-        globals.commPort = 1;
-        globals.portOpen = true;
+        SimulatedLinkTest::SetUp();
+        connect();
     }
     StageState stage() const { return sim.state().stage; }
     // Lets the stage's clock run on by `seconds` without waiting for them.
@@ -94,14 +83,6 @@ protected:
         });
     }
 
-    TempProgramFolder folder;
-    SimulatedInstrument sim;
-    Globals globals;
-    ModCOMM comm{globals, PortMapping(folder.folder()), QtSerialDevice::factory()};
-    SystemClock clock;
-    MemoryConsole console;
-    ScriptedPrompts prompts;
-    LinkContext ctx{globals, comm, clock, console, prompts};
     AcquireState state;
 };
 

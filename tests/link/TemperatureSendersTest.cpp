@@ -8,7 +8,7 @@
 
 namespace {
 
-QByteArray tFrame(int a, int b) { return bytes({0xFF, 'T', a, b, 'T' ^ a ^ b}); }
+QByteArray tFrame(int a, int b) { return frameBytes('T', a, b); }
 
 const QByteArray k25Degrees = bytes({'T', 0x01, 0x90});
 const QByteArray kRaw20 = bytes({'t', 0x64, 0x00});

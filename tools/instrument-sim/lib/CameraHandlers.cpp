@@ -1,19 +1,11 @@
 #include "lib/CameraHandlers.h"
 
 #include "lib/CommandRegistry.h"
+#include "lib/EchoReply.h"
 
 #include <functional>
 
 namespace {
-
-QByteArray echo(const SimCommand& c)
-{
-    QByteArray reply;
-    reply += static_cast<char>(c.letter);
-    reply += static_cast<char>(c.a);
-    reply += static_cast<char>(c.b);
-    return reply;
-}
 
 // A setting of the selected camera: kept, then echoed. With no camera selected
 // the command is still echoed and changes nothing.
@@ -22,7 +14,7 @@ CommandHandler setting(const std::function<void(SimCameraSettings&, const SimCom
     return [keep](const SimCommand& c, InstrumentState& state) {
         if (SimCameraSettings* camera = state.camera.current())
             keep(*camera, c);
-        return echo(c);
+        return echoReply(c);
     };
 }
 

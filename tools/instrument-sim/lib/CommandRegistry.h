@@ -28,6 +28,12 @@ public:
         unframed_[static_cast<quint8>(letter)] = std::move(handler);
     }
     const CommandHandler* findUnframed(quint8 letter) const { return lookUp(unframed_, letter); }
+    // The data that follows an unframed command of this letter; none unless set.
+    void setUnframedPayload(char letter, UnframedPayloadSize size)
+    {
+        payloads_[static_cast<quint8>(letter)] = std::move(size);
+    }
+    const std::map<quint8, UnframedPayloadSize>& unframedPayloads() const { return payloads_; }
     std::set<quint8> unframedLetters() const
     {
         std::set<quint8> letters;
@@ -45,6 +51,7 @@ private:
 
     std::map<quint8, CommandHandler> handlers_;
     std::map<quint8, CommandHandler> unframed_;
+    std::map<quint8, UnframedPayloadSize> payloads_;
 };
 
 // Registers every command the instrument knows (StandardHandlers.cpp).

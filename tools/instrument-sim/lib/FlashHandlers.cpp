@@ -1,4 +1,5 @@
 #include "lib/CommandRegistry.h"
+#include "lib/EchoReply.h"
 
 namespace {
 
@@ -28,13 +29,7 @@ QByteArray pageReply(const SimCommand& c, const QByteArray& page)
 void registerFlashHandlers(CommandRegistry& registry)
 {
     registry.add('f', [](const SimCommand& c, InstrumentState& state) {
-        if (!state.flash.setBufferByte(c.a, c.b))
-            return QByteArray();
-        QByteArray reply;
-        reply += 'f';
-        reply += static_cast<char>(c.a);
-        reply += static_cast<char>(c.b);
-        return reply;
+        return state.flash.setBufferByte(c.a, c.b) ? echoReply(c) : QByteArray();
     });
     registry.add('F', [](const SimCommand& c, InstrumentState& state) {
         if (c.a >= kPageReadBase) {

@@ -5,6 +5,12 @@ std::vector<SimCommand> FrameParser::feed(const QByteArray& bytes)
     std::vector<SimCommand> commands;
     for (const char c : bytes) {
         const auto byte = static_cast<quint8>(c);
+        if (payloadLeft_ > 0) {
+            withPayload_.payload += c;
+            if (--payloadLeft_ == 0)
+                commands.push_back(withPayload_);
+            continue;
+        }
         if (have_ < 0) {
             if (byte == 0xFF) {
                 framed_ = true;
@@ -20,7 +26,9 @@ std::vector<SimCommand> FrameParser::feed(const QByteArray& bytes)
         if (!framed_) {
             if (have_ == 3) {
                 have_ = -1;
-                commands.push_back({body_[0], body_[1], body_[2], false});
+                const SimCommand command{body_[0], body_[1], body_[2], false};
+                commands.push_back(command);
+                expectPayload(command);
             }
             continue;
         }
@@ -33,4 +41,14 @@ std::vector<SimCommand> FrameParser::feed(const QByteArray& bytes)
             ++rejected_;
     }
     return commands;
+}
+
+void FrameParser::expectPayload(const SimCommand& command)
+{
+    const auto it = payloadSizes_.find(command.letter);
+    const int size = it == payloadSizes_.end() || !it->second ? 0 : it->second(command);
+    if (size <= 0)
+        return;
+    withPayload_ = command;
+    payloadLeft_ = size;
 }

@@ -5,6 +5,7 @@
 #include <QByteArray>
 
 #include <array>
+#include <map>
 #include <set>
 #include <vector>
 
@@ -12,11 +13,14 @@
 // A, B, check) and, for the letters given as unframed, three-byte ones
 // (letter, A, B). Other bytes outside a command are skipped; a frame with a
 // wrong check byte is dropped as the instrument drops it, and the search
-// starts again after it.
+// starts again after it. An unframed command whose letter has a payload size
+// takes that many following bytes as its data, whatever they hold; until they
+// have come, nothing else is taken for a command.
 class FrameParser {
 public:
     // The letters that start an unframed command outside a frame; none at first.
     void setUnframedLetters(const std::set<quint8>& letters) { unframedLetters_ = letters; }
+    void setUnframedPayloads(const std::map<quint8, UnframedPayloadSize>& sizes) { payloadSizes_ = sizes; }
     std::vector<SimCommand> feed(const QByteArray& bytes);
     // Frames dropped for their check byte since the last call.
     int takeRejected()
@@ -27,9 +31,14 @@ public:
     }
 
 private:
+    void expectPayload(const SimCommand& command);
+
     std::array<quint8, 4> body_{};
     int have_ = -1; // bytes of the body so far; -1 while looking for the start byte
     bool framed_ = true; // what the body being collected belongs to
     int rejected_ = 0;
     std::set<quint8> unframedLetters_;
+    std::map<quint8, UnframedPayloadSize> payloadSizes_;
+    SimCommand withPayload_; // the command whose data is being collected
+    int payloadLeft_ = 0;
 };

@@ -3,6 +3,7 @@
 #include "lib/CameraState.h"
 #include "lib/FlashMemory.h"
 #include "lib/LedPowers.h"
+#include "lib/SimPixelMasks.h"
 #include "lib/SimFrames.h"
 #include "lib/StageModel.h"
 
@@ -16,4 +17,5 @@ struct InstrumentState {
     SimCameraState camera; // the selected camera and each camera's settings
     LedPowers ledPower{}; // what frames are lit with (LedLighting.h)
     SimFrameState frames; // the plate, frame faults and frames taken (FrameHandler.cpp)
+    SimPixelMasks pixelMasks; // the masks sent in blocks (PixelMaskHandlers.cpp)
 };

@@ -1,18 +1,10 @@
 #include "lib/CommandRegistry.h"
+#include "lib/EchoReply.h"
 #include "lib/LedPowers.h"
 
 namespace {
 
 constexpr quint8 kAllLeds = 255;
-
-QByteArray echo(const SimCommand& c)
-{
-    QByteArray reply;
-    reply += static_cast<char>(c.letter);
-    reply += static_cast<char>(c.a);
-    reply += static_cast<char>(c.b);
-    return reply;
-}
 
 void setPower(InstrumentState& state, int led, int power)
 {
@@ -32,10 +24,10 @@ void registerLedPowerHandlers(CommandRegistry& registry)
             state.ledPower.fill(c.b);
         else if (c.a < split)
             setPower(state, c.a, c.b);
-        return echo(c);
+        return echoReply(c);
     });
     registry.add('l', [](const SimCommand& c, InstrumentState& state) {
         setPower(state, simLedBankSplit(simHardwareGeneration(state.serialNumber)) + c.a, c.b);
-        return echo(c);
+        return echoReply(c);
     });
 }

@@ -43,6 +43,7 @@ void SimulatedInstrument::start()
     if (thread_.joinable() || !isReady())
         return;
     parser_.setUnframedLetters(registry_.unframedLetters());
+    parser_.setUnframedPayloads(registry_.unframedPayloads());
     thread_ = std::thread([this] { run(); });
 }
 

@@ -9,6 +9,7 @@ void registerFrameHandlers(CommandRegistry& registry);
 void registerLedPowerHandlers(CommandRegistry& registry);
 void registerFlashHandlers(CommandRegistry& registry);
 void registerUnframedHandlers(CommandRegistry& registry);
+void registerPixelMaskHandlers(CommandRegistry& registry);
 
 void registerStandardHandlers(CommandRegistry& registry)
 {
@@ -20,4 +21,5 @@ void registerStandardHandlers(CommandRegistry& registry)
     registerTemperatureHandler(registry);
     registerFlashHandlers(registry);
     registerUnframedHandlers(registry);
+    registerPixelMaskHandlers(registry); // after the flash handlers: shares their unframed "F"
 }

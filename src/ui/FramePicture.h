@@ -5,8 +5,9 @@
 #include "link/FrameView.h"
 #include "ui/PictureCanvas.h"
 
-// The main window's frame picture: frames of its buffer drawn on Picact,
-// scaled to the camera window of its boxes.
+// A window's frame picture: frames of the window's buffer drawn on its Picact,
+// scaled to the camera window of its boxes. The main window and the advanced
+// page each own one.
 class FramePicture final : public FrameView {
 public:
     FramePicture(PictureCanvas& Picact, const CameraBoxes& boxes, const FrameImage& frameImage)

@@ -1,20 +1,20 @@
-#include "advanced/AdvancedFramePicture.h"
+#include "ui/FramePicture.h"
 
 #include "link/CameraValues.h"
 #include "ui/FrameCells.h"
 
-void AdvancedFramePicture::ResetFramePicture()
+void FramePicture::ResetFramePicture()
 {
     resetFrameCanvas(Picact_, roundedBoxValue(boxes_.txt_xfin) - roundedBoxValue(boxes_.txt_xini),
                      roundedBoxValue(boxes_.txt_yfin) - roundedBoxValue(boxes_.txt_yini));
 }
 
-void AdvancedFramePicture::DrawCameraImage(int camera, int lines, int pixels)
+void FramePicture::DrawCameraImage(int camera, int lines, int pixels)
 {
     drawFrameCells(Picact_, lines, pixels, [&](int x, int y) { return frameImage_.grey(camera, x, y); });
 }
 
-void AdvancedFramePicture::showFrame(int camera, int lines, int pixels)
+void FramePicture::showFrame(int camera, int lines, int pixels)
 {
     ResetFramePicture();
     Picact_.clear();
