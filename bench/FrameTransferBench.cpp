@@ -6,6 +6,7 @@
 #include "link/FrameRunReaders.h"
 #include "link/FrameTransfer.h"
 #include "link/ModCOMM.h"
+#include "link/PortNames.h"
 #include "link/QtSerialDevice.h"
 
 #include <QCoreApplication>
@@ -56,7 +57,7 @@ void BM_ReadFullFrame(benchmark::State& state)
 
     Globals globals;
     ModCOMM comm(globals, PortMapping(ProgramFolder(dir.path())), QtSerialDevice::factory());
-    if (comm.CommOpen(1, QStringLiteral("COM1"), QStringLiteral("baud=%1 parity=N data=8 stop=1").arg(baud)) != 0) {
+    if (comm.CommOpen(1, QStringLiteral("COM1"), lineSettingsText(baud)) != 0) {
         state.SkipWithError("port did not open");
         return;
     }

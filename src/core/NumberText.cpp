@@ -119,20 +119,30 @@ double textValue(const QString& text)
     return num.toDouble();
 }
 
-std::optional<std::int16_t> toInt16Strict(const QString& text)
+std::optional<double> strictNumberValue(const QString& text)
 {
-    const QString t = text.trimmed();
     static const QRegularExpression number(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)$"));
+    const QString t = text.trimmed();
     if (!number.match(t).hasMatch())
         return std::nullopt;
     bool ok = false;
     const double v = t.toDouble(&ok);
-    if (!ok)
+    return ok && std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
+}
+
+std::optional<std::int16_t> roundedInt16(double value)
+{
+    const double r = std::nearbyint(value);
+    if (!std::isfinite(r) || r < std::numeric_limits<std::int16_t>::min()
+        || r > std::numeric_limits<std::int16_t>::max())
         return std::nullopt;
-    const double r = std::nearbyint(v);
-    if (r < std::numeric_limits<std::int16_t>::min() || r > std::numeric_limits<std::int16_t>::max())
-        return std::nullopt;
-    return static_cast<std::int16_t>(roundHalfEven(v));
+    return static_cast<std::int16_t>(roundHalfEven(value));
+}
+
+std::optional<std::int16_t> toInt16Strict(const QString& text)
+{
+    const std::optional<double> v = strictNumberValue(text);
+    return v ? roundedInt16(*v) : std::nullopt;
 }
 
 QChar systemDecimalSeparator()

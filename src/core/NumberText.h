@@ -16,6 +16,13 @@ QString formatNumberLocal(double value, const QString& pattern);
 // one '.', stopping at the first character that cannot continue; no number is 0.
 double textValue(const QString& text);
 
+// The value of a text that is a number as a whole: sign, digits, one decimal
+// point, blanks around it allowed; nothing for any other text.
+std::optional<double> strictNumberValue(const QString& text);
+
+// A value rounded half to even, when it is finite and fits 16 bits.
+std::optional<std::int16_t> roundedInt16(double value);
+
 // A strict conversion for 16-bit boxes: the whole text must be a number (blanks
 // around it allowed); the value is rounded half to even and must fit 16 bits.
 std::optional<std::int16_t> toInt16Strict(const QString& text);

@@ -1,5 +1,6 @@
 #include "flash/FlashLayout.h"
 
+#include "core/CheckByte.h"
 #include "core/DateStamp.h"
 #include "core/Rounding.h"
 
@@ -98,10 +99,7 @@ QByteArray blankLapseText(int lapseMinutes)
 
 quint8 flashCheckByte(const QByteArray& data)
 {
-    quint8 check = 0;
-    for (const char b : data)
-        check ^= static_cast<quint8>(b);
-    return check;
+    return xorCheckByte(data);
 }
 
 QByteArray flashNameLine(const FlashSection& section, quint8 checkByte)

@@ -8,6 +8,7 @@
 #include "core/TextFile.h"
 #include "link/ModCOMM.h"
 #include "link/ReplyReader.h"
+#include "link/ReplyText.h"
 #include "link/UnframedCommands.h"
 #include "plate/PixelFlagFile.h"
 #include "plate/PixelMask.h"
@@ -26,14 +27,6 @@ QByteArray readAnswer(LinkContext& ctx)
     ShortReplyOptions options;
     options.awaited = 1;
     return readShortReply(ctx, options);
-}
-
-QString decimalBytes(const QByteArray& bytes)
-{
-    QString text;
-    for (const char b : bytes)
-        text += QString::number(static_cast<uchar>(b));
-    return text;
 }
 
 void writeAndPause(LinkContext& ctx, const QByteArray& data)
@@ -100,7 +93,7 @@ qint16 SendPixelMaskToFlash(LinkContext& ctx, const PixelMask& setPixelMask, int
         const QByteArray headerAnswer = readAnswer(ctx);
         if (headerAnswer.isEmpty())
             return failBlock(ctx, QStringLiteral("Empty/No response Headline") + QString::number(line));
-        QString status = QStringLiteral("rcv(") + QString::number(line) + QStringLiteral("):") + decimalBytes(headerAnswer);
+        QString status = QStringLiteral("rcv(") + QString::number(line) + QStringLiteral("):") + decimalRunText(headerAnswer);
         ctx.console.setCommText(status);
         ctx.clock.processEvents();
 
@@ -110,7 +103,7 @@ qint16 SendPixelMaskToFlash(LinkContext& ctx, const PixelMask& setPixelMask, int
         status += QLatin1Char('/');
         if (dataAnswer.isEmpty())
             return failBlock(ctx, status + QStringLiteral("Empty/No response flashline") + QString::number(line));
-        status += decimalBytes(dataAnswer);
+        status += decimalRunText(dataAnswer);
         ctx.console.setCommText(status);
         ctx.console.setLenRx(QStringLiteral("Len(Rx) = ") + QString::number(dataAnswer.size()),
                              ctx.console.lenRxColour());

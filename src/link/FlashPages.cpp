@@ -1,5 +1,6 @@
 #include "link/FlashPages.h"
 
+#include "core/CheckByte.h"
 #include "core/Clock.h"
 #include "core/Console.h"
 #include "core/Globals.h"
@@ -7,6 +8,7 @@
 #include "link/CommandFrame.h"
 #include "link/ModCOMM.h"
 #include "link/ReplyReader.h"
+#include "link/ReplyText.h"
 #include "link/SendSteps.h"
 
 #include <QColor>
@@ -28,15 +30,6 @@ QString sentText(const CommandFrame& frame) { return QStringLiteral("snd:") + fr
 QString noReplyText(int number) { return QStringLiteral("Empty/No response Headline") + QString::number(number); }
 
 QString lengthText(qsizetype count) { return QStringLiteral("Len(Rx) = ") + QString::number(count); }
-
-// The bytes' decimal values one after another, without separators.
-QString runOfValues(const QByteArray& bytes)
-{
-    QString text;
-    for (const char b : bytes)
-        text += QString::number(static_cast<uchar>(b));
-    return text;
-}
 
 // The page read's display: a byte above 32 as its character, any other as its
 // value, each followed by ","; "Empty" when nothing came.
@@ -78,10 +71,8 @@ bool isGoodPageReply(const QByteArray& reply, quint8 a, quint8 firstLine)
     if (reply.size() != kFlashPageReplyBytes || reply.at(0) != 'F' || static_cast<quint8>(reply.at(1)) != a
         || static_cast<quint8>(reply.at(2)) != firstLine)
         return false;
-    quint8 check = 0;
-    for (int i = 3; i < kFlashPageReplyBytes - 1; ++i)
-        check ^= static_cast<quint8>(reply.at(i));
-    return check == static_cast<quint8>(reply.at(kFlashPageReplyBytes - 1));
+    return xorCheckByte(QByteArrayView(reply).sliced(3, kFlashPageBytes))
+        == static_cast<quint8>(reply.at(kFlashPageReplyBytes - 1));
 }
 
 // The data part of a reply: from its fourth byte on, cut or NUL padded to 96.
@@ -117,7 +108,7 @@ FlashStep WriteFlashLine(LinkContext& ctx, int line, const QByteArray& text)
             return FlashStep::NoReply;
         }
         if (echo != frame.toByteArray().mid(1, 3))
-            ctx.prompts.message(QStringLiteral("instruction confirmation error:") + runOfValues(echo));
+            ctx.prompts.message(QStringLiteral("instruction confirmation error:") + decimalRunText(echo));
         QString shown = QStringLiteral("rcv(") + QString::number(address) + QStringLiteral("):");
         for (const char b : echo)
             shown += QLatin1Char(',') + QString::number(static_cast<uchar>(b));

@@ -1,5 +1,6 @@
 #include "link/FrameTransfer.h"
 
+#include "core/CheckByte.h"
 #include "core/Clock.h"
 #include "core/Globals.h"
 #include "link/CameraValues.h"
@@ -90,10 +91,7 @@ FrameReceipt receiveFrame(LinkContext& ctx, qint32 expected)
         }
         --tries;
     }
-    quint8 x = 0;
-    for (qsizetype i = 0; i + 1 < r.bytes.size(); ++i)
-        x ^= static_cast<quint8>(r.bytes.at(i));
-    r.calc = x;
+    r.calc = xorCheckByte(QByteArrayView(r.bytes).first(std::max<qsizetype>(r.bytes.size() - 1, 0)));
     r.last = r.bytes.isEmpty() ? -1 : static_cast<quint8>(r.bytes.back());
     return r;
 }

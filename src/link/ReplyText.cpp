@@ -10,6 +10,14 @@ QString replyDisplayText(const QByteArray& reply)
     return text;
 }
 
+QString decimalRunText(const QByteArray& bytes)
+{
+    QString text;
+    for (const char b : bytes)
+        text += QString::number(static_cast<uchar>(b));
+    return text;
+}
+
 qint32 numberReplyValue(const QByteArray& reply)
 {
     if (reply.size() < 3)

@@ -14,6 +14,7 @@
 #include "lib/SimulatedInstrument.h"
 #include "link/LinkContext.h"
 #include "link/ModCOMM.h"
+#include "link/PortNames.h"
 #include "link/QtSerialDevice.h"
 #include "ui/PictureCanvas.h"
 
@@ -46,7 +47,7 @@ struct FirstStartBench {
     {
         if (!startInstrument(image))
             return false;
-        if (comm.CommOpen(1, QStringLiteral("COM1"), QStringLiteral("baud=115200 parity=N data=8 stop=1")) != 0)
+        if (comm.CommOpen(1, QStringLiteral("COM1"), lineSettingsText(115200)) != 0)
             return false;
         globals.commPort = 1;
         globals.portOpen = true;
@@ -90,9 +91,3 @@ struct FirstStartBench {
     AcquireState state;
     PictureCanvas progress{160, 24};
 };
-
-// The bytes of a hand-written default file.
-inline QByteArray defaultFixture(const QString& name)
-{
-    return fileBytes(QStringLiteral(VELDO_FIXTURES "/defaults/") + name);
-}

@@ -2,6 +2,7 @@
 #include "core/Rounding.h"
 
 #include <QLocale>
+#include <limits>
 #include <gtest/gtest.h>
 
 TEST(Rounding, HalvesGoToTheEvenNeighbour)
@@ -66,4 +67,15 @@ TEST(ToInt16Strict, AcceptsOnlyWhole16BitNumbers)
     };
     for (const auto& c : cases)
         EXPECT_EQ(toInt16Strict(QString::fromLatin1(c.text)), c.value) << c.text;
+}
+
+TEST(RoundedInt16, RoundsHalfToEvenAndRefusesWhatDoesNotFit)
+{
+    const struct { double value; std::optional<std::int16_t> rounded; } cases[] = {
+        {2.5, 2}, {3.5, 4}, {-0.5, 0}, {32767.4, 32767}, {-32768.0, -32768},
+        {32767.5, std::nullopt}, {-32768.6, std::nullopt},
+        {std::numeric_limits<double>::infinity(), std::nullopt}, {std::numeric_limits<double>::quiet_NaN(), std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(roundedInt16(c.value), c.rounded) << c.value;
 }

@@ -66,13 +66,13 @@ QByteArray ledXyData()
 
 QByteArray tempFactorData()
 {
-    return padded72(byteValues({134, 98, 0, 173}));
+    return padded72(bytes({134, 98, 0, 173}));
 }
 
 QByteArray intFactorData(const QByteArray& sectionName)
 {
     if (sectionName == "w6_intfactor")
-        return padded72(byteValues({100, 255, 0, 87, 120, 1}));
+        return padded72(bytes({100, 255, 0, 87, 120, 1}));
     if (sectionName == "p35_intfactor")
         return padded72(QByteArray(24, static_cast<char>(100)));
     if (sectionName == "w24_intfactor") {
@@ -87,9 +87,9 @@ QByteArray intFactorData(const QByteArray& sectionName)
 QByteArray blankData(const QString& code)
 {
     if (code == QLatin1String("w6"))
-        return padded72(byteValues({12, 0, 255, 40, 7, 128}));
+        return padded72(bytes({12, 0, 255, 40, 7, 128}));
     if (code == QLatin1String("p35"))
-        return padded72(byteValues({1, 2, 3, 4, 5, 6}));
+        return padded72(bytes({1, 2, 3, 4, 5, 6}));
     // A w24 blank of 384 values: the page carries the first 72, and the rest XOR to 0.
     QByteArray data;
     for (int i = 0; i < 72; ++i)

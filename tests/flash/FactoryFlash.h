@@ -2,20 +2,10 @@
 
 #include "flash/FlashLayout.h"
 #include "lib/FlashImage.h"
+#include "link/Bytes.h"
 
 #include <QByteArray>
 #include <QString>
-
-#include <initializer_list>
-
-// Bytes by value, NUL bytes included.
-inline QByteArray byteValues(std::initializer_list<int> values)
-{
-    QByteArray b;
-    for (const int v : values)
-        b += static_cast<char>(v);
-    return b;
-}
 
 // The calibration of one instrument as its flash holds it: every section of
 // every bank, with the header pages, built by the flash layout. The files the

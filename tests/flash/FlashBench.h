@@ -3,6 +3,7 @@
 #include "FactoryFlash.h"
 #include "support/FakeClock.h"
 #include "support/FixtureFiles.h"
+#include "support/RecordingConsole.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
 #include "core/Console.h"
@@ -10,6 +11,7 @@
 #include "lib/SimulatedInstrument.h"
 #include "link/LinkContext.h"
 #include "link/ModCOMM.h"
+#include "link/PortNames.h"
 #include "link/QtSerialDevice.h"
 #include "ui/PictureCanvas.h"
 
@@ -18,17 +20,6 @@
 // The unit folder of the simulated instrument, and the serial suffix that names it.
 inline const QString kUnitFolder = QStringLiteral("config_SN12");
 inline const QString kSerialSuffix = QStringLiteral("SN12");
-
-// A console that keeps every status text in order.
-class StatusConsole final : public MemoryConsole {
-public:
-    void setStatus(const QString& text) override
-    {
-        statuses << text;
-        MemoryConsole::setStatus(text);
-    }
-    QStringList statuses;
-};
 
 // A program folder with its unit folder, and a simulated instrument on COM1
 // whose flash a test fills before it starts. Pauses run on virtual time.
@@ -45,8 +36,7 @@ struct FlashBench {
         bool seeded = false;
         sim.updateState([&](InstrumentState& s) { seeded = seedFlash(s.flash, image); });
         sim.start();
-        const QString settings = QStringLiteral("baud=115200 parity=N data=8 stop=1");
-        if (!seeded || comm.CommOpen(1, QStringLiteral("COM1"), settings) != 0)
+        if (!seeded || comm.CommOpen(1, QStringLiteral("COM1"), lineSettingsText(115200)) != 0)
             return false;
         globals.commPort = 1;
         globals.portOpen = true;
@@ -61,7 +51,7 @@ struct FlashBench {
     Globals globals;
     ModCOMM comm{globals, PortMapping(folder.folder()), QtSerialDevice::factory()};
     FakeClock clock{QDateTime(QDate(2026, 3, 14), QTime(9, 26))};
-    StatusConsole console;
+    RecordingConsole console;
     ScriptedPrompts prompts;
     LinkContext ctx{globals, comm, clock, console, prompts};
     PictureCanvas progress{160, 24};

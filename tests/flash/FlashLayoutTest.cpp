@@ -151,11 +151,11 @@ TEST(FlashLayout, WhatAReaderAcceptsOfASection)
         return page;
     };
     // A page whose data XOR to "/" and one whose data XOR to 0.
-    const QByteArray slashData = byteValues({'/'}) + nul(71);
-    const QByteArray zeroData = byteValues({9, 9}) + nul(70);
+    const QByteArray slashData = bytes({'/'}) + nul(71);
+    const QByteArray zeroData = bytes({9, 9}) + nul(70);
     // Data beyond the page that XOR to 0 still pass; anything else does not.
-    const QByteArray longEven = data + byteValues({6, 6});
-    const QByteArray longOdd = data + byteValues({6});
+    const QByteArray longEven = data + bytes({6, 6});
+    const QByteArray longOdd = data + bytes({6});
 
     struct Case {
         const char* what;

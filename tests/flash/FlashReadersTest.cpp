@@ -199,7 +199,7 @@ TEST(FlashReaders, TemperatureFactorsAreSignedHundredths)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.offsetLine);
         const FlashImageEntry page =
-            factory::sectionEntry(tempFactorSection(), byteValues({c.high, c.low, 0, 173}) + QByteArray(68, '\0'));
+            factory::sectionEntry(tempFactorSection(), bytes({c.high, c.low, 0, 173}) + QByteArray(68, '\0'));
         bench.sim.updateState([&](InstrumentState& s) { seedFlash(s.flash, {page}); });
         ASSERT_EQ(readTempFactor(bench), 0);
         EXPECT_EQ(bench.unitFileBytes("tempfactor.dat"),

@@ -168,7 +168,7 @@ TEST(WriteFlashMaskFile, TheMaskFileReadsBackAsTheMask)
 
     EXPECT_EQ(WriteFlashMaskFile(folder.folder(), mask, 3), 0);
 
-    const QStringList lines = QString::fromLatin1(fileBytes(folder.path("flash3.dat"))).split("\r\n");
+    const QStringList lines = fileLines(folder.path("flash3.dat"));
     ASSERT_EQ(lines.size(), 26602);
     EXPECT_EQ(lines.at(0), "\"line\",\"pixel\",\"enabled\"");
     EXPECT_EQ(lines.at(1 + 5 * 190 + 17), "5,17,1");

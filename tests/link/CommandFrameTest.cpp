@@ -51,6 +51,13 @@ TEST(ReplyText, Display)
     EXPECT_EQ(replyDisplayText(bytes({0xB8, 255})), QStringLiteral("\u00B8;255"));
 }
 
+TEST(ReplyText, DecimalRunHasNoSeparators)
+{
+    EXPECT_EQ(decimalRunText({}), "");
+    EXPECT_EQ(decimalRunText(bytes({'F', 0, 4})), "7004");
+    EXPECT_EQ(decimalRunText(bytes({255, 0x80})), "255128");
+}
+
 TEST(ReplyText, NumberValueIs32BitAndNoneWhenCut)
 {
     EXPECT_EQ(numberReplyValue(bytes({'N', 0, 42})), 42);

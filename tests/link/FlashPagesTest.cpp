@@ -1,5 +1,4 @@
 #include "ScriptedLink.h"
-#include "link/CommandFrame.h"
 #include "link/FlashPages.h"
 
 #include <gtest/gtest.h>
@@ -7,16 +6,6 @@
 #include <vector>
 
 namespace {
-
-QByteArray frame(char letter, int a, int b) { return makeCommandFrame(letter, a, b)->toByteArray(); }
-
-QByteArray xorOf(const QByteArray& data)
-{
-    char check = 0;
-    for (const char b : data)
-        check = static_cast<char>(check ^ b);
-    return QByteArray(1, check);
-}
 
 // A page's 96 bytes: a name line, then counting bytes.
 QByteArray samplePage()
@@ -30,19 +19,8 @@ QByteArray samplePage()
 // The instrument's answer to a page read of (bank, first line).
 QByteArray pageReply(int bank, int firstLine, const QByteArray& page)
 {
-    return bytes({'F', 0xF0 + bank, firstLine}) + page + xorOf(page);
+    return bytes({'F', 0xF0 + bank, firstLine}) + page + static_cast<char>(xorOf(page));
 }
-
-// Keeps every text the communication box was given, in order.
-class CommHistory final : public MemoryConsole {
-public:
-    void setCommText(const QString& text) override
-    {
-        texts << text;
-        MemoryConsole::setCommText(text);
-    }
-    QStringList texts;
-};
 
 class FlashPagesTest : public ::testing::Test {
 protected:
@@ -56,7 +34,7 @@ TEST_F(FlashPagesTest, WriteFlashLineSendsTwentyFourEchoedBytes)
     QByteArray expected;
     for (int i = 0; i < kFlashLineBytes; ++i) {
         const int data = i == 0 ? 65 : i == 1 ? 66 : 0;
-        expected += frame('f', 48 + i, data);
+        expected += frameBytes('f', 48 + i, data);
         s.line.script(bytes({'f', 48 + i, data}));
     }
     EXPECT_EQ(WriteFlashLine(s.ctx, 2, "AB"), FlashStep::Done);
@@ -71,19 +49,19 @@ TEST_F(FlashPagesTest, WriteFlashLineSendsTwentyFourEchoedBytes)
 
 TEST_F(FlashPagesTest, EachFrameAndEchoIsShown)
 {
-    CommHistory history;
+    RecordingConsole history;
     LinkContext ctx{s.globals, s.comm, s.clock, history, s.prompts};
     s.line.script(bytes({'f', 24, 'Z'}));
     s.line.scriptSilence();
     EXPECT_EQ(WriteFlashLine(ctx, 1, "Z"), FlashStep::NoReply);
     const QString sent = QStringLiteral("snd:\u00FFf") + QChar(24) + QStringLiteral("Z") + QChar('f' ^ 24 ^ 'Z');
-    EXPECT_EQ(history.texts, QStringList({sent, "rcv(24):,102,24,90", "snd:\u00FFf" + QString(QChar(25)) + QChar(0)
+    EXPECT_EQ(history.commTexts, QStringList({sent, "rcv(24):,102,24,90", "snd:\u00FFf" + QString(QChar(25)) + QChar(0)
                                               + QChar('f' ^ 25), "Empty/No response Headline1"}));
 
-    history.texts.clear();
+    history.commTexts.clear();
     s.line.script("F");
     CommitFlashPage(ctx, 2, 16);
-    EXPECT_EQ(history.texts, QStringList({"snd:\u00FFF" + QString(QChar(2)) + QChar(16) + QChar('F' ^ 2 ^ 16),
+    EXPECT_EQ(history.commTexts, QStringList({"snd:\u00FFF" + QString(QChar(2)) + QChar(16) + QChar('F' ^ 2 ^ 16),
                                           "rcv():70"}));
     EXPECT_EQ(history.lenRx(), "Len(Rx) = 1");
 }
@@ -95,7 +73,7 @@ TEST_F(FlashPagesTest, WriteFlashLineTakesOnlyTwentyFourBytes)
         s.line.script(bytes({'f', i, 'x'}));
     EXPECT_EQ(WriteFlashLine(s.ctx, 0, text), FlashStep::Done);
     EXPECT_EQ(s.line.written.size(), 24 * 5);
-    EXPECT_EQ(s.line.written.right(5), frame('f', 23, 'x'));
+    EXPECT_EQ(s.line.written.right(5), frameBytes('f', 23, 'x'));
 }
 
 TEST_F(FlashPagesTest, WriteFlashLineEchoFaults)
@@ -146,7 +124,7 @@ TEST_F(FlashPagesTest, CommitAcceptsAnyByteThenFlushesAndWaits)
 {
     s.line.script(bytes({0}));
     EXPECT_EQ(CommitFlashPage(s.ctx, 1, 8), FlashStep::Done);
-    EXPECT_EQ(s.line.written, frame('F', 1, 8));
+    EXPECT_EQ(s.line.written, frameBytes('F', 1, 8));
     EXPECT_EQ(s.console.commText(), "rcv():0");
     EXPECT_EQ(s.console.lenRx(), "Len(Rx) = 1");
     EXPECT_EQ(s.line.purges, 1);
@@ -179,7 +157,7 @@ TEST_F(FlashPagesTest, ReadFlashPageGoodAtTheFirstTry)
     const FlashPage page = ReadFlashPage(s.ctx, 1, 4);
     EXPECT_TRUE(page.good);
     EXPECT_EQ(page.data, samplePage());
-    EXPECT_EQ(s.line.written, frame('F', 0xF1, 4));
+    EXPECT_EQ(s.line.written, frameBytes('F', 0xF1, 4));
     EXPECT_EQ(s.line.purges, 1);
     EXPECT_EQ(s.clock.elapsedMs(), 20 + 10);
     EXPECT_EQ(s.console.lenRx(), "Len(Rx) = 100");
@@ -209,7 +187,7 @@ TEST_F(FlashPagesTest, ReadFlashPageRetriesAWrongCheckByte)
     EXPECT_TRUE(page.good);
     EXPECT_EQ(page.data, samplePage());
     // The same request both times: the caller's bank stays 2.
-    EXPECT_EQ(s.line.written, frame('F', 0xF2, 12) + frame('F', 0xF2, 12));
+    EXPECT_EQ(s.line.written, frameBytes('F', 0xF2, 12) + frameBytes('F', 0xF2, 12));
     EXPECT_EQ(s.clock.elapsedMs(), 30 + 100 + 30);
     EXPECT_EQ(s.clock.pumpCount(), 1);
 }
@@ -244,7 +222,7 @@ TEST_F(FlashPagesTest, ThreeBadTriesReturnTheLastBytesMarkedBad)
         const FlashPage page = ReadFlashPage(link.ctx, 0, 4);
         EXPECT_FALSE(page.good) << c.name;
         EXPECT_EQ(page.data, c.data) << c.name;
-        EXPECT_EQ(link.line.written, frame('F', 0xF0, 4).repeated(3)) << c.name;
+        EXPECT_EQ(link.line.written, frameBytes('F', 0xF0, 4).repeated(3)) << c.name;
         EXPECT_EQ(link.clock.pumpCount(), 3) << c.name;
     }
 }

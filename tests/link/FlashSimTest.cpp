@@ -24,8 +24,6 @@
 // bytes themselves take real time.
 namespace {
 
-const QString k115200 = QStringLiteral("baud=115200 parity=N data=8 stop=1");
-
 // Four lines of text, each padded with NUL to 24 bytes.
 QByteArray pageOfLines(const QList<QByteArray>& lines)
 {
@@ -178,7 +176,7 @@ TEST(SimFlashMemory, TheExecutableKeepsItsFlashInTheFileGiven)
         MemoryConsole console;
         ScriptedPrompts prompts;
         LinkContext ctx{globals, comm, clock, console, prompts};
-        ASSERT_EQ(comm.CommOpen(1, QStringLiteral("COM1"), k115200), 0);
+        ASSERT_EQ(comm.CommOpen(1, QStringLiteral("COM1"), lineSettingsText(115200)), 0);
         globals.commPort = 1;
         globals.portOpen = true;
         if (run == 0) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Bytes.h"
 #include "link/FrameView.h"
 
 #include <QByteArray>
@@ -11,10 +12,7 @@
 
 inline QByteArray closedByCheckByte(QByteArray body)
 {
-    quint8 x = 0;
-    for (const char c : body)
-        x ^= static_cast<quint8>(c);
-    body += static_cast<char>(x);
+    body += static_cast<char>(xorOf(body));
     return body;
 }
 

@@ -24,30 +24,24 @@ TEST(SimFrameReplies, EveryModeHasItsLayoutAndCheckByte)
 {
     const SimCameraSettings w{15, 23, 7, 10, 19, 3, 14}; // lines 10..19 (L 10), pixels 3..14 (P 12)
     const SensorGrey grey = [](int l, int p) { return l + 2 * p; };
-    const auto xorOfAll = [](const QByteArray& b) {
-        quint8 x = 0;
-        for (const char c : b)
-            x ^= static_cast<quint8>(c);
-        return x;
-    };
 
     const QByteArray full = frameReply('+', w, 0, grey);
     ASSERT_EQ(full.size(), expectedFrameLength('+', {10, 12, 0}));
     EXPECT_EQ(quint8(full.at(0)), 10 + 2 * 3);
     EXPECT_EQ(quint8(full.at(12 * 9 + 11)), 19 + 2 * 14);
-    EXPECT_EQ(xorOfAll(full), 0); // the last byte is the exclusive-or of the others
+    EXPECT_EQ(xorOf(full), 0); // the last byte is the exclusive-or of the others
 
     const QByteArray checked = frameReply('+', w, 2, grey);
     ASSERT_EQ(checked.size(), expectedFrameLength('+', {10, 12, 2}));
     EXPECT_EQ(checked.mid(14, 12), full.mid(12, 12)); // line 1 after line 0's two check bytes
-    EXPECT_EQ(quint8(checked.at(12)), xorOfAll(full.left(12)));
+    EXPECT_EQ(quint8(checked.at(12)), xorOf(full.left(12)));
 
     const QByteArray fifth = frameReply('A', w, 0, grey);
     ASSERT_EQ(fifth.size(), expectedFrameLength('A', {10, 12, 0})); // (2 + 2) * 2 + 3
     EXPECT_EQ(quint8(fifth.at(0)), 2);
     EXPECT_EQ(quint8(fifth.at(2)), 10 + 2 * (3 + 4));      // row 0, sample 1: pixel 5 of line 0
     EXPECT_EQ(quint8(fifth.at(4 + 3)), 15 + 2 * (3 + 9));  // row 1, sample 2: pixel 10 of line 5
-    EXPECT_EQ(xorOfAll(fifth), 0);
+    EXPECT_EQ(xorOf(fifth), 0);
 
     const QByteArray half = frameReply('-', w, 0, grey);
     ASSERT_EQ(half.size(), expectedFrameLength('-', {5, 6, 0}));

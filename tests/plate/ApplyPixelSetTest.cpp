@@ -24,7 +24,6 @@ PixelSetRegion block(int first, int last)
     return region;
 }
 
-QStringList fileLines(const QString& path) { return QString::fromLatin1(fileBytes(path)).split(QStringLiteral("\r\n")); }
 int row(int line, int pixel) { return 1 + line * 190 + pixel; }
 
 int enabledCount(const PixelMask& mask)

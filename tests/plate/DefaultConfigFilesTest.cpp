@@ -12,11 +12,6 @@
 
 namespace {
 
-QByteArray defaultFixture(const QString& name)
-{
-    return fileBytes(QStringLiteral(VELDO_FIXTURES "/defaults/") + name);
-}
-
 struct WriterCase {
     DefaultFileWriter write;
     const char* file;

@@ -9,11 +9,6 @@
 
 namespace {
 
-QByteArray defaultFixture(const QString& name)
-{
-    return fileBytes(QStringLiteral(VELDO_FIXTURES "/defaults/") + name);
-}
-
 QStringList filesIn(const TempProgramFolder& tmp, const QString& folder)
 {
     QStringList names = QDir(tmp.path(folder)).entryList(QDir::Files);

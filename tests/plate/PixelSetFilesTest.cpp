@@ -22,8 +22,6 @@ PixelSetRegion block(int firstLine, int lastLine, int firstPixel, int lastPixel)
     return region;
 }
 
-QStringList fileLines(const QString& path) { return QString::fromLatin1(fileBytes(path)).split(QStringLiteral("\r\n")); }
-
 TEST(PixelSetFiles, NamesOfASet)
 {
     EXPECT_EQ(pixelSetName("C", "7"), "C7");

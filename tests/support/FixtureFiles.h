@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
+#include <QStringList>
 
 // A fixture file (path below tests/fixtures) copied to a destination, whose
 // folder is created; false when either side fails.
@@ -20,6 +21,19 @@ inline QByteArray fileBytes(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The bytes of a hand-written default file, below tests/fixtures/defaults.
+inline QByteArray defaultFixture(const QString& name)
+{
+    return fileBytes(QStringLiteral(VELDO_FIXTURES "/defaults/") + name);
+}
+
+// The lines of a file written with CRLF endings; the text after the last
+// ending is the final element.
+inline QStringList fileLines(const QString& path)
+{
+    return QString::fromLatin1(fileBytes(path)).split(QStringLiteral("\r\n"));
 }
 
 // Writes bytes to a file as they stand, creating its folder.

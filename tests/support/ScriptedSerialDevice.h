@@ -51,7 +51,6 @@ public:
     CommTimeouts timeouts;
     SerialSettings settings;
 
-    size_t repliesLeft() const { return script_.size(); }
     // Bytes that have arrived and wait to be read.
     qsizetype waitingBytes() const
     {
