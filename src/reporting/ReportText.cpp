@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -18,6 +20,22 @@ void appendDigits(QByteArray& out, std::uint64_t n, int minDigits)
     out.append(buf, res.ptr - buf);
 }
 
+// Whether a value taken to 15 significant digits reaches the half between two
+// results. The half has at most 11 significant digits below 1e9, so its own
+// 15-digit text is exact, and two such texts compare digit by digit.
+bool reachesHalf(double value, double half)
+{
+    char v[32];
+    char h[32];
+    std::snprintf(v, sizeof v, "%.14e", value);
+    std::snprintf(h, sizeof h, "%.14e", half);
+    const int ve = std::atoi(std::strchr(v, 'e') + 1);
+    const int he = std::atoi(std::strchr(h, 'e') + 1);
+    if (ve != he)
+        return ve > he;
+    return std::strncmp(v, h, 16) >= 0; // "d.dddddddddddddd"
+}
+
 } // namespace
 
 void ReportNumbers::fixed(QByteArray& out, double value, int fraction, int intDigits) const
@@ -25,22 +43,24 @@ void ReportNumbers::fixed(QByteArray& out, double value, int fraction, int intDi
     static constexpr std::uint64_t kScale[] = {1, 10, 100, 1000};
     const double a = std::fabs(value);
     // Below 1e9 the 15-digit step moves a value by far less than 1e-4 of the last
-    // kept digit, so away from a half one rounding gives the same digits.
+    // kept digit, so away from a half one rounding gives the same digits; near a
+    // half the 15-digit text decides.
     if (std::isfinite(value) && a < 1e9 && fraction >= 0 && fraction <= 3) {
         const double scaled = a * static_cast<double>(kScale[fraction]);
         const double low = std::floor(scaled);
         const double rest = scaled - low;
-        if (std::fabs(rest - 0.5) > 1e-4) {
-            const std::uint64_t n = static_cast<std::uint64_t>(low) + (rest > 0.5 ? 1 : 0);
-            if (value < 0 && n != 0)
-                out += '-';
-            appendDigits(out, n / kScale[fraction], intDigits);
-            if (fraction > 0) {
-                out += decimal_;
-                appendDigits(out, n % kScale[fraction], fraction);
-            }
-            return;
+        bool up = rest > 0.5;
+        if (std::fabs(rest - 0.5) <= 1e-4)
+            up = reachesHalf(a, (low + 0.5) / static_cast<double>(kScale[fraction]));
+        const std::uint64_t n = static_cast<std::uint64_t>(low) + (up ? 1 : 0);
+        if (value < 0 && n != 0)
+            out += '-';
+        appendDigits(out, n / kScale[fraction], intDigits);
+        if (fraction > 0) {
+            out += decimal_;
+            appendDigits(out, n % kScale[fraction], fraction);
         }
+        return;
     }
     QString pattern(intDigits, QLatin1Char('0'));
     if (fraction > 0)
