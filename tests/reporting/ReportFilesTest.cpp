@@ -176,3 +176,16 @@ TEST(ReportFiles, AFolderThatCannotBeWrittenIsAReportError)
     choices.output = ReportOutput::MapPlot; // the panel hands this on; nothing is written here
     EXPECT_EQ(generateReport(choices, c.run, c.context, c.prompts).status, ReportResult::Status::NotWritten);
 }
+
+TEST(ReportFiles, AnUnknownFormatHasNoWells)
+{
+    SixWellCase c;
+    c.context.formatCode = QStringLiteral("W6"); // codes are exact, letter case included
+    const ReportResult r = c.generate(ReportOutput::Rows);
+    EXPECT_EQ(fileBytes(r.filePath), header(c.tmp.path())
+                                         + "\r\n\"***WELL ACTIVITY***\"\r\n"
+                                           "\"Well\",\"Group/Time[m]\",0.0,0.5,1.5\r\r\n"
+                                           "\r\n***TEMPERATURE***\r\n"
+                                           "Time[m],0.0,0.5,1.5\r\n"
+                                           "Temperature[\xB0" "C],25.0,25.0,25.2\r\n");
+}
