@@ -39,7 +39,7 @@ TEST(ReportNumbers, PatternsAsTheWholeProgramWritesThem)
 TEST(ReportNumbers, AgreeWithTheProgramsFormatterEverywhere)
 {
     // Times in minutes, means of a few wells, temperatures, scaled bins.
-    for (int i = -3000; i <= 300000; i += 61) {
+    for (int i = -3000; i <= 300000; i += 127) {
         for (double v : {i / 60.0, i / 8.0, i / 3.0, i * 0.01, i * 1.3e-3, i * 12345.678}) {
             ASSERT_EQ(fixedText(v, 1, 1), formatNumber(v, QStringLiteral("0.0")).toLatin1()) << v;
             ASSERT_EQ(fixedText(v, 0, 1), formatNumber(v, QStringLiteral("0")).toLatin1()) << v;
