@@ -117,7 +117,7 @@ QString jointTablePath(const ProgramFolder& program, const QString& jointFileNam
     return program.path(QStringLiteral("reports/default_project/") + jointFileName);
 }
 
-void writeJointRunBlock(ReportFileWriter& table, const JointRun& run, bool removeOutliers)
+void writeJointRunBlock(ReportFileWriter& table, const JointRun& run, bool outlierRemoval)
 {
     table.text(QLatin1Char('\\') + run.project);
     table.endLine();
@@ -129,8 +129,8 @@ void writeJointRunBlock(ReportFileWriter& table, const JointRun& run, bool remov
         QFile runFile(resolvePathIgnoringCase(run.folderPath + QStringLiteral("/adjusted_activity.txt")));
         if (runFile.open(QIODevice::ReadOnly)) {
             JointTimePoints points = readJointTimePoints(runFile, grid);
-            if (removeOutliers)
-                ::removeOutliers(points);
+            if (outlierRemoval)
+                removeOutliers(points);
             writeTimePoints(table, points);
         }
     }
@@ -138,7 +138,7 @@ void writeJointRunBlock(ReportFileWriter& table, const JointRun& run, bool remov
 }
 
 JointTableResult writeJointTable(const ProgramFolder& program, const std::vector<JointListEntry>& entries,
-                                 bool removeOutliers, const QDateTime& when)
+                                 bool outlierRemoval, const QDateTime& when)
 {
     JointTableResult result;
     result.fileName = jointTableFileName(when);
@@ -154,7 +154,7 @@ JointTableResult writeJointTable(const ProgramFolder& program, const std::vector
         if (!entries[i].selected || !isJointRunEntry(entries[i].text))
             continue;
         const JointRun run = locateJointRun(program, entries, i);
-        writeJointRunBlock(table, run, removeOutliers);
+        writeJointRunBlock(table, run, outlierRemoval);
         result.runFolder = isPlainFolderName(run.project) ? program.path(QStringLiteral("reports/") + run.project)
                                                           : program.reportsFolder();
         ++result.runs;

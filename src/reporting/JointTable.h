@@ -51,7 +51,7 @@ QString jointTablePath(const ProgramFolder& program, const QString& jointFileNam
 // point (outliers replaced when asked), an empty line. A run without a known
 // format gets a bare "Time" header and no time points; a run without its
 // adjusted_activity.txt no time points.
-void writeJointRunBlock(ReportFileWriter& table, const JointRun& run, bool removeOutliers);
+void writeJointRunBlock(ReportFileWriter& table, const JointRun& run, bool outlierRemoval);
 
 struct JointTableResult {
     QString fileName;      // jointFileName
@@ -66,4 +66,4 @@ struct JointTableResult {
 // reports/default_project (created when missing); project entries are skipped
 // even when selected. The table is created anew.
 JointTableResult writeJointTable(const ProgramFolder& program, const std::vector<JointListEntry>& entries,
-                                 bool removeOutliers, const QDateTime& when);
+                                 bool outlierRemoval, const QDateTime& when);
