@@ -320,10 +320,9 @@ TEST(LivePictureRenderTest, AWindowsActivityShowsInColourInsideTheWells)
     tables.rowEnd[3] = {170};
     RunSetup setup;
     const int height = 80;
-    auto insideWell = [&](int k, int a, int y) {
-        const double cx = 35, cy = 40;
-        const double dx = (a - cx) / 31.0, dy = (y - cy) / 36.0;
-        (void)k;
+    // The same well in both columns: an ellipse 4 pixels inside its rectangle.
+    auto insideWell = [](int a, int y) {
+        const double dx = (a - 35) / 31.0, dy = (y - 40) / 36.0;
         return dx * dx + dy * dy <= 1.0;
     };
     std::vector<char>& flags = setup.pixels[3][0].pixelInWell;
@@ -331,7 +330,7 @@ TEST(LivePictureRenderTest, AWindowsActivityShowsInColourInsideTheWells)
     for (int k = 0; k < 2; ++k)
         for (int a = 0; a <= 70; ++a)
             for (int y = height; y >= 0; --y)
-                flags.push_back(insideWell(k, a, y) ? 1 : 0);
+                flags.push_back(insideWell(a, y) ? 1 : 0);
 
     const int X = 141, Y = 81;
     auto frameAt = [&](int sample) {
@@ -339,7 +338,7 @@ TEST(LivePictureRenderTest, AWindowsActivityShowsInColourInsideTheWells)
         for (int j = 0; j < X; ++j)
             for (int i = 0; i < Y; ++i) {
                 const int a = j % 70;
-                const bool plate = insideWell(0, a, i);
+                const bool plate = insideWell(a, i);
                 int g = plate ? 120 : 40;
                 // Organisms of 3 by 3 that step 2 lines a sample.
                 for (auto [oj, oi] : {std::pair{20, 30}, {35, 50}, {100, 40}}) {
