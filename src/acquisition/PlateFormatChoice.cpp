@@ -2,8 +2,8 @@
 
 #include "calibration/BlankLabels.h"
 #include "calibration/BlankStore.h"
-#include "plate/PlateFormat.h"
-#include "plate/WellSpecFile.h"
+#include "plate/geometry/PlateFormat.h"
+#include "plate/files/WellSpecFile.h"
 #include "projects/GroupMenuCaptions.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include "core/Globals.h"
 #include "core/ProgramFolder.h"
 #include "core/Prompts.h"
-#include "plate/PlateGeometry.h"
+#include "plate/geometry/PlateGeometry.h"
 #include "projects/GroupCombo.h"
 #include "projects/GroupReset.h"
 

@@ -5,8 +5,8 @@
 #include "core/Console.h"
 #include "core/Globals.h"
 #include "flash/FlashReaders.h"
-#include "link/SerialNumberQuery.h"
-#include "plate/InstallUnitFolder.h"
+#include "link/search/SerialNumberQuery.h"
+#include "plate/files/InstallUnitFolder.h"
 
 #include <QDir>
 #include <QFileInfo>

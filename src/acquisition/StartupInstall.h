@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/ProgramFolder.h"
-#include "link/LinkContext.h"
+#include "link/protocol/LinkContext.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 #include "core/AcquireState.h"
 #include "core/Console.h"
 #include "core/Globals.h"
-#include "link/ModCOMM.h"
+#include "link/port/ModCOMM.h"
 
 QString startupLinkStatus(const Globals& globals, const AcquireState& state)
 {

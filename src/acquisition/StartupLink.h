@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/ProgramFolder.h"
-#include "link/ConfigTxt.h"
-#include "link/PortSearch.h"
+#include "link/search/ConfigTxt.h"
+#include "link/search/PortSearch.h"
 
 #include <QString>
 

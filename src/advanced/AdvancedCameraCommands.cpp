@@ -2,11 +2,11 @@
 
 #include "core/Clock.h"
 #include "core/Console.h"
-#include "link/CameraValues.h"
-#include "link/CameraWindowSend.h"
-#include "link/ReplyReader.h"
-#include "link/ReplyText.h"
-#include "link/SendSteps.h"
+#include "link/commands/CameraValues.h"
+#include "link/commands/CameraWindowSend.h"
+#include "link/protocol/ReplyReader.h"
+#include "link/protocol/ReplyText.h"
+#include "link/protocol/SendSteps.h"
 
 namespace {
 

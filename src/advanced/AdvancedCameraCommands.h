@@ -1,8 +1,8 @@
 #pragma once
 
-#include "link/CameraBoxes.h"
-#include "link/CameraCommands.h"
-#include "link/LinkContext.h"
+#include "link/commands/CameraBoxes.h"
+#include "link/commands/CameraCommands.h"
+#include "link/protocol/LinkContext.h"
 
 // The advanced page's own camera senders. They work on the page's boxes,
 // console and prompts (the context of the page) and put each frame on the

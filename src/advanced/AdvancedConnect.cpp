@@ -3,8 +3,8 @@
 #include "core/Globals.h"
 #include "core/NumberText.h"
 #include "core/Rounding.h"
-#include "link/ModCOMM.h"
-#include "link/PortNames.h"
+#include "link/port/ModCOMM.h"
+#include "link/port/PortNames.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 
 #include "core/Rounding.h"
 #include "flash/PixelMaskUpload.h"
-#include "link/CameraValues.h"
+#include "link/commands/CameraValues.h"
 
 namespace {
 

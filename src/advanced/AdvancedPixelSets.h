@@ -1,12 +1,12 @@
 #pragma once
 
-#include "link/FrameImage.h"
-#include "link/LinkContext.h"
-#include "plate/ApplyPixelSet.h"
-#include "plate/PixelMask.h"
-#include "plate/PixelSetBuild.h"
-#include "plate/PixelSetFiles.h"
-#include "ui/PictureCanvas.h"
+#include "link/frames/FrameImage.h"
+#include "link/protocol/LinkContext.h"
+#include "plate/pixelsets/ApplyPixelSet.h"
+#include "plate/pixelsets/PixelMask.h"
+#include "plate/pixelsets/PixelSetBuild.h"
+#include "plate/pixelsets/PixelSetFiles.h"
+#include "picture/PictureCanvas.h"
 
 #include <QPointF>
 #include <QString>

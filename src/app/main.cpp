@@ -1,9 +1,9 @@
-#include "acquisition/Frm_acquire.h"
+#include "acquisition/panels/Frm_acquire.h"
 #include "core/Clock.h"
 #include "core/DesktopOpener.h"
 #include "core/Globals.h"
-#include "link/ModCOMM.h"
-#include "link/QtSerialDevice.h"
+#include "link/port/ModCOMM.h"
+#include "link/port/QtSerialDevice.h"
 #include "ui/DialogPrompts.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "calibration/CameraWindowButton.h"
 
-#include "link/CameraWindowSend.h"
+#include "link/commands/CameraWindowSend.h"
 
 // The set-up of a run sends the window the same way, so the steps live with
 // the camera commands.

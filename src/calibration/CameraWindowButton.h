@@ -1,8 +1,8 @@
 #pragma once
 
-#include "link/CameraBoxes.h"
-#include "link/CameraCommands.h"
-#include "link/LinkContext.h"
+#include "link/commands/CameraBoxes.h"
+#include "link/commands/CameraCommands.h"
+#include "link/protocol/LinkContext.h"
 
 // The main window's ">>" button on the camera window: writes the line and
 // pixel counts from the four window boxes and sends the window ("y", "Y",

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/FlashPages.h"
+#include "link/commands/FlashPages.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "flash/FlashLayout.h"
-#include "link/LinkContext.h"
+#include "link/protocol/LinkContext.h"
 
 #include <QByteArray>
 

@@ -2,7 +2,7 @@
 #include "flash/FlashReaders.h"
 
 #include "core/Fields.h"
-#include "plate/PlateFormat.h"
+#include "plate/geometry/PlateFormat.h"
 
 #include <array>
 

@@ -2,8 +2,8 @@
 #include "flash/FlashReaders.h"
 
 #include "core/NumberText.h"
-#include "plate/PlateFormat.h"
-#include "plate/WellNumbering.h"
+#include "plate/geometry/PlateFormat.h"
+#include "plate/geometry/WellNumbering.h"
 
 #include <array>
 

@@ -2,8 +2,8 @@
 #include "flash/FlashReaders.h"
 
 #include "core/Clock.h"
-#include "plate/LedFiles.h"
-#include "ui/PictureCanvas.h"
+#include "plate/files/LedFiles.h"
+#include "picture/PictureCanvas.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "core/NumberText.h"
 #include "core/Rounding.h"
-#include "plate/PlatePictureGeometry.h"
+#include "plate/pictures/PlatePictureGeometry.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Globals.h"
-#include "plate/PlateFormat.h"
+#include "plate/geometry/PlateFormat.h"
 #include "projects/GroupCombo.h"
 #include "projects/GroupReset.h"
 

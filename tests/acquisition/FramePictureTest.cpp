@@ -2,8 +2,8 @@
 #include "link/ScriptedLink.h"
 #include "acquisition/FrameCutTables.h"
 #include "core/AcquireState.h"
-#include "link/FrameAcquisition.h"
-#include "ui/FramePicture.h"
+#include "link/frames/FrameAcquisition.h"
+#include "picture/FramePicture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "acquisition/Frm_acquire.h"
+#include "acquisition/panels/Frm_acquire.h"
 #include "support/FakeClock.h"
 #include "support/FakeDesktopOpener.h"
 #include "support/ScriptedPrompts.h"

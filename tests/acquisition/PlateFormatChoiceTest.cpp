@@ -1,6 +1,6 @@
 #include "acquisition/PlateFormatChoice.h"
-#include "plate/PlateFormat.h"
-#include "plate/WellSpecFile.h"
+#include "plate/geometry/PlateFormat.h"
+#include "plate/files/WellSpecFile.h"
 #include "support/FixtureFiles.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"

@@ -1,11 +1,11 @@
-#include "acquisition/Frm_acquire.h"
+#include "acquisition/panels/Frm_acquire.h"
 #include "support/FakeClock.h"
 #include "support/FakeDesktopOpener.h"
 #include "support/ScriptedPrompts.h"
 #include "support/ScriptedSerialDevice.h"
 #include "support/TempProgramFolder.h"
 #include "core/TextFile.h"
-#include "link/ModCOMM.h"
+#include "link/port/ModCOMM.h"
 
 #include <QComboBox>
 #include <QLineEdit>

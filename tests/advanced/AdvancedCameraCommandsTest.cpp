@@ -2,7 +2,7 @@
 #include "link/ScriptedLink.h"
 #include "support/RecordingConsole.h"
 #include "advanced/AdvancedCameraCommands.h"
-#include "link/SendSteps.h"
+#include "link/protocol/SendSteps.h"
 
 #include <gtest/gtest.h>
 

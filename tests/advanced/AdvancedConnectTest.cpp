@@ -6,9 +6,9 @@
 #include "core/Console.h"
 #include "core/Globals.h"
 #include "lib/SimulatedInstrument.h"
-#include "link/ModCOMM.h"
-#include "link/QtSerialDevice.h"
-#include "link/SerialNumberQuery.h"
+#include "link/port/ModCOMM.h"
+#include "link/port/QtSerialDevice.h"
+#include "link/search/SerialNumberQuery.h"
 
 #include <gtest/gtest.h>
 

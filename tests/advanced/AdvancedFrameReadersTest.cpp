@@ -3,7 +3,7 @@
 #include "support/SimulatedLink.h"
 #include "advanced/AdvancedFrameReaders.h"
 #include "lib/SensorImage.h"
-#include "ui/FramePicture.h"
+#include "picture/FramePicture.h"
 
 #include <gtest/gtest.h>
 

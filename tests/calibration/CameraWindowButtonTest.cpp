@@ -1,7 +1,7 @@
 #include "link/CameraWire.h"
 #include "link/ScriptedLink.h"
 #include "calibration/CameraWindowButton.h"
-#include "link/SendSteps.h"
+#include "link/protocol/SendSteps.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "CameraWire.h"
 #include "ScriptedLink.h"
 #include "support/RecordingConsole.h"
-#include "link/CameraCommands.h"
-#include "link/CameraSettings.h"
-#include "link/SendSteps.h"
+#include "link/commands/CameraCommands.h"
+#include "link/commands/CameraSettings.h"
+#include "link/protocol/SendSteps.h"
 
 #include <gtest/gtest.h>
 

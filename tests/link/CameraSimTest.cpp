@@ -1,8 +1,8 @@
 #include "Bytes.h"
 #include "support/RecordingConsole.h"
 #include "support/SimulatedLink.h"
-#include "link/CameraCommands.h"
-#include "link/CameraSettings.h"
+#include "link/commands/CameraCommands.h"
+#include "link/commands/CameraSettings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "support/FixtureFiles.h"
 #include "support/TempProgramFolder.h"
-#include "link/ConfigTxt.h"
+#include "link/search/ConfigTxt.h"
 
 #include <gtest/gtest.h>
 

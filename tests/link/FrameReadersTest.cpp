@@ -1,9 +1,9 @@
 #include "FrameReplyBytes.h"
 #include "ScriptedLink.h"
 #include "core/AcquireState.h"
-#include "link/FrameAcquisition.h"
-#include "link/FrameReaders.h"
-#include "link/FrameRunReaders.h"
+#include "link/frames/FrameAcquisition.h"
+#include "link/frames/FrameReaders.h"
+#include "link/frames/FrameRunReaders.h"
 
 #include <gtest/gtest.h>
 

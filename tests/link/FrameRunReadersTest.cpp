@@ -1,7 +1,7 @@
 #include "FrameReplyBytes.h"
 #include "ScriptedLink.h"
-#include "link/FrameRunReaders.h"
-#include "link/FrameTransfer.h"
+#include "link/frames/FrameRunReaders.h"
+#include "link/frames/FrameTransfer.h"
 
 #include <gtest/gtest.h>
 

@@ -7,9 +7,9 @@
 #include "lib/FrameReplies.h"
 #include "lib/LedLighting.h"
 #include "lib/SensorImage.h"
-#include "link/FrameAcquisition.h"
-#include "link/FrameRunReaders.h"
-#include "link/FrameTransfer.h"
+#include "link/frames/FrameAcquisition.h"
+#include "link/frames/FrameRunReaders.h"
+#include "link/frames/FrameTransfer.h"
 
 #include <QElapsedTimer>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "ScriptedLink.h"
 #include "core/AcquireState.h"
-#include "link/LedPowerCommands.h"
+#include "link/commands/LedPowerCommands.h"
 #include "support/FixtureFiles.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 #include "support/SimulatedLink.h"
 #include "core/Clock.h"
 #include "lib/LedLighting.h"
-#include "link/LedPowerCommands.h"
+#include "link/commands/LedPowerCommands.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "ScriptedLink.h"
 #include "SearchBench.h"
 #include "core/AcquireState.h"
-#include "link/PortSearch.h"
+#include "link/search/PortSearch.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "Bytes.h"
 #include "SearchBench.h"
-#include "link/SerialNumberQuery.h"
+#include "link/search/SerialNumberQuery.h"
 
 #include <QProcess>
 #include <gtest/gtest.h>

@@ -6,10 +6,10 @@
 #include "core/Console.h"
 #include "core/Globals.h"
 #include "lib/SimulatedInstrument.h"
-#include "link/ModCOMM.h"
-#include "link/QtSerialDevice.h"
-#include "link/ReplyReader.h"
-#include "link/SystemErrorText.h"
+#include "link/port/ModCOMM.h"
+#include "link/port/QtSerialDevice.h"
+#include "link/protocol/ReplyReader.h"
+#include "link/port/SystemErrorText.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -5,8 +5,8 @@
 #include "support/ScriptedPrompts.h"
 #include "core/AcquireState.h"
 #include "core/TextFile.h"
-#include "link/LinkContext.h"
-#include "link/PortSearch.h"
+#include "link/protocol/LinkContext.h"
+#include "link/search/PortSearch.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
 #include "ScriptedLink.h"
 #include "support/RecordingConsole.h"
-#include "link/SerialNumberQuery.h"
+#include "link/search/SerialNumberQuery.h"
 
 #include <gtest/gtest.h>
 

@@ -5,9 +5,9 @@
 #include "support/TempProgramFolder.h"
 #include "core/Globals.h"
 #include "lib/SimulatedInstrument.h"
-#include "link/ModCOMM.h"
-#include "link/PortNames.h"
-#include "link/QtSerialDevice.h"
+#include "link/port/ModCOMM.h"
+#include "link/port/PortNames.h"
+#include "link/port/QtSerialDevice.h"
 
 #include <QDir>
 #include <QFile>

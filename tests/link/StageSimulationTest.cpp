@@ -3,8 +3,8 @@
 #include "core/AcquireState.h"
 #include "core/Clock.h"
 #include "lib/StageModel.h"
-#include "link/LightPulse.h"
-#include "link/TemperatureSenders.h"
+#include "link/commands/LightPulse.h"
+#include "link/commands/TemperatureSenders.h"
 
 #include <gtest/gtest.h>
 

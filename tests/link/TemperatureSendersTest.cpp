@@ -1,6 +1,6 @@
 #include "ScriptedLink.h"
 #include "core/AcquireState.h"
-#include "link/TemperatureSenders.h"
+#include "link/commands/TemperatureSenders.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "plate/CameraLayout.h"
-#include "plate/PlateFormat.h"
-#include "plate/WellNumbering.h"
+#include "plate/geometry/CameraLayout.h"
+#include "plate/geometry/PlateFormat.h"
+#include "plate/geometry/WellNumbering.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "core/Colors.h"
-#include "plate/ColourTable.h"
-#include "plate/PictureFont.h"
-#include "plate/PlatePicture.h"
-#include "plate/PlatePictureGeometry.h"
-#include "plate/WellGroupOverlay.h"
+#include "plate/pictures/ColourTable.h"
+#include "picture/PictureFont.h"
+#include "plate/pictures/PlatePicture.h"
+#include "plate/pictures/PlatePictureGeometry.h"
+#include "plate/pictures/WellGroupOverlay.h"
 
 #include <QRectF>
 #include <algorithm>

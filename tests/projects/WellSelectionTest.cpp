@@ -1,5 +1,5 @@
-#include "plate/PlateFormat.h"
-#include "plate/WellNumbering.h"
+#include "plate/geometry/PlateFormat.h"
+#include "plate/geometry/WellNumbering.h"
 #include "projects/WellSelection.h"
 
 #include <gtest/gtest.h>
