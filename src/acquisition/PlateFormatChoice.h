@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/AcquireState.h"
+#include "acquisition/AcquireState.h"
 #include "core/Globals.h"
 #include "core/ProgramFolder.h"
 #include "core/Prompts.h"

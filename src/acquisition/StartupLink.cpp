@@ -1,6 +1,6 @@
 #include "acquisition/StartupLink.h"
 
-#include "core/AcquireState.h"
+#include "acquisition/AcquireState.h"
 #include "core/Console.h"
 #include "core/Globals.h"
 #include "link/port/ModCOMM.h"

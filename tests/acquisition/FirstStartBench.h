@@ -9,7 +9,7 @@
 #include "support/RecordingConsole.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
-#include "core/AcquireState.h"
+#include "acquisition/AcquireState.h"
 #include "core/Globals.h"
 #include "lib/SimulatedInstrument.h"
 #include "link/protocol/LinkContext.h"

@@ -1,7 +1,7 @@
 #include "link/FrameReplyBytes.h"
 #include "link/ScriptedLink.h"
 #include "acquisition/FrameCutTables.h"
-#include "core/AcquireState.h"
+#include "acquisition/AcquireState.h"
 #include "link/frames/FrameAcquisition.h"
 #include "picture/FramePicture.h"
 

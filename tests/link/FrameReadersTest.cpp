@@ -1,6 +1,6 @@
 #include "FrameReplyBytes.h"
 #include "ScriptedLink.h"
-#include "core/AcquireState.h"
+#include "acquisition/AcquireState.h"
 #include "link/frames/FrameAcquisition.h"
 #include "link/frames/FrameReaders.h"
 #include "link/frames/FrameRunReaders.h"

@@ -2,7 +2,7 @@
 #include "RawTerminal.h"
 #include "SimulatedPorts.h"
 #include "support/ScriptedPrompts.h"
-#include "core/AcquireState.h"
+#include "acquisition/AcquireState.h"
 #include "core/Console.h"
 #include "lib/FrameReplies.h"
 #include "lib/LedLighting.h"

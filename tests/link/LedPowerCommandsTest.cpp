@@ -1,5 +1,5 @@
 #include "ScriptedLink.h"
-#include "core/AcquireState.h"
+#include "acquisition/AcquireState.h"
 #include "link/commands/LedPowerCommands.h"
 #include "support/FixtureFiles.h"
 

@@ -1,7 +1,7 @@
 #include "Bytes.h"
 #include "ScriptedLink.h"
 #include "SearchBench.h"
-#include "core/AcquireState.h"
+#include "acquisition/AcquireState.h"
 #include "link/search/PortSearch.h"
 
 #include <QFile>

@@ -3,7 +3,7 @@
 #include "SimulatedPorts.h"
 #include "support/RecordingConsole.h"
 #include "support/ScriptedPrompts.h"
-#include "core/AcquireState.h"
+#include "acquisition/AcquireState.h"
 #include "core/TextFile.h"
 #include "link/protocol/LinkContext.h"
 #include "link/search/PortSearch.h"

@@ -1,6 +1,6 @@
 #include "Bytes.h"
 #include "support/SimulatedLink.h"
-#include "core/AcquireState.h"
+#include "acquisition/AcquireState.h"
 #include "core/Clock.h"
 #include "lib/StageModel.h"
 #include "link/commands/LightPulse.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "acquisition/PlateFormatChoice.h"
-#include "core/AcquireState.h"
+#include "acquisition/AcquireState.h"
 #include "core/Globals.h"
 #include "core/ProgramFolder.h"
 #include "link/commands/CameraBoxes.h"

@@ -1,6 +1,6 @@
 #include "link/commands/LedPowerCommands.h"
 
-#include "core/AcquireState.h"
+#include "acquisition/AcquireState.h"
 #include "core/Clock.h"
 #include "core/Console.h"
 #include "core/Globals.h"

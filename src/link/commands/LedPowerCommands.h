@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/LedRows.h"
+#include "plate/files/LedRows.h"
 #include "link/protocol/CommandFrame.h"
 #include "link/protocol/LinkContext.h"
 #include "link/protocol/ReplyReader.h"

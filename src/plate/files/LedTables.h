@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/LedRows.h"
+#include "plate/files/LedRows.h"
 
 // One of the 416 LEDs: the camera whose image it lights, its column and row in
 // that camera's block, the image rectangle it lights, and its power (0 to 8).

@@ -1,4 +1,4 @@
-#include "core/LedRows.h"
+#include "plate/files/LedRows.h"
 
 #include "core/Fields.h"
 #include "core/NumberText.h"
