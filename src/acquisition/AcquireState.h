@@ -3,14 +3,12 @@
 #include <QString>
 #include <array>
 
-// The main window's state that other subsystems read and write. The main window
-// owns one; procedures that need it take it by reference, so they run without a window.
+// The main window's state that its panels and procedures read and write. The
+// window owns one; procedures that need it take it by reference, so they run
+// without a window. What the link knows lives in LinkState.
 struct AcquireState {
     int runState = 0;              // 0 idle, 1 acquisition running, -1 calibration running
-    bool offlineMode = false;      // no instrument port was found
     bool abortRequested = false;   // stop a running calibration or run start
-    double lastTemperature = 0;    // last decoded temperature; 0 = no usable reading
-    bool analogController = true;  // stage driven by direction plus drive level
     int pulseSecondsLeft = 0;
     bool blankRun = false;
 

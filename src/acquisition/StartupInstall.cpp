@@ -1,6 +1,6 @@
 #include "acquisition/StartupInstall.h"
 
-#include "acquisition/AcquireState.h"
+#include "link/protocol/LinkState.h"
 #include "core/Clock.h"
 #include "core/Console.h"
 #include "core/Globals.h"
@@ -17,7 +17,7 @@ const QString kStagingTag = QStringLiteral(".installing");
 constexpr int kBeforeReadMs = 200;
 constexpr int kAfterInstallMs = 100;
 
-bool hasInstrument(const Globals& globals, const AcquireState& state)
+bool hasInstrument(const Globals& globals, const LinkState& state)
 {
     return !state.offlineMode && globals.serialNumber >= 1;
 }
@@ -41,7 +41,7 @@ bool removeFolder(const QString& path)
 
 } // namespace
 
-void makeStartupFolders(const ProgramFolder& folder, const Globals& globals, const AcquireState& state)
+void makeStartupFolders(const ProgramFolder& folder, const Globals& globals, const LinkState& state)
 {
     makeFolder(folder.reportsFolder());
     if (!hasInstrument(globals, state))
@@ -60,7 +60,7 @@ QString unitFolderStagingName(int serialNumber)
     return ProgramFolder::unitFolderName(serialNumber) + kStagingTag;
 }
 
-UnitFolderInstall installNewInstrument(LinkContext& link, const ProgramFolder& folder, const AcquireState& state,
+UnitFolderInstall installNewInstrument(LinkContext& link, const ProgramFolder& folder, const LinkState& state,
                                        PictureCanvas& flashProgress)
 {
     const int sn = link.globals.serialNumber;

@@ -1,11 +1,11 @@
 #include "acquisition/StartupLink.h"
 
-#include "acquisition/AcquireState.h"
+#include "link/protocol/LinkState.h"
 #include "core/Console.h"
 #include "core/Globals.h"
 #include "link/port/ModCOMM.h"
 
-QString startupLinkStatus(const Globals& globals, const AcquireState& state)
+QString startupLinkStatus(const Globals& globals, const LinkState& state)
 {
     if (state.offlineMode)
         return QStringLiteral("Offline Mode");

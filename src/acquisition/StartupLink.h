@@ -6,12 +6,12 @@
 
 #include <QString>
 
-struct AcquireState;
+struct LinkState;
 struct Globals;
 
 // The status line after the search: "Offline Mode", or "OK. Connected to VELDO SN"
 // and the serial number.
-QString startupLinkStatus(const Globals& globals, const AcquireState& state);
+QString startupLinkStatus(const Globals& globals, const LinkState& state);
 
 // Start-up's part of the link: dummy mode off, the search for the instrument,
 // and its outcome in the status line.

@@ -9,7 +9,7 @@
 #include "support/RecordingConsole.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
-#include "acquisition/AcquireState.h"
+#include "link/protocol/LinkState.h"
 #include "core/Globals.h"
 #include "lib/SimulatedInstrument.h"
 #include "link/protocol/LinkContext.h"
@@ -88,6 +88,6 @@ struct FirstStartBench {
     ScriptedPrompts prompts;
     FakeDesktopOpener opener;
     LinkContext ctx{globals, comm, clock, console, prompts};
-    AcquireState state;
+    LinkState state;
     PictureCanvas progress{160, 24};
 };

@@ -1,7 +1,6 @@
 #include "link/FrameReplyBytes.h"
 #include "link/ScriptedLink.h"
 #include "acquisition/FrameCutTables.h"
-#include "acquisition/AcquireState.h"
 #include "link/frames/FrameAcquisition.h"
 #include "picture/FramePicture.h"
 
@@ -76,8 +75,8 @@ TEST_F(FramePictureTest, AFrameReadFromTheLineIsDrawnAsItWasPlaced)
     ScriptedLink s;
     s.connect();
     boxes.txt_cam = "1";
-    AcquireState state;
-    FrameWindow window = mainWindowFrames(boxes, image, picture, state);
+    bool abortRequested = false;
+    FrameWindow window = mainWindowFrames(boxes, image, picture, abortRequested);
     s.line.script(fullFrameReply(5, 4, 0, patternValue));
     AcquireCalibrationFrame(s.ctx, window);
     ASSERT_EQ(boxes.txt_lines, "5");
@@ -92,8 +91,8 @@ TEST_F(FramePictureTest, DummyFramesAreDrawnWithoutAnInstrument)
     ScriptedLink s;
     s.globals.dummyMode = 1;
     boxes.txt_cam = "5";
-    AcquireState state;
-    FrameWindow window = mainWindowFrames(boxes, image, picture, state);
+    bool abortRequested = false;
+    FrameWindow window = mainWindowFrames(boxes, image, picture, abortRequested);
     AcquireCameraFrame(s.ctx, window, 0); // drawn whatever the flag
     for (int x = 1; x <= 3; ++x)
         for (int y = 0; y <= 2; ++y) {

@@ -48,7 +48,7 @@ TEST(StartupLink, FormLoadFindsTheInstrumentWithDummyModeOff)
     EXPECT_TRUE(b.window.isVisible());
     EXPECT_EQ(b.globals.dummyMode, 0);
     EXPECT_EQ(b.window.txt_status->text(), "OK. Connected to VELDO SN42");
-    EXPECT_FALSE(b.window.state.offlineMode);
+    EXPECT_FALSE(b.window.linkState.offlineMode);
     EXPECT_TRUE(b.globals.portOpen);
     EXPECT_TRUE(b.comm.isOpen(2));
     EXPECT_EQ(b.window.configBoxes.txtcom, "2");
@@ -62,7 +62,7 @@ TEST(StartupLink, FormLoadGoesOfflineWhenNothingAnswers)
 
     EXPECT_EQ(b.prompts.inputPrompts.size(), 1);
     EXPECT_EQ(b.window.txt_status->text(), "Offline Mode");
-    EXPECT_TRUE(b.window.state.offlineMode);
+    EXPECT_TRUE(b.window.linkState.offlineMode);
     EXPECT_FALSE(b.globals.portOpen);
     EXPECT_EQ(b.globals.serialNumber, 0);
 }

@@ -2,7 +2,6 @@
 #include "RawTerminal.h"
 #include "SimulatedPorts.h"
 #include "support/ScriptedPrompts.h"
-#include "acquisition/AcquireState.h"
 #include "core/Console.h"
 #include "lib/FrameReplies.h"
 #include "lib/LedLighting.h"
@@ -137,7 +136,7 @@ protected:
     CameraBoxes boxes;
     FrameImage image;
     RecordingFrameView view;
-    AcquireState state;
+    bool abortRequested = false;
 };
 
 TEST_F(FrameSimTest, FramesOfEveryModeLandWhereTheSensorSawThem)
@@ -147,7 +146,7 @@ TEST_F(FrameSimTest, FramesOfEveryModeLandWhereTheSensorSawThem)
     sim->updateState([](InstrumentState& s) { s.ledPower[76] = 3; });
     const InstrumentState before = sim->state();
     const SensorImage sensor(before, 2, 0);
-    FrameWindow window = mainWindowFrames(boxes, image, view, state);
+    FrameWindow window = mainWindowFrames(boxes, image, view, abortRequested);
 
     const FrameRead full = AcquireCameraFrame(ctx, window, kDrawFrame);
     ASSERT_TRUE(full.receipt.good()) << console.lenRx().toStdString();

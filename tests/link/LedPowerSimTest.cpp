@@ -3,6 +3,7 @@
 #include "core/Clock.h"
 #include "lib/LedLighting.h"
 #include "link/commands/LedPowerCommands.h"
+#include "plate/files/LedPowerFiles.h"
 
 #include <gtest/gtest.h>
 

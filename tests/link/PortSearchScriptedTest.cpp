@@ -1,7 +1,7 @@
 #include "Bytes.h"
 #include "ScriptedLink.h"
 #include "SearchBench.h"
-#include "acquisition/AcquireState.h"
+#include "link/protocol/LinkState.h"
 #include "link/search/PortSearch.h"
 
 #include <QFile>
@@ -22,7 +22,7 @@ struct ScriptedSearch : ScriptedLink {
     static QString devicePath(int port) { return QStringLiteral("/dev/ttyUSB") + QString::number(port - 1); }
     QList<int> openPorts() const { return ::openPorts(comm); }
 
-    AcquireState state;
+    LinkState state;
     ConfigTxtBoxes boxes;
     PortSearchContext search{ctx, state, folder.folder(), boxes, {}};
 };

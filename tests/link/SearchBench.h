@@ -3,7 +3,7 @@
 #include "SimulatedPorts.h"
 #include "support/RecordingConsole.h"
 #include "support/ScriptedPrompts.h"
-#include "acquisition/AcquireState.h"
+#include "link/protocol/LinkState.h"
 #include "core/TextFile.h"
 #include "link/protocol/LinkContext.h"
 #include "link/search/PortSearch.h"
@@ -51,7 +51,7 @@ struct SearchBench {
     RecordingConsole console;
     HookedPrompts prompts;
     LinkContext link{globals, comm, ports.clock, console, prompts};
-    AcquireState state;
+    LinkState state;
     ConfigTxtBoxes boxes;
     int windowShown = 0;
     PortSearchContext search{link, state, ports.folder.folder(), boxes, [this] { ++windowShown; }};

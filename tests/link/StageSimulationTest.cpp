@@ -1,6 +1,6 @@
 #include "Bytes.h"
 #include "support/SimulatedLink.h"
-#include "acquisition/AcquireState.h"
+#include "link/protocol/LinkState.h"
 #include "core/Clock.h"
 #include "lib/StageModel.h"
 #include "link/commands/LightPulse.h"
@@ -83,7 +83,7 @@ protected:
         });
     }
 
-    AcquireState state;
+    LinkState state;
 };
 
 TEST_F(StageSimulationTest, DigitalStageHeatsCoolsAndKeepsFanAndLight)

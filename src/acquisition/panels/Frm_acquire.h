@@ -4,6 +4,7 @@
 #include "acquisition/AcquireState.h"
 #include "core/Globals.h"
 #include "core/ProgramFolder.h"
+#include "link/protocol/LinkState.h"
 #include "link/commands/CameraBoxes.h"
 #include "link/search/ConfigTxt.h"
 #include "link/frames/FrameImage.h"
@@ -59,6 +60,7 @@ public:
     QLabel* lbl_lenrx = nullptr;
 
     AcquireState state;
+    LinkState linkState; // what the link knows: offline mode, last temperature, controller kind
     PlateGeometry geometry; // the current format's camera and well tables
     CameraBoxes cameraBoxes; // the camera set-up panel's boxes (txt_cam, txt_gain, ... txtprogram)
 

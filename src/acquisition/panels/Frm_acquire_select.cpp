@@ -92,7 +92,7 @@ QString centreText(FramePoint centre)
 
 } // namespace
 
-FrameWindow Frm_acquire::frameWindow() { return mainWindowFrames(cameraBoxes, frameImage, *framePicture, state); }
+FrameWindow Frm_acquire::frameWindow() { return mainWindowFrames(cameraBoxes, frameImage, *framePicture, state.abortRequested); }
 
 QWidget* Frm_acquire::buildPixelSetPanel(QWidget* parent)
 {

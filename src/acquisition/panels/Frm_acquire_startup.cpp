@@ -28,15 +28,15 @@ void Frm_acquire::Form_Load()
     configBoxes.cmb_well = cmb_well->currentText();
     if (ctx_.comm) {
         LinkContext link{ctx_.globals, *ctx_.comm, ctx_.clock, *console_, ctx_.prompts};
-        PortSearchContext search{link, state, ctx_.folder, configBoxes, [this] { show(); }};
+        PortSearchContext search{link, linkState, ctx_.folder, configBoxes, [this] { show(); }};
         startLink(search);
-        makeStartupFolders(ctx_.folder, ctx_.globals, state);
+        makeStartupFolders(ctx_.folder, ctx_.globals, linkState);
         PictureCanvas flashProgress(kFlashProgressWidth, kFlashProgressHeight);
-        if (installNewInstrument(link, ctx_.folder, state, flashProgress) != UnitFolderInstall::NotNeeded)
-            console_->setStatus(startupLinkStatus(ctx_.globals, state));
+        if (installNewInstrument(link, ctx_.folder, linkState, flashProgress) != UnitFolderInstall::NotNeeded)
+            console_->setStatus(startupLinkStatus(ctx_.globals, linkState));
     } else {
         show();
-        makeStartupFolders(ctx_.folder, ctx_.globals, state);
+        makeStartupFolders(ctx_.folder, ctx_.globals, linkState);
     }
 
     state.cameraEnabled = ReadCamConf(camConfPath(ctx_.folder, ctx_.globals.serialNumber));

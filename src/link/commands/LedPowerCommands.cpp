@@ -1,6 +1,5 @@
 #include "link/commands/LedPowerCommands.h"
 
-#include "acquisition/AcquireState.h"
 #include "core/Clock.h"
 #include "core/Console.h"
 #include "core/Globals.h"
@@ -15,7 +14,6 @@ namespace {
 
 constexpr char kLowBankLetter = 'L';
 constexpr char kHighBankLetter = 'l';
-constexpr int kPowerFileFields = 2;
 constexpr int kAfterReplyPauseMs = 5;
 constexpr int kBytePauseMs = 1;
 
@@ -93,45 +91,4 @@ EchoReply SendAllLedsPower(LinkContext& ctx, int power)
         return {};
     flushBeforeSend(ctx);
     return sendLedEcho(ctx, makeAllLedsPowerFrame(power), QStringLiteral("L"));
-}
-
-int SendAllLedPowersFromFile(LinkContext& ctx, const QString& ledPowerPath)
-{
-    if (isDummyMode(ctx.globals))
-        return 0;
-    const std::optional<LedRows> pairs = readLedRows(ledPowerPath, kPowerFileFields, 0);
-    if (!pairs)
-        return 0;
-    // Refused once: a closed port would otherwise be refused for every pair and
-    // the refusal hidden under the last "setting led=".
-    if (!requirePortOpen(ctx))
-        return 0;
-    int sent = 0;
-    for (const std::vector<int>& pair : pairs->rows) {
-        if (SendLedPowerRetry(ctx, pair[0], pair[1]).sends > 0)
-            ++sent;
-        ctx.console.setStatus(QStringLiteral("setting led=") + QString::number(pair[0]));
-    }
-    return sent;
-}
-
-int SendCameraLedPowersFromFile(LinkContext& ctx, const AcquireState& acquire, const QString& ledPowerPath,
-                                const LedValues& ledCamera, int camera)
-{
-    if (acquire.runState != 1 || isDummyMode(ctx.globals))
-        return 0;
-    const std::optional<LedRows> pairs = readLedRows(ledPowerPath, kPowerFileFields, 0);
-    if (!pairs)
-        return 0;
-    int sent = 0;
-    for (const std::vector<int>& pair : pairs->rows) {
-        // The run may have been stopped while the last pair was sent.
-        if (acquire.runState == 0)
-            break;
-        if (ledCamera[static_cast<size_t>(pair[0])] != camera)
-            continue;
-        if (SendLedPowerRetry(ctx, pair[0], pair[1]).sends > 0)
-            ++sent;
-    }
-    return sent;
 }

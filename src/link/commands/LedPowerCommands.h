@@ -1,6 +1,5 @@
 #pragma once
 
-#include "plate/files/LedRows.h"
 #include "link/protocol/CommandFrame.h"
 #include "link/protocol/LinkContext.h"
 #include "link/protocol/ReplyReader.h"
@@ -8,8 +7,6 @@
 #include <QString>
 
 #include <optional>
-
-struct AcquireState;
 
 // The LED index that stands for every LED at once.
 inline constexpr int kAllLedsIndex = 255;
@@ -42,15 +39,3 @@ EchoReply SendLedPowerRetry(LinkContext& ctx, int led, int power);
 
 // Every LED at one power, echo "L" only, up to three sends; no dummy guard.
 EchoReply SendAllLedsPower(LinkContext& ctx, int power);
-
-// Sends every usable pair of a ledpower.dat (LED, power) with SendLedPowerRetry,
-// showing "setting led=" and the LED in the status line. Nothing in dummy mode
-// or without the file. Returns the pairs sent.
-int SendAllLedPowersFromFile(LinkContext& ctx, const QString& ledPowerPath);
-
-// Sends the pairs of a ledpower.dat whose LED belongs to `camera` by
-// `ledCamera`, only while an acquisition runs (runState 1) and not in dummy
-// mode; stops before the next pair once runState has become 0. Returns the
-// pairs sent.
-int SendCameraLedPowersFromFile(LinkContext& ctx, const AcquireState& acquire, const QString& ledPowerPath,
-                                const LedValues& ledCamera, int camera);

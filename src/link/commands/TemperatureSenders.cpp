@@ -1,6 +1,6 @@
 #include "link/commands/TemperatureSenders.h"
 
-#include "acquisition/AcquireState.h"
+#include "link/protocol/LinkState.h"
 #include "core/Clock.h"
 #include "core/Console.h"
 #include "core/Globals.h"
@@ -30,7 +30,7 @@ ShortReply exchange(LinkContext& ctx, TemperatureSubCommand sub, int value)
 
 // The reply to a heat, cool or off command: its reading (or 0) becomes the
 // last temperature and its display goes into txt_in.
-int takeDriveReply(LinkContext& ctx, AcquireState& state, const ShortReply& reply)
+int takeDriveReply(LinkContext& ctx, LinkState& state, const ShortReply& reply)
 {
     if (reply.isEmpty()) {
         ctx.console.setCommText(replyDisplayText(reply));
@@ -43,7 +43,7 @@ int takeDriveReply(LinkContext& ctx, AcquireState& state, const ShortReply& repl
     return 1;
 }
 
-void forceDigitalOnGeneration2(const Globals& globals, AcquireState& state)
+void forceDigitalOnGeneration2(const Globals& globals, LinkState& state)
 {
     if (globals.hardwareGeneration == 2)
         state.analogController = false;
@@ -65,7 +65,7 @@ constexpr DriveKind kCool{kPeltierCoolDirection, TemperatureSubCommand::CoolPowe
 
 // The heat or cool sequence once the port is known open. The status line
 // shows the power as given; what is sent is clamped to the kind's maximum.
-int drive(LinkContext& ctx, AcquireState& state, const DriveKind& kind, int power, bool showCommValues)
+int drive(LinkContext& ctx, LinkState& state, const DriveKind& kind, int power, bool showCommValues)
 {
     // A negative power cannot travel in a byte: refuse before the direction goes out.
     if (power < 0)
@@ -90,7 +90,7 @@ int drive(LinkContext& ctx, AcquireState& state, const DriveKind& kind, int powe
 
 } // namespace
 
-double SendTemperatureTarget(LinkContext& ctx, AcquireState& state, int value)
+double SendTemperatureTarget(LinkContext& ctx, LinkState& state, int value)
 {
     if (!requirePortOpen(ctx))
         return 0;
@@ -117,7 +117,7 @@ double SendTemperatureTarget(LinkContext& ctx, AcquireState& state, int value)
     return result;
 }
 
-int SendPeltierHeat(LinkContext& ctx, AcquireState& state, int power, bool showCommValues)
+int SendPeltierHeat(LinkContext& ctx, LinkState& state, int power, bool showCommValues)
 {
     power = std::min(power, kMaxHeatPower);
     if (!requirePortOpen(ctx))
@@ -125,14 +125,14 @@ int SendPeltierHeat(LinkContext& ctx, AcquireState& state, int power, bool showC
     return drive(ctx, state, kHeat, power, showCommValues);
 }
 
-int SendPeltierCool(LinkContext& ctx, AcquireState& state, int power, bool showCommValues)
+int SendPeltierCool(LinkContext& ctx, LinkState& state, int power, bool showCommValues)
 {
     if (!requirePortOpen(ctx))
         return -1;
     return drive(ctx, state, kCool, power, showCommValues);
 }
 
-int SendPeltierOff(LinkContext& ctx, AcquireState& state)
+int SendPeltierOff(LinkContext& ctx, LinkState& state)
 {
     if (!requirePortOpen(ctx))
         return -1;

@@ -1,6 +1,5 @@
 #include "link/frames/FrameReaders.h"
 
-#include "acquisition/AcquireState.h"
 #include "core/Console.h"
 #include "core/Globals.h"
 #include "link/frames/FrameLayout.h"
@@ -23,9 +22,9 @@ bool drawAfterRead(const FrameReaderStyle& style, char mode, int drawFlag)
 
 } // namespace
 
-FrameWindow mainWindowFrames(CameraBoxes& boxes, FrameImage& image, FrameView& view, const AcquireState& state)
+FrameWindow mainWindowFrames(CameraBoxes& boxes, FrameImage& image, FrameView& view, const bool& abortRequested)
 {
-    return {boxes, image, view, FrameReaderStyle{nullptr, &state.abortRequested, false, false}};
+    return {boxes, image, view, FrameReaderStyle{nullptr, &abortRequested, false, false}};
 }
 
 FrameWindow advancedPageFrames(CameraBoxes& boxes, FrameImage& image, FrameView& view, const QString& txt_crc)

@@ -9,8 +9,6 @@
 #include <QByteArray>
 #include <QString>
 
-struct AcquireState;
-
 // How a window's general frame reader differs from the main window's.
 struct FrameReaderStyle {
     // The per-line check bytes box (#CRC); none: E is 0.
@@ -35,7 +33,7 @@ struct FrameWindow {
 
 // The main window: E = 0, drawn on request unless a stop was asked for, the
 // label's colour left as it is.
-FrameWindow mainWindowFrames(CameraBoxes& boxes, FrameImage& image, FrameView& view, const AcquireState& state);
+FrameWindow mainWindowFrames(CameraBoxes& boxes, FrameImage& image, FrameView& view, const bool& abortRequested);
 
 // The advanced page: E from txt_crc, every read drawn, the label red for a bad frame.
 FrameWindow advancedPageFrames(CameraBoxes& boxes, FrameImage& image, FrameView& view, const QString& txt_crc);

@@ -1,6 +1,6 @@
 #include "link/search/PortSearch.h"
 
-#include "acquisition/AcquireState.h"
+#include "link/protocol/LinkState.h"
 #include "core/Clock.h"
 #include "core/Console.h"
 #include "core/Globals.h"

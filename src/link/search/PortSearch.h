@@ -6,14 +6,14 @@
 
 #include <functional>
 
-struct AcquireState;
+struct LinkState;
 
 // What the search for the instrument works with: the main window's link (its
 // status line, communication box and prompts), its state (offlineMode), the
 // program folder and the boxes config.txt records (txtcom shows the port found).
 struct PortSearchContext {
     LinkContext& link;
-    AcquireState& state;
+    LinkState& state;
     const ProgramFolder& folder;
     ConfigTxtBoxes& boxes;
     std::function<void()> showWindow; // the main window is shown before the first probe
