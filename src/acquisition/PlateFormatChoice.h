@@ -48,3 +48,12 @@ FormatChoiceResult choosePlateFormat(FormatChoiceContext& context, FormatControl
 
 // Start-up's format lists: both hold "w6" and "w24" and show the current format.
 void fillFormatLists(FormatControls& controls, const QString& currentFormat);
+
+// What the command column's plate format box needs of its window: what a choice
+// works on, and every panel showing the controls' texts afterwards.
+class FormatChoiceHost {
+public:
+    virtual ~FormatChoiceHost() = default;
+    virtual FormatChoiceContext formatChoiceContext() = 0;
+    virtual void showFormatControls() = 0;
+};

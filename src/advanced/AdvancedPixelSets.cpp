@@ -1,34 +1,14 @@
 #include "advanced/AdvancedPixelSets.h"
 
-#include "core/Rounding.h"
 #include "flash/PixelMaskUpload.h"
-#include "link/commands/CameraValues.h"
-
-namespace {
-
-constexpr int kAppliedMask = 0;
-
-FramePoint cellAt(QPointF p) { return {static_cast<int>(wholePart(p.x())), static_cast<int>(wholePart(p.y()))}; }
-
-} // namespace
-
-PictureCanvas::FillStyle selectionIndicatorFill(int selectionMode)
-{
-    return selectionMode == kCircleSelection ? PictureCanvas::FillStyle::Transparent : PictureCanvas::FillStyle::Solid;
-}
 
 namespace advanced {
 
-PictureCanvas::FillStyle Frame8_Click(AdvancedPixelSets& sets)
-{
-    sets.selectionMode = sets.selectionMode == kCircleSelection ? 0 : kCircleSelection;
-    return selectionIndicatorFill(sets.selectionMode);
-}
+PictureCanvas::FillStyle Frame8_Click(AdvancedPixelSets& sets) { return switchSelectionMode(sets); }
 
 void Picact_PixelSetDrag(AdvancedPixelSets& sets, QPointF press, QPointF release)
 {
-    sets.centre = cellAt(press);
-    sets.rectangle = rectangleFromDrag(press, release);
+    takeSelectionDrag(sets, press, release);
 }
 
 std::optional<PixelSetBuildOutcome> cmd_set_select_Click(const AdvancedPixelSets& sets, PictureCanvas& Picact,
@@ -36,17 +16,7 @@ std::optional<PixelSetBuildOutcome> cmd_set_select_Click(const AdvancedPixelSets
                                                          const ProgramFolder& folder, const QString& cmb_set1,
                                                          const QString& cmb_set2)
 {
-    const QString name = pixelSetName(cmb_set1, cmb_set2);
-    if (sets.selectionMode != kCircleSelection) {
-        if (!sets.rectangle)
-            return std::nullopt;
-        return BuildPixelSetRectangle(Picact, *sets.rectangle, folder, name);
-    }
-    const int camera = roundedBoxValue(txt_cam);
-    if (!sets.centre || camera < 0 || camera >= FrameImage::kPlanes)
-        return std::nullopt;
-    const FrameGrey grey = [&](int pixel, int line) { return frameImage.grey(camera, pixel, line); };
-    return BuildPixelSetByRays(Picact, grey, *sets.centre, folder, name);
+    return buildOutcome(buildSelectedSet(sets, Picact, frameImage, txt_cam, folder, cmb_set1, cmb_set2));
 }
 
 PixelSetReset cmd_reset_set_Click(const ProgramFolder& folder, Prompts& prompts)
@@ -56,8 +26,8 @@ PixelSetReset cmd_reset_set_Click(const ProgramFolder& folder, Prompts& prompts)
 
 PixelSetApply cmd_applyset_Click(LinkContext& ctx, const ProgramFolder& folder, AdvancedPixelSets& sets)
 {
-    return ApplyPixelSets(folder, ctx.prompts, ctx.console, sets.setPixelMask,
-                          [&] { UploadPixelMask(ctx, folder, sets.setPixelMask, kAppliedMask); });
+    return applySelectedSets(folder, ctx.prompts, ctx.console, sets,
+                             [&] { UploadPixelMask(ctx, folder, sets.setPixelMask, kAppliedPixelMask); });
 }
 
 } // namespace advanced

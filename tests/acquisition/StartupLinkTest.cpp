@@ -1,4 +1,5 @@
 #include "acquisition/panels/Frm_acquire.h"
+#include "acquisition/panels/Frame_menu.h"
 #include "support/FakeClock.h"
 #include "support/FakeDesktopOpener.h"
 #include "support/ScriptedPrompts.h"
@@ -77,7 +78,7 @@ TEST(StartupLink, ClosingWritesConfigTxtAndClosesThePortInUse)
     // The boxes as the user left them; txtcom no longer names the open port.
     b.window.configBoxes.txtcom = "9";
     b.window.configBoxes.txtlapse = "120";
-    b.window.cmb_well->setEditText("w24");
+    b.window.frameMenu->cmb_well->setEditText("w24");
     b.window.close();
 
     EXPECT_FALSE(b.comm.isOpen(4));

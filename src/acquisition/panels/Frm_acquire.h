@@ -1,39 +1,37 @@
 #pragma once
 
-#include "acquisition/PlateFormatChoice.h"
 #include "acquisition/AcquireState.h"
+#include "acquisition/PlateFormatChoice.h"
 #include "core/Globals.h"
 #include "core/ProgramFolder.h"
-#include "link/protocol/LinkState.h"
 #include "link/commands/CameraBoxes.h"
-#include "link/search/ConfigTxt.h"
 #include "link/frames/FrameImage.h"
 #include "link/frames/FrameReaders.h"
+#include "link/protocol/LinkState.h"
+#include "link/search/ConfigTxt.h"
+#include "picture/FramePicture.h"
+#include "plate/geometry/PlateGeometry.h"
 #include "plate/pictures/ColourTable.h"
 #include "plate/pixelsets/PixelMask.h"
-#include "plate/pixelsets/PixelSetRegion.h"
-#include "plate/geometry/PlateGeometry.h"
-#include "projects/WellSelection.h"
-#include "picture/FramePicture.h"
 
 #include <QMainWindow>
 #include <array>
 #include <memory>
-#include <optional>
 
 class Clock;
 class Console;
-class Prompts;
 class DesktopOpener;
+class Frame_calibration;
+class Frame_menu;
+class Frame_project;
+class Frame_select;
 class ModCOMM;
-class PictureBox;
+class PlatePicturePanel;
+class Prompts;
 class QAction;
-class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 
 // What the main window works with; the application owns all of it.
 struct AppContext {
@@ -45,8 +43,9 @@ struct AppContext {
     ModCOMM* comm = nullptr; // the serial module; none: no port is searched or closed
 };
 
-// The main window: it owns the run and opens the program's pages.
-class Frm_acquire : public QMainWindow {
+// The main window: it creates, places and wires its panels, owns the menus,
+// the state the panels share and the run, and opens the program's pages.
+class Frm_acquire : public QMainWindow, private FormatChoiceHost {
     Q_OBJECT
 public:
     explicit Frm_acquire(AppContext context, QWidget* parent = nullptr);
@@ -54,40 +53,32 @@ public:
 
     Console& console() { return *console_; }
 
-    // Controls other parts of the program read and write.
+    // The strip and communication box at window level.
     QLineEdit* txt_status = nullptr;
     QPlainTextEdit* txt_in = nullptr;
     QLabel* lbl_lenrx = nullptr;
 
+    // The panels.
+    Frame_menu* frameMenu = nullptr;               // command column: plate format, blank in use
+    Frame_project* frameProject = nullptr;         // group column: group list
+    PlatePicturePanel* platePicture = nullptr;     // plate picture Picact
+    Frame_calibration* frameCalibration = nullptr; // well calibration column: plate box and counts
+    Frame_select* frameSelect = nullptr;           // pixel sets
+
     AcquireState state;
-    LinkState linkState; // what the link knows: offline mode, last temperature, controller kind
-    PlateGeometry geometry; // the current format's camera and well tables
+    LinkState linkState;     // what the link knows: offline mode, last temperature, controller kind
+    PlateGeometry geometry;  // the current format's camera and well tables
     CameraBoxes cameraBoxes; // the camera set-up panel's boxes (txt_cam, txt_gain, ... txtprogram)
-
-    // Plate format boxes, blank labels and group list (Frm_acquire_formats.cpp).
-    QComboBox* cmb_well = nullptr;
-    QComboBox* cmb_formatplate = nullptr;
-    QLabel* label_blank = nullptr;
-    QLabel* lbl_blanktime = nullptr;
-    QLabel* lbl_blankname = nullptr;
-    QComboBox* combogrup = nullptr;
-    FormatControls formatControls;
-    void cmb_well_Click();
-    void showFormatControls();
-
-    // Plate picture, well selection and camera flags (Frm_acquire_plate.cpp).
-    PictureBox* Picact = nullptr;
-    QLineEdit* txt_ncol = nullptr;
-    QLineEdit* txt_nrow = nullptr;
-    std::array<QAction*, 6> cam_disabled{}; // "DISABLE CAM0 (A1)" ...; checked: camera disabled
+    FormatControls formatControls; // the texts of the format, blank and group controls
     ColourTable colourTable = BuildColourTable();
-    WellSelectionState wellSelection;
-    void DrawPlateLayout(const QString& format);
-    void DrawWellGroupOverlay(int wellIndex);
+
+    // Every panel shows the format controls' texts.
+    void showFormatControls() override;
+
+    // The camera enable menu under Factory Tools.
+    std::array<QAction*, 6> cam_disabled{}; // "DISABLE CAM0 (A1)" ...; checked: camera disabled
     void cam_disabled_Click(int index);
     void showCameraFlags(); // the check marks from state.cameraEnabled
-    void Picact_MouseDown(Qt::MouseButton button, double x, double y);
-    void Picact_MouseUp(Qt::MouseButton button, double x, double y);
 
     // Start-up and closing (Frm_acquire_startup.cpp).
     ConfigTxtBoxes configBoxes; // txtcom, txtprogram, ... as config.txt records them
@@ -96,38 +87,20 @@ public:
     void Form_Load();
     void Form_Unload();
 
-    // Frame buffer, frame picture and the pixel-set panel (Frm_acquire_select.cpp).
+    // The frame buffer and its picture, drawn on the plate picture.
     FrameImage frameImage;
-    std::unique_ptr<FramePicture> framePicture; // frameImage on Picact
+    std::unique_ptr<FramePicture> framePicture;
     FrameWindow frameWindow(); // the window's side of a general frame read
-    PixelMask setPixelMask;    // built by "Apply to all" and sent to flash
     PixelMask cameraPixelMask; // read from the mask files
-    QGroupBox* Frame_select = nullptr;
-    QComboBox* cmb_set1 = nullptr;
-    QComboBox* cmb_set2 = nullptr;
-    QPushButton* cmd_set_select = nullptr;
-    QPushButton* cmd_close_frame2 = nullptr;
-    QPushButton* cmd_applyset = nullptr;
-    QPushButton* cmd_reset_set = nullptr;
-    QLabel* lbl_setcentre = nullptr;
-    std::optional<FramePoint> setCentre; // the frame pixel clicked while the panel is shown
-    void showPixelSetPanel();
-    void cmd_set_select_Click();
-    void cmd_close_frame2_Click();
-    void cmd_applyset_Click();
-    void cmd_reset_set_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QWidget* buildFormatPanel(QWidget* parent);
-    QWidget* buildPlatePicture(QWidget* parent);
-    void buildCameraMenu();
-    QWidget* buildPixelSetPanel(QWidget* parent);
-    void buildPixelSetMenu();
+    FormatChoiceContext formatChoiceContext() override;
+    void buildMenus();
+    void sendAppliedMask(PixelMask& mask);
 
     AppContext ctx_;
     std::unique_ptr<Console> console_;
-    QString platePictureFormat_; // the format the plate picture shows
 };

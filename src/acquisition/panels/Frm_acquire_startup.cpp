@@ -3,6 +3,7 @@
 
 #include "acquisition/StartupInstall.h"
 #include "acquisition/StartupLink.h"
+#include "acquisition/panels/Frame_menu.h"
 #include "core/Console.h"
 #include "link/protocol/LinkContext.h"
 #include "plate/files/CamConf.h"
@@ -25,7 +26,7 @@ void Frm_acquire::Form_Load()
     state.runState = 0;
     state.blankRun = false;
     ctx_.globals.runFolder = ctx_.folder.root();
-    configBoxes.cmb_well = cmb_well->currentText();
+    configBoxes.cmb_well = frameMenu->cmb_well->currentText();
     if (ctx_.comm) {
         LinkContext link{ctx_.globals, *ctx_.comm, ctx_.clock, *console_, ctx_.prompts};
         PortSearchContext search{link, linkState, ctx_.folder, configBoxes, [this] { show(); }};
@@ -49,7 +50,7 @@ void Frm_acquire::Form_Load()
 
 void Frm_acquire::Form_Unload()
 {
-    configBoxes.cmb_well = cmb_well->currentText();
+    configBoxes.cmb_well = frameMenu->cmb_well->currentText();
     if (!ctx_.comm) {
         WriteConfigTxt(ctx_.folder, configBoxes);
         return;
