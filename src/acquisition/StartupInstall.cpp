@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <array>
+
 namespace {
 
 const QString kStagingTag = QStringLiteral(".installing");
@@ -33,6 +35,51 @@ bool stillAnswers(LinkContext& link)
 {
     return QuerySerialNumber(link, link.globals.commPort).value == link.globals.serialNumber;
 }
+
+// The names a first start writes under: the staging folder the folder-named
+// readers and installers take, the staging serial suffix of the suffix-named
+// readers, and the final serial suffix of the report folders' installers.
+struct UnitFolderNames {
+    QString staging;
+    QString stagingSuffix;
+    QString suffix;
+};
+
+// One flash section of a first start: announced, read back, then installed.
+struct FirstStartSection {
+    const char* name;
+    void (*read)(LinkContext&, const ProgramFolder&, PictureCanvas& progress, const UnitFolderNames&);
+    void (*install)(const ProgramFolder&, const UnitFolderNames&);
+};
+
+// The five sections in the order a first start reads them.
+const std::array<FirstStartSection, 5> kFirstStartSections{{
+    {"Well_Format",
+     [](LinkContext& l, const ProgramFolder& f, PictureCanvas&, const UnitFolderNames& n) {
+         ReadWellFormatFromFlash(l, f, n.staging);
+     },
+     [](const ProgramFolder& f, const UnitFolderNames& n) { InstallWellFormatFiles(f, n.staging); }},
+    {"Light_Cal",
+     [](LinkContext& l, const ProgramFolder& f, PictureCanvas& progress, const UnitFolderNames& n) {
+         ReadLedXyFromFlash(l, f, progress, n.staging);
+     },
+     [](const ProgramFolder& f, const UnitFolderNames& n) { InstallLedXyFile(f, n.staging); }},
+    {"Temp_factor",
+     [](LinkContext& l, const ProgramFolder& f, PictureCanvas&, const UnitFolderNames& n) {
+         ReadTempFactorFromFlash(l, f, n.staging);
+     },
+     [](const ProgramFolder& f, const UnitFolderNames& n) { InstallTempFactorFile(f, n.staging); }},
+    {"Int_Factor",
+     [](LinkContext& l, const ProgramFolder& f, PictureCanvas&, const UnitFolderNames& n) {
+         ReadIntFactorFromFlash(l, f, n.stagingSuffix);
+     },
+     [](const ProgramFolder& f, const UnitFolderNames& n) { InstallFactorCorrectionFiles(f, n.suffix); }},
+    {"Blank_Factor",
+     [](LinkContext& l, const ProgramFolder& f, PictureCanvas&, const UnitFolderNames& n) {
+         ReadBlankFromFlash(l, f, n.stagingSuffix);
+     },
+     [](const ProgramFolder& f, const UnitFolderNames& n) { InstallBlankFiles(f, n.suffix); }},
+}};
 
 bool removeFolder(const QString& path)
 {
@@ -73,25 +120,14 @@ UnitFolderInstall installNewInstrument(LinkContext& link, const ProgramFolder& f
     if (!removeFolder(stagingPath) || !makeFolder(stagingPath))
         return UnitFolderInstall::Interrupted;
     // The readers that take the serial suffix write into "config_" and that suffix.
-    const QString stagingSuffix = serialSuffix(sn) + kStagingTag;
-    const QString suffix = serialSuffix(sn);
+    const UnitFolderNames names{staging, serialSuffix(sn) + kStagingTag, serialSuffix(sn)};
 
     link.clock.sleepMs(kBeforeReadMs);
-    announce(link.console, "Well_Format");
-    ReadWellFormatFromFlash(link, folder, staging);
-    InstallWellFormatFiles(folder, staging);
-    announce(link.console, "Light_Cal");
-    ReadLedXyFromFlash(link, folder, flashProgress, staging);
-    InstallLedXyFile(folder, staging);
-    announce(link.console, "Temp_factor");
-    ReadTempFactorFromFlash(link, folder, staging);
-    InstallTempFactorFile(folder, staging);
-    announce(link.console, "Int_Factor");
-    ReadIntFactorFromFlash(link, folder, stagingSuffix);
-    InstallFactorCorrectionFiles(folder, suffix);
-    announce(link.console, "Blank_Factor");
-    ReadBlankFromFlash(link, folder, stagingSuffix);
-    InstallBlankFiles(folder, suffix);
+    for (const FirstStartSection& section : kFirstStartSections) {
+        announce(link.console, section.name);
+        section.read(link, folder, flashProgress, names);
+        section.install(folder, names);
+    }
     link.clock.sleepMs(kAfterInstallMs);
 
     if (!stillAnswers(link) || !QDir().rename(stagingPath, folder.path(ProgramFolder::unitFolderName(sn)))) {

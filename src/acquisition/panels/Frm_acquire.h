@@ -26,6 +26,7 @@ class Frame_menu;
 class Frame_project;
 class Frame_select;
 class ModCOMM;
+class PageOpener;
 class PlatePicturePanel;
 class Prompts;
 class QAction;
@@ -41,6 +42,7 @@ struct AppContext {
     Prompts& prompts;
     DesktopOpener& opener;
     ModCOMM* comm = nullptr; // the serial module; none: no port is searched or closed
+    PageOpener* pages = nullptr; // opens the other pages; none: no page is built yet
 };
 
 // The main window: it creates, places and wires its panels, owns the menus,
