@@ -20,7 +20,7 @@ int typedPort(const QString& text)
 
 } // namespace
 
-void cmdopen_Click(Globals& globals, ModCOMM& comm, AdvancedPortControls& controls)
+void connectAdvancedPort(Globals& globals, ModCOMM& comm, AdvancedPortControls& controls)
 {
     if (globals.portOpen) {
         // The port in use, whatever the box holds by now.
@@ -39,4 +39,4 @@ void cmdopen_Click(Globals& globals, ModCOMM& comm, AdvancedPortControls& contro
     globals.portOpen = true;
 }
 
-void chkdummy_Click(Globals& globals, bool ticked) { globals.dummyMode = ticked ? 1 : 0; }
+void setDummyMode(Globals& globals, bool ticked) { globals.dummyMode = ticked ? 1 : 0; }

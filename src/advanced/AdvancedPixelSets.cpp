@@ -4,14 +4,14 @@
 
 namespace advanced {
 
-PictureCanvas::FillStyle Frame8_Click(AdvancedPixelSets& sets) { return switchSelectionMode(sets); }
+PictureCanvas::FillStyle switchPixelSetMode(AdvancedPixelSets& sets) { return switchSelectionMode(sets); }
 
-void Picact_PixelSetDrag(AdvancedPixelSets& sets, QPointF press, QPointF release)
+void takePixelSetDrag(AdvancedPixelSets& sets, QPointF press, QPointF release)
 {
     takeSelectionDrag(sets, press, release);
 }
 
-std::optional<PixelSetBuildOutcome> cmd_set_select_Click(const AdvancedPixelSets& sets, PictureCanvas& Picact,
+std::optional<PixelSetBuildOutcome> buildPixelSet(const AdvancedPixelSets& sets, PictureCanvas& Picact,
                                                          const FrameImage& frameImage, const QString& txt_cam,
                                                          const ProgramFolder& folder, const QString& cmb_set1,
                                                          const QString& cmb_set2)
@@ -19,12 +19,12 @@ std::optional<PixelSetBuildOutcome> cmd_set_select_Click(const AdvancedPixelSets
     return buildOutcome(buildSelectedSet(sets, Picact, frameImage, txt_cam, folder, cmb_set1, cmb_set2));
 }
 
-PixelSetReset cmd_reset_set_Click(const ProgramFolder& folder, Prompts& prompts)
+PixelSetReset resetPixelSets(const ProgramFolder& folder, Prompts& prompts)
 {
     return ResetPixelSets(folder, prompts);
 }
 
-PixelSetApply cmd_applyset_Click(LinkContext& ctx, const ProgramFolder& folder, AdvancedPixelSets& sets)
+PixelSetApply applyPixelSets(LinkContext& ctx, const ProgramFolder& folder, AdvancedPixelSets& sets)
 {
     return applySelectedSets(folder, ctx.prompts, ctx.console, sets,
                              [&] { UploadPixelMask(ctx, folder, sets.setPixelMask, kAppliedPixelMask); });

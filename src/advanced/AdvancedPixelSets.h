@@ -13,25 +13,25 @@ using AdvancedPixelSets = PixelSetSelection;
 
 namespace advanced {
 
-// Frame8_Click: the other mode; the indicator's fill for it.
-PictureCanvas::FillStyle Frame8_Click(AdvancedPixelSets& sets);
+// switchPixelSetMode: the other mode; the indicator's fill for it.
+PictureCanvas::FillStyle switchPixelSetMode(AdvancedPixelSets& sets);
 
 // A press and a release on the frame picture (logical units).
-void Picact_PixelSetDrag(AdvancedPixelSets& sets, QPointF press, QPointF release);
+void takePixelSetDrag(AdvancedPixelSets& sets, QPointF press, QPointF release);
 
-// cmd_set_select_Click: builds the set named by the two lists in the page's
+// buildPixelSet: builds the set named by the two lists in the page's
 // mode. Nothing is built (no result) before a press on the picture, or for a
 // camera outside 0 to 6.
-std::optional<PixelSetBuildOutcome> cmd_set_select_Click(const AdvancedPixelSets& sets, PictureCanvas& Picact,
+std::optional<PixelSetBuildOutcome> buildPixelSet(const AdvancedPixelSets& sets, PictureCanvas& Picact,
                                                          const FrameImage& frameImage, const QString& txt_cam,
                                                          const ProgramFolder& folder, const QString& cmb_set1,
                                                          const QString& cmb_set2);
 
-// cmd_reset_set_Click: "Reset all", as on the main window.
-PixelSetReset cmd_reset_set_Click(const ProgramFolder& folder, Prompts& prompts);
+// resetPixelSets: "Reset all", as on the main window.
+PixelSetReset resetPixelSets(const ProgramFolder& folder, Prompts& prompts);
 
-// cmd_applyset_Click: "Apply to all" into the page's mask, whose mask file
+// applyPixelSets: "Apply to all" into the page's mask, whose mask file
 // and transfer go through the page's console and prompts.
-PixelSetApply cmd_applyset_Click(LinkContext& ctx, const ProgramFolder& folder, AdvancedPixelSets& sets);
+PixelSetApply applyPixelSets(LinkContext& ctx, const ProgramFolder& folder, AdvancedPixelSets& sets);
 
 } // namespace advanced

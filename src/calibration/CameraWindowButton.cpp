@@ -4,4 +4,4 @@
 
 // The set-up of a run sends the window the same way, so the steps live with
 // the camera commands.
-CameraSend cmd_xy_Click(CameraBoxes& boxes, LinkContext& ctx) { return SendCameraWindow(boxes, ctx); }
+CameraSend sendCameraWindowBoxes(CameraBoxes& boxes, LinkContext& ctx) { return SendCameraWindow(boxes, ctx); }

@@ -9,4 +9,4 @@
 // "x", "X"). All four values are checked first: a box that is not a whole
 // number, lies outside 0 to 255, or a range that ends before it starts shows
 // "error" and nothing is written or sent.
-CameraSend cmd_xy_Click(CameraBoxes& boxes, LinkContext& ctx);
+CameraSend sendCameraWindowBoxes(CameraBoxes& boxes, LinkContext& ctx);

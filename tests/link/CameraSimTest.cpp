@@ -54,7 +54,7 @@ TEST_F(CameraSimTest, NoCameraIsSelectedByAnyOtherText)
     connect();
     boxes.txt_cam = "7";
     // The instrument answers 6, which does not begin with "7": three sends.
-    EXPECT_EQ(cmd_camera_Click(boxes, ctx), CameraSend::NoEcho);
+    EXPECT_EQ(sendCameraBox(boxes, ctx), CameraSend::NoEcho);
     EXPECT_EQ(sim.commandCount('C'), 3);
     EXPECT_EQ(cameras().selected, 6);
     EXPECT_EQ(console.commText(), "6 <- Camera");

@@ -63,14 +63,14 @@ void PlatePicturePanel::DrawWellGroupOverlay(int wellIndex)
 
 void PlatePicturePanel::Picact_MouseDown(Qt::MouseButton button, double x, double y)
 {
-    ::Picact_MouseDown(wellSelection, state_.runState, PlateGrid{state_.plateRows, state_.plateColumns},
+    beginWellSelection(wellSelection, state_.runState, PlateGrid{state_.plateRows, state_.plateColumns},
                        plateButton(button), x, y);
 }
 
 void PlatePicturePanel::Picact_MouseUp(Qt::MouseButton button, double x, double y)
 {
     const WellSelectionResult result =
-        ::Picact_MouseUp(wellSelection, state_.runState, PlateGrid{state_.plateRows, state_.plateColumns},
+        endWellSelection(wellSelection, state_.runState, PlateGrid{state_.plateRows, state_.plateColumns},
                          plateButton(button), x, y, currentGroup ? currentGroup() : QString(), groups_,
                          [this](int well) { DrawWellGroupOverlay(well); });
     if (result.combogrup)

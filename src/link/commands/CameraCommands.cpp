@@ -25,7 +25,7 @@ bool sendWindowLetter(LinkContext& ctx, char letter, int value)
 
 } // namespace
 
-CameraSend cmd_camera_Click(const CameraBoxes& boxes, LinkContext& ctx)
+CameraSend sendCameraBox(const CameraBoxes& boxes, LinkContext& ctx)
 {
     if (isDummyMode(ctx.globals))
         return CameraSend::Dummy;
@@ -60,7 +60,7 @@ CameraSend SendCameraSpeed(LinkContext& ctx, int speed)
     return sendSpeedCommand(ctx, speed, WriteWay::Whole, sendingText);
 }
 
-CameraSend cmd_camspeed_Click(const CameraBoxes& boxes, LinkContext& ctx)
+CameraSend sendCameraSpeedBox(const CameraBoxes& boxes, LinkContext& ctx)
 {
     return SendCameraSpeed(ctx, roundedBoxValue(boxes.txt_speed));
 }

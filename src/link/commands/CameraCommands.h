@@ -25,7 +25,7 @@ enum class CameraSend {
 // selects none). Shows "sending [255,67,...]:" and the frame, writes it byte by
 // byte 15 ms apart, and takes the one-byte reply when its decimal text begins
 // with the text of txt_cam.
-CameraSend cmd_camera_Click(const CameraBoxes& boxes, LinkContext& ctx);
+CameraSend sendCameraBox(const CameraBoxes& boxes, LinkContext& ctx);
 
 // Gain and exposure, 0 to 32767, high byte first; echoes "G" and "E".
 // A value outside the limits shows "error".
@@ -37,7 +37,7 @@ CameraSend SendExposure(LinkContext& ctx, int exposure);
 CameraSend SendCameraSpeed(LinkContext& ctx, int speed);
 
 // The "send" button beside txt_speed: the box's value made whole, halves to even.
-CameraSend cmd_camspeed_Click(const CameraBoxes& boxes, LinkContext& ctx);
+CameraSend sendCameraSpeedBox(const CameraBoxes& boxes, LinkContext& ctx);
 
 // The window's lines ("y" first, "Y" last) and pixels ("x" first, "X" last),
 // each letter followed by 100 ms. No flush and no port test: the window

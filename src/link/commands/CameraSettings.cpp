@@ -12,7 +12,7 @@ CameraSetup ApplyCameraSettings(CameraBoxes& boxes, LinkContext& ctx)
     if (isDummyMode(ctx.globals))
         return CameraSetup::Dummy;
 
-    cmd_camera_Click(boxes, ctx);
+    sendCameraBox(boxes, ctx);
     ctx.clock.sleepMs(kAfterStepMs);
 
     const auto gain = toInt16Strict(boxes.txt_gain);
@@ -27,7 +27,7 @@ CameraSetup ApplyCameraSettings(CameraBoxes& boxes, LinkContext& ctx)
     SendExposure(ctx, *exposure);
     ctx.clock.sleepMs(kAfterStepMs);
 
-    cmd_camspeed_Click(boxes, ctx);
+    sendCameraSpeedBox(boxes, ctx);
     ctx.clock.sleepMs(kAfterStepMs);
 
     SendCameraWindow(boxes, ctx);
