@@ -34,7 +34,7 @@ struct FormatChoiceContext {
     Prompts& prompts;
     AcquireState& state;
     PlateGeometry& geometry;
-    std::function<void(const QString& code)> drawPlateLayout; // the plate picture, when there is one
+    std::function<void(const PlateFormat& format)> drawPlateLayout; // the plate picture, when there is one
     RedrawWell redrawWell;
 };
 

@@ -13,7 +13,7 @@ struct MenuHost final : FormatChoiceHost {
     FormatChoiceContext formatChoiceContext() override
     {
         return FormatChoiceContext{globals, folder.folder(), prompts, state, geometry,
-                                   [this](const QString& code) { drawn << code; }, [](int) {}};
+                                   [this](const PlateFormat& format) { drawn << format.code; }, [](int) {}};
     }
     void showFormatControls() override { ++shown; }
 

@@ -84,7 +84,7 @@ struct PlateWindowFixture : ::testing::Test {
 TEST_F(PlateWindowFixture, ChoosingAFormatRedrawsThePlatePicture)
 {
     window->state.plateFormat = QStringLiteral("w6");
-    window->platePicture->DrawPlateLayout(QStringLiteral("w6"));
+    window->platePicture->DrawPlateLayout(resolvePlateFormat(QStringLiteral("w6")));
     fillFormatLists(window->formatControls, QStringLiteral("w6"));
     window->showFormatControls();
     EXPECT_EQ(window->frameCalibration->txt_ncol->text(), QStringLiteral("3"));
@@ -104,7 +104,7 @@ TEST_F(PlateWindowFixture, ChoosingAFormatRedrawsThePlatePicture)
 
 TEST_F(PlateWindowFixture, LeftDragFromB2ToA1GroupsFourWellsAndLabelsThem)
 {
-    window->platePicture->DrawPlateLayout(QStringLiteral("w96f"));
+    window->platePicture->DrawPlateLayout(resolvePlateFormat(QStringLiteral("w96f")));
     globals.groups.wellGroup[95] = 2;
     window->formatControls.combogrup = RefreshGroupCombo(globals.groups, 3);
     window->showFormatControls();
@@ -148,7 +148,7 @@ TEST_F(PlateWindowFixture, CameraMenuShowsTheFlagsAndSwitchesACameraOffAndOn)
     EXPECT_TRUE(window->cam_disabled[1]->isChecked());
     EXPECT_FALSE(window->cam_disabled[2]->isChecked());
 
-    window->platePicture->DrawPlateLayout(QStringLiteral("w6"));
+    window->platePicture->DrawPlateLayout(resolvePlateFormat(QStringLiteral("w6")));
     EXPECT_GT(inkInCell(1, black), 0); // B1: camera 1 is off
     EXPECT_EQ(inkInCell(2, black), 0);
 
@@ -167,7 +167,7 @@ TEST_F(PlateWindowFixture, CameraMenuShowsTheFlagsAndSwitchesACameraOffAndOn)
     EXPECT_EQ(fileBytes(camConfPath(tmp.folder(), 0)), QByteArray("101111\r\n"));
 
     // A format whose cameras are not known here: the flag changes, nothing is redrawn.
-    window->platePicture->DrawPlateLayout(QStringLiteral("w96f"));
+    window->platePicture->DrawPlateLayout(resolvePlateFormat(QStringLiteral("w96f")));
     const QImage before = picture().image();
     window->cam_disabled[0]->trigger();
     EXPECT_FALSE(window->state.cameraEnabled[0]);

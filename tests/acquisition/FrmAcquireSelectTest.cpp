@@ -118,7 +118,7 @@ TEST_F(SelectWindow, SetNeedsACentreAndACameraWithAFrame)
 
 TEST_F(SelectWindow, ClicksGroupWellsAgainOnceThePanelIsHidden)
 {
-    window->platePicture->DrawPlateLayout("w6");
+    window->platePicture->DrawPlateLayout(resolvePlateFormat("w6"));
     window->frameProject->combogrup->addItem("001_one");
     window->frameProject->combogrup->setCurrentIndex(window->frameProject->combogrup->count() - 1);
     window->frameSelect->show();

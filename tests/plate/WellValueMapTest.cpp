@@ -69,7 +69,7 @@ PictureCanvas w24Picture()
 {
     PictureCanvas c(kPxWidth, kPxHeight);
     c.backColor = kBackground;
-    DrawPlateLayout(c, QStringLiteral("w24"), kAllEnabled);
+    DrawPlateLayout(c, resolvePlateFormat(QStringLiteral("w24")), kAllEnabled);
     return c;
 }
 

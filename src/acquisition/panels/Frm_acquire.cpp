@@ -83,7 +83,7 @@ Frm_acquire::Frm_acquire(AppContext context, QWidget* parent)
 
     fillFormatLists(formatControls, state.plateFormat);
     showFormatControls();
-    platePicture->DrawPlateLayout(state.plateFormat);
+    platePicture->DrawPlateLayout(resolvePlateFormat(state.plateFormat));
 
     framePicture = std::make_unique<FramePicture>(platePicture->Picact->canvas(), cameraBoxes, frameImage);
     // The masks live as long as the window; nothing changes the files behind its back.
@@ -117,7 +117,7 @@ FormatChoiceContext Frm_acquire::formatChoiceContext()
     // The calibration column's plate box is read at the moment of the choice.
     formatControls.cmb_formatplate = frameCalibration->cmb_formatplate->currentText();
     return FormatChoiceContext{ctx_.globals, ctx_.folder, ctx_.prompts, state, geometry,
-                               [this](const QString& code) { platePicture->DrawPlateLayout(code); },
+                               [this](const PlateFormat& format) { platePicture->DrawPlateLayout(format); },
                                [this](int well) { platePicture->DrawWellGroupOverlay(well); }};
 }
 

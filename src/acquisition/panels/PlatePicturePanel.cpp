@@ -42,7 +42,7 @@ PlatePicturePanel::PlatePicturePanel(AcquireState& state, WellGroupTable& groups
     column->addWidget(Picact);
 }
 
-void PlatePicturePanel::DrawPlateLayout(const QString& format)
+void PlatePicturePanel::DrawPlateLayout(const PlateFormat& format)
 {
     const PlateGrid grid = ::DrawPlateLayout(Picact->canvas(), format, state_.cameraEnabled);
     format_ = format;
@@ -56,8 +56,7 @@ void PlatePicturePanel::DrawWellGroupOverlay(int wellIndex)
 {
     if (wellIndex < 0 || wellIndex >= kWellSlots)
         return;
-    ::DrawWellGroupOverlay(Picact->canvas(), format_, PlateGrid{state_.plateRows, state_.plateColumns}, wellIndex,
-                           groups_.wellGroup[wellIndex], state_.cameraEnabled);
+    ::DrawWellGroupOverlay(Picact->canvas(), format_, wellIndex, groups_.wellGroup[wellIndex], state_.cameraEnabled);
     Picact->update();
 }
 

@@ -2,6 +2,7 @@
 
 #include "acquisition/AcquireState.h"
 #include "core/Globals.h"
+#include "plate/geometry/PlateFormat.h"
 #include "projects/GroupCombo.h"
 #include "projects/WellSelection.h"
 
@@ -22,13 +23,13 @@ public:
     // The group a selection goes to; the window gives it from the group panel.
     std::function<QString()> currentGroup;
 
-    void DrawPlateLayout(const QString& format);
+    void DrawPlateLayout(const PlateFormat& format);
     void DrawWellGroupOverlay(int wellIndex);
     void Picact_MouseDown(Qt::MouseButton button, double x, double y);
     void Picact_MouseUp(Qt::MouseButton button, double x, double y);
 
     // The format the picture shows (the last one drawn).
-    const QString& format() const { return format_; }
+    const PlateFormat& format() const { return format_; }
 
 signals:
     // The picture was drawn with a grid of that many rows and columns.
@@ -39,5 +40,5 @@ signals:
 private:
     AcquireState& state_;
     WellGroupTable& groups_;
-    QString format_;
+    PlateFormat format_;
 };

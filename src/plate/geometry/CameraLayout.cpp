@@ -3,11 +3,11 @@
 #include "plate/geometry/PlateFormat.h"
 #include "plate/geometry/WellNumbering.h"
 
-QList<int> builtInCameraWells(const QString& code, int camera)
+QList<int> builtInCameraWells(const PlateFormat& format, int camera)
 {
-    if (!hasBuiltInTables(code) || camera < 0 || camera >= kCameraCount)
+    if (!format.builtInTables || camera < 0 || camera >= kCameraCount)
         return {};
-    const PlateGrid grid = plateGrid(code);
+    const PlateGrid grid = format.grid();
     const int columnsPerCamera = grid.columns / 3;
     const int rowsPerCamera = grid.rows / 2;
     QList<int> wells;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "plate/geometry/PlateFormat.h"
+
 #include <QList>
 #include <QString>
 
@@ -22,4 +24,4 @@ constexpr int cameraRowBlock(int camera)
 // The wells a camera sees in a format with built-in tables ("w6", "p35", "w24"),
 // by camera column and within it by camera row (w24 camera 1: C1 D1 C2 D2).
 // Other formats state their layout in their tables only: empty.
-QList<int> builtInCameraWells(const QString& code, int camera);
+QList<int> builtInCameraWells(const PlateFormat& format, int camera);

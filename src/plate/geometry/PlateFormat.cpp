@@ -32,6 +32,14 @@ const FormatRow* findFormat(const QString& code)
 
 } // namespace
 
+PlateFormat resolvePlateFormat(const QString& code)
+{
+    const FormatRow* f = findFormat(code);
+    if (!f)
+        return PlateFormat{code, 0, 0, false};
+    return PlateFormat{code, f->rows, f->columns, f->builtInTables};
+}
+
 PlateGrid plateGrid(const QString& code)
 {
     const FormatRow* f = findFormat(code);

@@ -13,6 +13,21 @@ struct PlateGrid {
     bool operator==(const PlateGrid&) const = default;
 };
 
+// A plate format: its code and the grid that belongs to it, resolved once from
+// the code and passed as such.
+struct PlateFormat {
+    QString code;
+    int rows = 0;
+    int columns = 0;
+    bool builtInTables = false; // "w24", "w6" and "p35" carry their geometry tables built in
+
+    PlateGrid grid() const { return {rows, columns}; }
+    bool operator==(const PlateFormat&) const = default;
+};
+
+// The format of a code; a code outside the format table has no wells (0 by 0).
+PlateFormat resolvePlateFormat(const QString& code);
+
 // The grid of a format code. Codes are compared exactly, letter case included.
 PlateGrid plateGrid(const QString& code);
 

@@ -1,6 +1,6 @@
 #include "plate/geometry/WellCamera.h"
 
-std::optional<int> cameraOfWell(const QString& format, int wellIndex)
+std::optional<int> cameraOfWell(const PlateFormat& format, int wellIndex)
 {
     for (int camera = 0; camera < kCameraCount; ++camera) {
         if (builtInCameraWells(format, camera).contains(wellIndex))
@@ -9,7 +9,7 @@ std::optional<int> cameraOfWell(const QString& format, int wellIndex)
     return std::nullopt;
 }
 
-bool wellCameraDisabled(const QString& format, int wellIndex, const CameraFlags& cameraEnabled)
+bool wellCameraDisabled(const PlateFormat& format, int wellIndex, const CameraFlags& cameraEnabled)
 {
     const std::optional<int> camera = cameraOfWell(format, wellIndex);
     return camera && !cameraEnabled[*camera];

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "plate/files/CamConf.h"
+#include "plate/geometry/PlateFormat.h"
 
 #include <QString>
 #include <optional>
@@ -9,7 +10,7 @@
 // "p35" one well per camera (camera = well index), "w24" a block of 2 by 2 wells
 // per camera. Nothing for other formats and for wells off the plate: their
 // camera is not known here, so they are never marked off.
-std::optional<int> cameraOfWell(const QString& format, int wellIndex);
+std::optional<int> cameraOfWell(const PlateFormat& format, int wellIndex);
 
 // A well whose camera is known and disabled.
-bool wellCameraDisabled(const QString& format, int wellIndex, const CameraFlags& cameraEnabled);
+bool wellCameraDisabled(const PlateFormat& format, int wellIndex, const CameraFlags& cameraEnabled);

@@ -25,13 +25,13 @@ void printAt(PictureCanvas& picture, double x, double y, const QString& text)
 
 } // namespace
 
-PlateGrid DrawPlateLayout(PictureCanvas& picture, const QString& format, const CameraFlags& cameraEnabled)
+PlateGrid DrawPlateLayout(PictureCanvas& picture, const PlateFormat& format, const CameraFlags& cameraEnabled)
 {
     picture.clear();
     picture.setScale(-10, -20, 120, 280);
     picture.clear();
 
-    const PlateGrid grid = plateGrid(format);
+    const PlateGrid grid = format.grid();
 
     picture.drawWidth = 3;
     picture.fillColor = Qt::white;
@@ -56,12 +56,12 @@ PlateGrid DrawPlateLayout(PictureCanvas& picture, const QString& format, const C
     for (int j = 0; j < grid.rows; ++j)
         printAt(picture, -5, cellTop(j, grid) + 0.2 * cellHeight(grid), QString(QChar(u'A' + j)));
 
-    if (hasBuiltInTables(format)) {
+    if (format.builtInTables) {
         for (int camera = 0; camera < kCameraCount; ++camera) {
             if (cameraEnabled[camera])
                 continue;
             for (int well : builtInCameraWells(format, camera))
-                MarkDisabledCameraWells(picture, format, grid, well, cameraEnabled);
+                MarkDisabledCameraWells(picture, format, well, cameraEnabled);
         }
     }
 
@@ -70,9 +70,10 @@ PlateGrid DrawPlateLayout(PictureCanvas& picture, const QString& format, const C
     return grid;
 }
 
-void MarkDisabledCameraWells(PictureCanvas& picture, const QString& format, const PlateGrid& grid, int wellIndex,
+void MarkDisabledCameraWells(PictureCanvas& picture, const PlateFormat& format, int wellIndex,
                              const CameraFlags& cameraEnabled)
 {
+    const PlateGrid grid = format.grid();
     useArial(picture.font);
     picture.foreColor = Qt::black;
     const std::optional<WellPosition> cell = wellPosition(wellIndex, grid);

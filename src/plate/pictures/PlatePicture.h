@@ -13,11 +13,11 @@
 
 // Clears the picture and draws the plate of a format; returns its grid (0 by 0
 // for a code outside the format table: the outline alone is drawn).
-PlateGrid DrawPlateLayout(PictureCanvas& picture, const QString& format, const CameraFlags& cameraEnabled);
+PlateGrid DrawPlateLayout(PictureCanvas& picture, const PlateFormat& format, const CameraFlags& cameraEnabled);
 
 // Prints "[OFF]" over a well of the drawn plate when the camera that sees it is
 // disabled; the font size and weight in force are kept.
-void MarkDisabledCameraWells(PictureCanvas& picture, const QString& format, const PlateGrid& grid, int wellIndex,
+void MarkDisabledCameraWells(PictureCanvas& picture, const PlateFormat& format, int wellIndex,
                              const CameraFlags& cameraEnabled);
 
 // Prepares the picture for one camera frame: cleared, each frame pixel 4 by 4 units.

@@ -14,13 +14,14 @@ QColor groupColour(int group)
     return colorFromBgr(kColours[digit % 5]);
 }
 
-void DrawWellGroupOverlay(PictureCanvas& picture, const QString& format, const PlateGrid& grid, int wellIndex,
-                          int group, const CameraFlags& cameraEnabled)
+void DrawWellGroupOverlay(PictureCanvas& picture, const PlateFormat& format, int wellIndex, int group,
+                          const CameraFlags& cameraEnabled)
 {
+    const PlateGrid grid = format.grid();
     useArial(picture.font);
     if (group >= 0)
         picture.foreColor = groupColour(group);
-    picture.font.setPointSize(format == QLatin1String("w96f") ? 6 : 8);
+    picture.font.setPointSize(format.code == QLatin1String("w96f") ? 6 : 8);
 
     const std::optional<WellPosition> cell = wellPosition(wellIndex, grid);
     if (!cell)

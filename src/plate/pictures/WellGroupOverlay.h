@@ -15,5 +15,5 @@ QColor groupColour(int group);
 // its cell turns white (the outline and grid stay), then "G" and the group
 // number in the group's colour for a well with a group (0 or more), and "[OFF]"
 // when its camera is disabled. Wells off the grid are not drawn.
-void DrawWellGroupOverlay(PictureCanvas& picture, const QString& format, const PlateGrid& grid, int wellIndex,
-                          int group, const CameraFlags& cameraEnabled);
+void DrawWellGroupOverlay(PictureCanvas& picture, const PlateFormat& format, int wellIndex, int group,
+                          const CameraFlags& cameraEnabled);
