@@ -82,6 +82,12 @@ QImage doneImage(const PictureCanvas& like)
 TEST(FlashWriters, SendThenReceiveEverySection)
 {
     SendBench bench;
+    // 384 values, of which the page takes 72: the check byte covers those 72,
+    // so the reader takes what was written.
+    QList<int> w24;
+    for (int i = 0; i < 384; ++i)
+        w24 << (i * 7 + 3) % 256;
+    bench.writeStore(QStringLiteral("blank_w24.dat"), QStringLiteral("acqlapse=0120"), w24);
     ASSERT_TRUE(bench.start({})); // erased flash
     EXPECT_EQ(SendFlashSections(bench.send, kAll), FlashAction::Done);
     EXPECT_TRUE(bench.prompts.messages.isEmpty()) << bench.prompts.messages.join('|').toStdString();
@@ -112,6 +118,10 @@ TEST(FlashWriters, SendThenReceiveEverySection)
     EXPECT_EQ(fileLines(bench.unitFile("intfactor_w24.dat")).at(2).count(QStringLiteral("1.00")), 24);
     EXPECT_EQ(fileLines(bench.unitFile("blank_w6.dat")).mid(1),
               QStringList({"acqlapse=0030", "\"#well\",\"Value\"", "0,5", "1,0", "2,7", "3,0", "4,0", "5,1", ""}));
+    const QStringList w24Lines = fileLines(bench.unitFile("blank_w24.dat"));
+    ASSERT_EQ(w24Lines.size(), 3 + 24 + 1);
+    EXPECT_EQ(w24Lines.at(1), "acqlapse=0120");
+    EXPECT_EQ(w24Lines.at(3 + 23), QStringLiteral("23,%1").arg((23 * 7 + 3) % 256));
     EXPECT_EQ(fileLines(bench.unitFile("blank_p35.dat")).mid(1, 3),
               QStringList({"acqlapse=0030", "\"#well\",\"Value\"", "0,0"}));
 }

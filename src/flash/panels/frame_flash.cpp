@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 // Designed places in twips, 15 to a pixel.
@@ -22,6 +24,10 @@ constexpr int kCheckTops[kFlashSectionItems] = {360, 720, 1080, 1680, 2040};
 // Items 3 and 4 end where "ReCalc" begins.
 constexpr int kCheckWidths[kFlashSectionItems] = {3480, 3480, 3480, 2400, 2400};
 constexpr int kProgressRefreshMs = 100;
+// The room kept right of the widest control, and between the boxes and "ReCalc".
+constexpr int kPanelMargin = 120;
+constexpr int kGapPx = 6;
+constexpr int kBottomLeft = 240;
 
 const char* const kCaptions[kFlashSectionItems] = {"Well FORMAT (w24,w6,p35)", "LED XY (Light Calibration)",
                                                    "Temperature Calibration", "Internal Reference Factor",
@@ -43,20 +49,38 @@ frame_flash::frame_flash(FlashPanelContext context, QWidget* parent)
     , ctx_(std::move(context))
 {
     setObjectName(QStringLiteral("frame_flash"));
-    setFixedSize(px(kPanelWidth), px(kPanelHeight));
 
+    // Designed places; a caption wider than its designed room (another font)
+    // widens its control, moves "ReCalc" right and widens the panel with it.
+    int rightOfBoxes = 0;
+    int panelWidth = px(kPanelWidth);
     for (int i = 0; i < kFlashSectionItems; ++i) {
         auto* box = new QCheckBox(QLatin1String(kCaptions[i]), this);
         box->setObjectName(QStringLiteral("Check_flash%1").arg(i));
-        box->setGeometry(px(kCheckLeft), px(kCheckTops[i]), px(kCheckWidths[i]), px(kCheckHeight));
+        const int width = std::max(px(kCheckWidths[i]), box->sizeHint().width());
+        box->setGeometry(px(kCheckLeft), px(kCheckTops[i]), width, px(kCheckHeight));
         Check_flash[static_cast<size_t>(i)] = box;
+        if (i >= 3)
+            rightOfBoxes = std::max(rightOfBoxes, px(kCheckLeft) + width);
+        else
+            panelWidth = std::max(panelWidth, px(kCheckLeft) + width + px(kPanelMargin));
     }
-    cmd_closeflashmenu = button(this, "cmd_closeflashmenu", QStringLiteral("X"), 3360, 120, 375, 315);
     cmd_recalc_internal = button(this, "cmd_recalc_internal", QStringLiteral("ReCalc"), 2760, 1800, 1095, 375);
+    const int recalcLeft = std::max(px(2760), rightOfBoxes + kGapPx);
+    const int recalcWidth = std::max(px(1095), cmd_recalc_internal->sizeHint().width());
+    cmd_recalc_internal->setGeometry(recalcLeft, px(1800), recalcWidth, px(375));
+    panelWidth = std::max(panelWidth, recalcLeft + recalcWidth + px(kPanelMargin));
+    setFixedSize(panelWidth, px(kPanelHeight));
+
+    cmd_closeflashmenu = button(this, "cmd_closeflashmenu", QStringLiteral("X"), 3360, 120, 375, 315);
+    cmd_closeflashmenu->move(panelWidth - px(kPanelWidth - 3360), px(120));
+    const int inner = panelWidth - 2 * px(kBottomLeft);
     cmd_sendflash = button(this, "cmd_sendflash", QStringLiteral("SEND"), 240, 3240, 1815, 735);
     cmd_receiveflash = button(this, "cmd_receiveflash", QStringLiteral("RECEIVE"), 2040, 3240, 1815, 735);
+    cmd_sendflash->resize(inner / 2, px(735));
+    cmd_receiveflash->setGeometry(px(kBottomLeft) + inner / 2, px(3240), inner - inner / 2, px(735));
 
-    Picture_progress = new PictureBox(this, px(3495), px(375));
+    Picture_progress = new PictureBox(this, inner, px(375));
     Picture_progress->setObjectName(QStringLiteral("Picture_progress"));
     Picture_progress->move(px(240), px(2760));
     Picture_progress->canvas().clear();
