@@ -6,6 +6,7 @@
 #include "flash/panels/frame_flash.h"
 
 #include <QAction>
+#include <QDir>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -48,6 +49,7 @@ TEST_F(FlashWindow, ThePasswordShowsThePanelAndXHidesIt)
     menuItem()->trigger();
     EXPECT_EQ(prompts.inputPrompts.last(), "Enter password");
     EXPECT_TRUE(window->flashPanel->isVisible());
+    window->grab().save(QDir::temp().filePath(QStringLiteral("frm_acquire_flash.png")));
     window->flashPanel->cmd_closeflashmenu->click();
     EXPECT_TRUE(window->flashPanel->isHidden());
 }
