@@ -43,6 +43,9 @@ Frm_acquire::Frm_acquire(AppContext context, QWidget* parent)
     resize(800, 600);
 
     console_ = std::make_unique<WidgetConsole>(txt_status, txt_in, lbl_lenrx);
+    // The flash panel shares the window's console, so it comes after it.
+    layout->insertWidget(3, buildFlashPanel(central));
+    buildFlashMenu();
 }
 
 Frm_acquire::~Frm_acquire() = default;

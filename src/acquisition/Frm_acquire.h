@@ -33,6 +33,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class frame_flash;
 
 // What the main window works with; the application owns all of it.
 struct AppContext {
@@ -115,6 +116,10 @@ public:
     void cmd_applyset_Click();
     void cmd_reset_set_Click();
 
+    // The flash panel, shown by the password menu item (Frm_acquire_flash.cpp).
+    frame_flash* flashPanel = nullptr;
+    void mnfactory_param_Click();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -124,6 +129,8 @@ private:
     void buildCameraMenu();
     QWidget* buildPixelSetPanel(QWidget* parent);
     void buildPixelSetMenu();
+    QWidget* buildFlashPanel(QWidget* parent);
+    void buildFlashMenu();
 
     AppContext ctx_;
     std::unique_ptr<Console> console_;

@@ -3,6 +3,7 @@
 // pixel mask 0 that goes to the instrument's flash.
 #include "acquisition/Frm_acquire.h"
 
+#include "core/BusyScope.h"
 #include "core/Console.h"
 #include "core/Rounding.h"
 #include "flash/PixelMaskUpload.h"
@@ -180,6 +181,10 @@ void Frm_acquire::cmd_reset_set_Click() { ResetPixelSets(ctx_.folder, ctx_.promp
 
 void Frm_acquire::cmd_applyset_Click()
 {
+    // Nothing while a flash transfer or another upload runs.
+    const BusyScope busy(ctx_.globals.flashBusy);
+    if (!busy.owned())
+        return;
     ApplyPixelSets(ctx_.folder, ctx_.prompts, *console_, setPixelMask, [this] {
         if (!ctx_.comm) {
             // No serial module: the mask file is all that can be made.

@@ -1,5 +1,7 @@
 #include "advanced/AdvancedPixelSets.h"
 
+#include "core/BusyScope.h"
+#include "core/Globals.h"
 #include "core/Rounding.h"
 #include "flash/PixelMaskUpload.h"
 #include "link/CameraValues.h"
@@ -56,6 +58,10 @@ PixelSetReset cmd_reset_set_Click(const ProgramFolder& folder, Prompts& prompts)
 
 PixelSetApply cmd_applyset_Click(LinkContext& ctx, const ProgramFolder& folder, AdvancedPixelSets& sets)
 {
+    // Nothing while a flash transfer or another upload runs.
+    const BusyScope busy(ctx.globals.flashBusy);
+    if (!busy.owned())
+        return {};
     return ApplyPixelSets(folder, ctx.prompts, ctx.console, sets.setPixelMask,
                           [&] { UploadPixelMask(ctx, folder, sets.setPixelMask, kAppliedMask); });
 }

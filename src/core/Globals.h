@@ -29,6 +29,7 @@ struct Globals {
     bool portOpen = false;
     int commPort = 0;                // 1 to 16 while a port is open
     int dummyMode = 0;               // 1: simulated, nothing is sent
+    bool flashBusy = false;          // a flash send, read-back, ReCalc or mask upload runs
     QString runFolder;               // program folder, then the current run's folder
     int defaultGain = 10;
     int exposureUnit = 20;

@@ -112,7 +112,8 @@ QByteArray flashNameLine(const FlashSection& section, quint8 checkByte)
 
 QByteArray flashSectionImage(const FlashSection& section, const QByteArray& packed)
 {
-    return flashNameLine(section, flashCheckByte(packed)) + padded(packed, section.dataCapacity());
+    const QByteArray stored = padded(packed, section.dataCapacity());
+    return flashNameLine(section, flashCheckByte(stored)) + stored;
 }
 
 QByteArray flashDateLine(const QDateTime& when)

@@ -1,5 +1,7 @@
 #include "lib/FlashReplyFault.h"
 
+#include <memory>
+
 namespace {
 
 constexpr int kPageReadBase = 0xF0; // A of a page read: 0xF0 plus the bank
@@ -15,6 +17,26 @@ void garbleFlashPageReplies(CommandRegistry& registry, int bank, int firstLine)
         QByteArray reply = sound(c, state);
         if (c.a == kPageReadBase + bank && c.b == firstLine && !reply.isEmpty())
             reply.back() = static_cast<char>(~reply.back());
+        return reply;
+    });
+}
+
+void spoilFlashCommits(CommandRegistry& registry, int bank, int firstLine, int times)
+{
+    const CommandHandler* current = registry.find('F');
+    if (!current)
+        return;
+    // The count lives beside the handler, which the registry may copy.
+    auto left = std::make_shared<int>(times);
+    registry.add('F', [sound = *current, bank, firstLine, left](const SimCommand& c, InstrumentState& state) {
+        QByteArray reply = sound(c, state);
+        if (c.a == bank && c.b == firstLine && *left > 0 && !reply.isEmpty()) {
+            --*left;
+            QByteArray spoiled = state.flash.pageBuffer();
+            constexpr int kSpoiledByte = 30; // in the first data line
+            spoiled[kSpoiledByte] = static_cast<char>(~spoiled[kSpoiledByte]);
+            state.flash.store(bank, firstLine, spoiled);
+        }
         return reply;
     });
 }
