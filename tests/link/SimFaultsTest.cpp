@@ -1,4 +1,5 @@
 #include "Bytes.h"
+#include "RawTerminal.h"
 #include "SimulatedPorts.h"
 #include "support/ScriptedPrompts.h"
 #include "core/AcquireState.h"
@@ -108,6 +109,32 @@ TEST(SimFaults, NamedAsTheExecutableTakesThem)
     }
     for (const char* bad : {"", "loud", "silent:", "silent:NG", "silent:N:2", "Silent"})
         EXPECT_FALSE(parseFault(QString::fromLatin1(bad))) << bad;
+}
+
+TEST(SimFaults, LateAndHangUpOnTheWire)
+{
+    SimulatedInstrument sim;
+    ASSERT_TRUE(sim.isReady());
+    sim.setFault(Fault::lateReply(150, 'N').only(1));
+    sim.addFault(Fault::hangUp('F'));
+    sim.start();
+    RawTerminal term(sim.devicePath());
+    ASSERT_TRUE(term.isOpen());
+
+    term.write(frameBytes('N', 0, 0));
+    EXPECT_TRUE(term.read(3, 75).isEmpty());
+    EXPECT_EQ(term.read(3, 2000).size(), 3);
+    term.write(frameBytes('N', 0, 0));
+    EXPECT_EQ(term.read(3, 1000).size(), 3);
+    EXPECT_EQ(sim.faultCount(FaultKind::Late, 'N'), 1); // late once only
+
+    term.write(frameBytes('F', 0xF0, 4));
+    EXPECT_TRUE(term.read(100, 200).isEmpty());
+    ASSERT_TRUE(sim.waitForCommandCount(3, 1000));
+    EXPECT_EQ(sim.faultCount(FaultKind::HangUp, 'F'), 1);
+    term.write(frameBytes('N', 0, 0)); // the line is down: nothing more is heard
+    EXPECT_TRUE(term.read(3, 200).isEmpty());
+    EXPECT_EQ(sim.totalCommandCount(), 3);
 }
 
 // The senders against the faulty instrument; the program's waits cost virtual time.
