@@ -2,7 +2,7 @@
 #include "flash/FlashReaders.h"
 #include "flash/FlashTransfers.h"
 #include "flash/FlashWriters.h"
-#include "lib/FlashReplyFault.h"
+#include "lib/FlashCommitFault.h"
 
 #include <QDir>
 #include <QFile>
