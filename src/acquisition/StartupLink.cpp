@@ -19,9 +19,10 @@ void startLink(PortSearchContext& search)
     search.link.console.setStatus(startupLinkStatus(search.link.globals, search.state));
 }
 
-void closeLink(LinkContext& link, const ProgramFolder& folder, const ConfigTxtBoxes& boxes)
+void closeLink(LinkContext& link, const ProgramFolder& folder, const ConfigTxtBoxes& boxes,
+               const CameraBoxes& cameraBoxes)
 {
-    WriteConfigTxt(folder, boxes);
+    WriteConfigTxt(folder, boxes, cameraBoxes);
     link.globals.portOpen = false;
     // The port that was opened, not the number txtcom may hold by now.
     if (link.globals.commPort != 0)

@@ -18,4 +18,5 @@ QString startupLinkStatus(const Globals& globals, const AcquireState& state);
 void startLink(PortSearchContext& search);
 
 // Closing's part of the link: config.txt written, and the port in use closed.
-void closeLink(LinkContext& link, const ProgramFolder& folder, const ConfigTxtBoxes& boxes);
+void closeLink(LinkContext& link, const ProgramFolder& folder, const ConfigTxtBoxes& boxes,
+               const CameraBoxes& cameraBoxes);

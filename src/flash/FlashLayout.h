@@ -76,7 +76,7 @@ quint8 flashCheckByte(const QByteArray& data);
 QByteArray flashNameLine(const FlashSection& section, quint8 checkByte);
 
 // The bytes a section's pages hold once written: the name line with the check
-// byte of all the packed data, then the packed data cut to the pages' capacity
+// byte of the data stored, then the packed data cut to the pages' capacity
 // and NUL padded to their end.
 QByteArray flashSectionImage(const FlashSection& section, const QByteArray& packed);
 

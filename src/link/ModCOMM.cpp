@@ -144,8 +144,9 @@ qint32 ModCOMM::CommRead(int port, QByteArray& data, qint32 wanted)
             result = static_cast<qint32>(got);
         }
     }
-    // A short read leaves nothing behind for the next exchange.
-    if (result < wanted)
+    // A short read leaves nothing behind for the next exchange. A read asked
+    // for more than one read takes is short only when it got less than that.
+    if (result < std::clamp<qint32>(wanted, 0, kMaxReadBytes))
         CommFlush(port);
     return result;
 }

@@ -43,7 +43,8 @@ public:
     // Empties both directions; 0, else the system's code.
     qint32 CommFlush(int port);
     // Up to `wanted` bytes (at most 512) into `data`: the count, 0 when none
-    // came, -1 on failure. A read of fewer than `wanted` purges both directions.
+    // came, -1 on failure. A read of fewer than `wanted` (or than 512, when more
+    // was asked) purges both directions.
     qint32 CommRead(int port, QByteArray& data, qint32 wanted);
     // The count written, -1 when the write fails.
     qint32 CommWrite(int port, const QByteArray& data);

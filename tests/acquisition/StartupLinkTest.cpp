@@ -78,12 +78,16 @@ TEST(StartupLink, ClosingWritesConfigTxtAndClosesThePortInUse)
     b.window.configBoxes.txtcom = "9";
     b.window.configBoxes.txtlapse = "120";
     b.window.cmb_well->setEditText("w24");
+    // What an acquisition and the camera set-up left in the camera boxes.
+    b.window.cameraBoxes.txtprogram = "A";
+    b.window.cameraBoxes.txt_gain = "20";
+    b.window.cameraBoxes.txt_exposure = "140";
     b.window.close();
 
     EXPECT_FALSE(b.comm.isOpen(4));
     EXPECT_FALSE(b.globals.portOpen);
     EXPECT_EQ(b.configTxt(),
-              (QStringList{"\"COM=9\"", "\"TX_TRANSMIT=1\"", "\"GAIN=15\"", "\"EXPOSURE=23\"", "\"LED=\"",
+              (QStringList{"\"COM=9\"", "\"TX_TRANSMIT=A\"", "\"GAIN=20\"", "\"EXPOSURE=140\"", "\"LED=\"",
                            "\"ACQLAPSE=120\"", "\"WELLFORMAT=w24\"", "\"SET_TEMP=\""}));
 }
 
