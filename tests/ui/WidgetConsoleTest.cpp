@@ -1,6 +1,8 @@
 #include "ui/WidgetConsole.h"
 
+#include <QCoreApplication>
 #include <QEvent>
+#include <QWindow>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -35,6 +37,10 @@ TEST(WidgetConsole, EachControlIsRepaintedAtOnce)
     layout->addWidget(comm);
     layout->addWidget(lenRx);
     window.show();
+    // Until the window is on screen there is nothing to paint.
+    for (int i = 0; i < 10 && !window.windowHandle()->isExposed(); ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    QCoreApplication::processEvents();
     WidgetConsole console(status, comm, lenRx);
 
     PaintCounter statusPaints, commPaints, lenRxPaints;
