@@ -7,6 +7,7 @@ enum class FaultKind {
     GarbleReply,            // every reply byte inverted
     LateReply,              // answers after delayMs
     HangUp,                 // drops the line at the next command
+    HangUpMidReply,         // sends the first half of the next reply, then drops the line
     NoAnswerOnFirstAttempt, // ignores a command the first time, answers its repetition
 };
 
@@ -20,6 +21,7 @@ struct Fault {
     static Fault garbleReply(char onlyLetter = 0) { return {FaultKind::GarbleReply, 0, onlyLetter}; }
     static Fault lateReply(int ms, char onlyLetter = 0) { return {FaultKind::LateReply, ms, onlyLetter}; }
     static Fault hangUp(char onlyLetter = 0) { return {FaultKind::HangUp, 0, onlyLetter}; }
+    static Fault hangUpMidReply(char onlyLetter = 0) { return {FaultKind::HangUpMidReply, 0, onlyLetter}; }
     static Fault noAnswerOnFirstAttempt(char onlyLetter = 0)
     {
         return {FaultKind::NoAnswerOnFirstAttempt, 0, onlyLetter};
