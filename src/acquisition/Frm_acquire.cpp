@@ -1,5 +1,6 @@
 #include "acquisition/Frm_acquire.h"
 
+#include "link/ModCOMM.h"
 #include "ui/WidgetConsole.h"
 
 #include <QCloseEvent>
@@ -45,7 +46,11 @@ Frm_acquire::Frm_acquire(AppContext context, QWidget* parent)
     console_ = std::make_unique<WidgetConsole>(txt_status, txt_in, lbl_lenrx);
 }
 
-Frm_acquire::~Frm_acquire() = default;
+Frm_acquire::~Frm_acquire()
+{
+    if (ctx_.comm)
+        ctx_.comm->setPortLostHandler({}); // it shows in this window's status line
+}
 
 void Frm_acquire::closeEvent(QCloseEvent* event)
 {

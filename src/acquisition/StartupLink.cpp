@@ -4,17 +4,23 @@
 #include "core/Console.h"
 #include "core/Globals.h"
 #include "link/ModCOMM.h"
+#include "link/SendSteps.h"
 
 QString startupLinkStatus(const Globals& globals, const AcquireState& state)
 {
     if (state.offlineMode)
         return QStringLiteral("Offline Mode");
+    if (!globals.portOpen)
+        return kPortLostText; // found, then lost during start-up
     return QStringLiteral("OK. Connected to VELDO SN") + QString::number(globals.serialNumber);
 }
 
 void startLink(PortSearchContext& search)
 {
     search.link.globals.dummyMode = 0;
+    // From now on a lost instrument is told in the window's status line.
+    Console& console = search.link.console;
+    search.link.comm.setPortLostHandler([&console](int) { console.setStatus(kPortLostText); });
     OpenComPort(search);
     search.link.console.setStatus(startupLinkStatus(search.link.globals, search.state));
 }
@@ -23,6 +29,7 @@ void closeLink(LinkContext& link, const ProgramFolder& folder, const ConfigTxtBo
                const CameraBoxes& cameraBoxes)
 {
     WriteConfigTxt(folder, boxes, cameraBoxes);
+    link.comm.setPortLostHandler({});
     link.globals.portOpen = false;
     // The port that was opened, not the number txtcom may hold by now.
     if (link.globals.commPort != 0)
