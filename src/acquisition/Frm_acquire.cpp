@@ -1,5 +1,6 @@
 #include "acquisition/Frm_acquire.h"
 
+#include "link/ModCOMM.h"
 #include "ui/WidgetConsole.h"
 
 #include <QCloseEvent>
@@ -48,7 +49,11 @@ Frm_acquire::Frm_acquire(AppContext context, QWidget* parent)
     buildFlashMenu();
 }
 
-Frm_acquire::~Frm_acquire() = default;
+Frm_acquire::~Frm_acquire()
+{
+    if (ctx_.comm)
+        ctx_.comm->setPortLostHandler({}); // it shows in this window's status line
+}
 
 void Frm_acquire::closeEvent(QCloseEvent* event)
 {

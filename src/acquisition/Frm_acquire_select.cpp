@@ -135,6 +135,8 @@ QWidget* Frm_acquire::buildPixelSetPanel(QWidget* parent)
     new SetCentreClicks(
         Picact, [panel] { return panel && !panel->isHidden(); },
         [this](QPointF p) {
+            if (!framePicture->showsFrame())
+                return; // the plate layout has no frame pixels
             setCentre = FramePoint{static_cast<int>(wholePart(p.x())), static_cast<int>(wholePart(p.y()))};
             lbl_setcentre->setText(centreText(*setCentre));
         });

@@ -28,7 +28,7 @@ void Frm_acquire::Form_Load()
     configBoxes.cmb_well = cmb_well->currentText();
     if (ctx_.comm) {
         LinkContext link{ctx_.globals, *ctx_.comm, ctx_.clock, *console_, ctx_.prompts};
-        PortSearchContext search{link, state, ctx_.folder, configBoxes, [this] { show(); }};
+        PortSearchContext search{link, state, ctx_.folder, configBoxes, cameraBoxes, [this] { show(); }};
         startLink(search);
         makeStartupFolders(ctx_.folder, ctx_.globals, state);
         PictureCanvas flashProgress(kFlashProgressWidth, kFlashProgressHeight);
@@ -51,9 +51,9 @@ void Frm_acquire::Form_Unload()
 {
     configBoxes.cmb_well = cmb_well->currentText();
     if (!ctx_.comm) {
-        WriteConfigTxt(ctx_.folder, configBoxes);
+        WriteConfigTxt(ctx_.folder, configBoxes, cameraBoxes);
         return;
     }
     LinkContext link{ctx_.globals, *ctx_.comm, ctx_.clock, *console_, ctx_.prompts};
-    closeLink(link, ctx_.folder, configBoxes);
+    closeLink(link, ctx_.folder, configBoxes, cameraBoxes);
 }

@@ -5,11 +5,14 @@
 #include "core/Console.h"
 #include "core/Globals.h"
 #include "flash/FlashReaders.h"
-#include "link/SerialNumberQuery.h"
 #include "plate/InstallUnitFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <array>
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -25,13 +28,6 @@ bool hasInstrument(const Globals& globals, const AcquireState& state)
 void announce(Console& console, const char* section)
 {
     console.setStatus(QStringLiteral("Getting Factory file: [") + QLatin1String(section) + QLatin1Char(']'));
-}
-
-// A read-back that lost the instrument looks like an empty flash; only an
-// instrument that still answers with its number has given what it holds.
-bool stillAnswers(LinkContext& link)
-{
-    return QuerySerialNumber(link, link.globals.commPort).value == link.globals.serialNumber;
 }
 
 bool removeFolder(const QString& path)
@@ -76,25 +72,52 @@ UnitFolderInstall installNewInstrument(LinkContext& link, const ProgramFolder& f
     const QString stagingSuffix = serialSuffix(sn) + kStagingTag;
     const QString suffix = serialSuffix(sn);
 
+    // Each step reads one section, then completes it from the shared folders.
+    // A section whose pages got no reply means the instrument was lost: what
+    // its flash holds is unknown, so nothing is installed and the next start
+    // reads it again. An absent section (erased flash) was answered and gets
+    // the shared or default files.
+    FlashPageTally tally;
+    const std::array<std::pair<const char*, std::function<void()>>, 5> steps{{
+        {"Well_Format",
+         [&] {
+             ReadWellFormatFromFlash(link, folder, staging, &tally);
+             InstallWellFormatFiles(folder, staging);
+         }},
+        {"Light_Cal",
+         [&] {
+             ReadLedXyFromFlash(link, folder, flashProgress, staging, &tally);
+             InstallLedXyFile(folder, staging);
+         }},
+        {"Temp_factor",
+         [&] {
+             ReadTempFactorFromFlash(link, folder, staging, &tally);
+             InstallTempFactorFile(folder, staging);
+         }},
+        {"Int_Factor",
+         [&] {
+             ReadIntFactorFromFlash(link, folder, stagingSuffix, &tally);
+             InstallFactorCorrectionFiles(folder, suffix);
+         }},
+        {"Blank_Factor",
+         [&] {
+             ReadBlankFromFlash(link, folder, stagingSuffix, &tally);
+             InstallBlankFiles(folder, suffix);
+         }},
+    }};
+
     link.clock.sleepMs(kBeforeReadMs);
-    announce(link.console, "Well_Format");
-    ReadWellFormatFromFlash(link, folder, staging);
-    InstallWellFormatFiles(folder, staging);
-    announce(link.console, "Light_Cal");
-    ReadLedXyFromFlash(link, folder, flashProgress, staging);
-    InstallLedXyFile(folder, staging);
-    announce(link.console, "Temp_factor");
-    ReadTempFactorFromFlash(link, folder, staging);
-    InstallTempFactorFile(folder, staging);
-    announce(link.console, "Int_Factor");
-    ReadIntFactorFromFlash(link, folder, stagingSuffix);
-    InstallFactorCorrectionFiles(folder, suffix);
-    announce(link.console, "Blank_Factor");
-    ReadBlankFromFlash(link, folder, stagingSuffix);
-    InstallBlankFiles(folder, suffix);
+    for (const auto& [section, step] : steps) {
+        announce(link.console, section);
+        step();
+        if (tally.unanswered > 0) {
+            removeFolder(stagingPath);
+            return UnitFolderInstall::Interrupted;
+        }
+    }
     link.clock.sleepMs(kAfterInstallMs);
 
-    if (!stillAnswers(link) || !QDir().rename(stagingPath, folder.path(ProgramFolder::unitFolderName(sn)))) {
+    if (!QDir().rename(stagingPath, folder.path(ProgramFolder::unitFolderName(sn)))) {
         removeFolder(stagingPath);
         return UnitFolderInstall::Interrupted;
     }

@@ -90,6 +90,7 @@ TEST(FlashLayout, SectionImagesCutAndPadThePackedData)
     EXPECT_EQ(longPage.size(), kFlashPageBytes);
     EXPECT_EQ(longPage.at(19), 5 ^ 6);
     EXPECT_EQ(longPage.mid(24), blank.left(72));
+    EXPECT_TRUE(isValidFlashSection(longPage, "w6_blank"));
 
     // The LED section: name line, the 70 data lines, one empty line.
     const QByteArray leds = factory::ledXyData();

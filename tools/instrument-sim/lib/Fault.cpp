@@ -29,6 +29,7 @@ constexpr std::array kKindNames{
     KindName{FaultKind::CutReply, "one-byte", "only the first byte of the reply arrives"},
     KindName{FaultKind::CutReply, "two-byte", "only the first two bytes of the reply arrive"},
     KindName{FaultKind::HangUp, "hang-up", "drops the line"},
+    KindName{FaultKind::HangUpMidReply, "hang-up-mid-reply", "sends half of the reply, then drops the line"},
     KindName{FaultKind::GarbledReply, "garbled", "every reply byte arrives inverted"},
     KindName{FaultKind::NoAnswerOnFirstAttempt, "first-unanswered", "ignores a command once, answers its repetition"},
 };

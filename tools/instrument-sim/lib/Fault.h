@@ -21,6 +21,7 @@ enum class FaultKind {
     GarbledPage,            // a page's first data byte arrives inverted, its check byte as sent
     CutReply,               // only the first keepBytes bytes of the reply arrive (1 or 2)
     HangUp,                 // drops the line at the command
+    HangUpMidReply,         // sends the first half of the reply, then drops the line
     GarbledReply,           // every reply byte inverted
     NoAnswerOnFirstAttempt, // ignores a command the first time, answers its repetition
 };
@@ -63,6 +64,7 @@ struct Fault {
     }
     static Fault hangUp(char onlyLetter = 0) { return make(FaultKind::HangUp, onlyLetter); }
     static Fault garbleReply(char onlyLetter = 0) { return make(FaultKind::GarbledReply, onlyLetter); }
+    static Fault hangUpMidReply(char onlyLetter = 0) { return make(FaultKind::HangUpMidReply, onlyLetter); }
     static Fault noAnswerOnFirstAttempt(char onlyLetter = 0)
     {
         return make(FaultKind::NoAnswerOnFirstAttempt, onlyLetter);

@@ -7,6 +7,8 @@
 
 namespace {
 
+constexpr int kMidReplyHangUpDelayMs = 50;
+
 timespec toTimespec(std::chrono::nanoseconds d)
 {
     if (d.count() < 0)
@@ -55,6 +57,13 @@ void SimulatedInstrument::stop()
     // The byte stays in the pipe, so every later wait of the thread sees it too.
     [[maybe_unused]] const ssize_t n = ::write(wakeWrite_, &byte, 1);
     thread_.join();
+}
+
+void SimulatedInstrument::hangUp()
+{
+    stop();
+    pty_.hangUp();
+    hungUp_ = true;
 }
 
 bool SimulatedInstrument::stopRequested() const
@@ -197,6 +206,17 @@ void SimulatedInstrument::handle(const SimCommand& command)
         fire(f, command.letter);
         if (!waitUntil(std::chrono::steady_clock::now() + std::chrono::milliseconds(f.fault.delayMs)))
             return;
+    }
+    for (const FaultInForce& f : faults) {
+        if (f.fault.kind != FaultKind::HangUpMidReply)
+            continue;
+        fire(f, command.letter);
+        // The half that went out reaches the program before the line drops.
+        if (sendPaced(reply.left(reply.size() / 2)))
+            waitUntil(std::chrono::steady_clock::now() + std::chrono::milliseconds(kMidReplyHangUpDelayMs));
+        pty_.hangUp();
+        hungUp_ = true;
+        return;
     }
     sendPaced(reply);
 }

@@ -41,6 +41,9 @@ public:
     void start();
     // Stops the thread; also done by the destructor.
     void stop();
+    // Drops the line now, as an instrument unplugged or switched off while
+    // nothing is exchanged (or the simulator ending). It stays down.
+    void hangUp();
 
     InstrumentState state() const;
     void updateState(const std::function<void(InstrumentState&)>& change);
