@@ -5,7 +5,6 @@
 #include "core/Console.h"
 #include "core/Globals.h"
 #include "flash/FlashReaders.h"
-#include "link/search/SerialNumberQuery.h"
 #include "plate/files/InstallUnitFolder.h"
 
 #include <QDir>
@@ -29,13 +28,6 @@ void announce(Console& console, const char* section)
     console.setStatus(QStringLiteral("Getting Factory file: [") + QLatin1String(section) + QLatin1Char(']'));
 }
 
-// A read-back that lost the instrument looks like an empty flash; only an
-// instrument that still answers with its number has given what it holds.
-bool stillAnswers(LinkContext& link)
-{
-    return QuerySerialNumber(link, link.globals.commPort).value == link.globals.serialNumber;
-}
-
 // The names a first start writes under: the staging folder the folder-named
 // readers and installers take, the staging serial suffix of the suffix-named
 // readers, and the final serial suffix of the report folders' installers.
@@ -48,35 +40,41 @@ struct UnitFolderNames {
 // One flash section of a first start: announced, read back, then installed.
 struct FirstStartSection {
     const char* name;
-    void (*read)(LinkContext&, const ProgramFolder&, PictureCanvas& progress, const UnitFolderNames&);
+    void (*read)(LinkContext&, const ProgramFolder&, PictureCanvas& progress, const UnitFolderNames&,
+                 FlashPageTally*);
     void (*install)(const ProgramFolder&, const UnitFolderNames&);
 };
 
 // The five sections in the order a first start reads them.
 const std::array<FirstStartSection, 5> kFirstStartSections{{
     {"Well_Format",
-     [](LinkContext& l, const ProgramFolder& f, PictureCanvas&, const UnitFolderNames& n) {
-         ReadWellFormatFromFlash(l, f, n.staging);
+     [](LinkContext& l, const ProgramFolder& f, PictureCanvas&, const UnitFolderNames& n,
+        FlashPageTally* tally) {
+         ReadWellFormatFromFlash(l, f, n.staging, tally);
      },
      [](const ProgramFolder& f, const UnitFolderNames& n) { InstallWellFormatFiles(f, n.staging); }},
     {"Light_Cal",
-     [](LinkContext& l, const ProgramFolder& f, PictureCanvas& progress, const UnitFolderNames& n) {
-         ReadLedXyFromFlash(l, f, progress, n.staging);
+     [](LinkContext& l, const ProgramFolder& f, PictureCanvas& progress, const UnitFolderNames& n,
+        FlashPageTally* tally) {
+         ReadLedXyFromFlash(l, f, progress, n.staging, tally);
      },
      [](const ProgramFolder& f, const UnitFolderNames& n) { InstallLedXyFile(f, n.staging); }},
     {"Temp_factor",
-     [](LinkContext& l, const ProgramFolder& f, PictureCanvas&, const UnitFolderNames& n) {
-         ReadTempFactorFromFlash(l, f, n.staging);
+     [](LinkContext& l, const ProgramFolder& f, PictureCanvas&, const UnitFolderNames& n,
+        FlashPageTally* tally) {
+         ReadTempFactorFromFlash(l, f, n.staging, tally);
      },
      [](const ProgramFolder& f, const UnitFolderNames& n) { InstallTempFactorFile(f, n.staging); }},
     {"Int_Factor",
-     [](LinkContext& l, const ProgramFolder& f, PictureCanvas&, const UnitFolderNames& n) {
-         ReadIntFactorFromFlash(l, f, n.stagingSuffix);
+     [](LinkContext& l, const ProgramFolder& f, PictureCanvas&, const UnitFolderNames& n,
+        FlashPageTally* tally) {
+         ReadIntFactorFromFlash(l, f, n.stagingSuffix, tally);
      },
      [](const ProgramFolder& f, const UnitFolderNames& n) { InstallFactorCorrectionFiles(f, n.suffix); }},
     {"Blank_Factor",
-     [](LinkContext& l, const ProgramFolder& f, PictureCanvas&, const UnitFolderNames& n) {
-         ReadBlankFromFlash(l, f, n.stagingSuffix);
+     [](LinkContext& l, const ProgramFolder& f, PictureCanvas&, const UnitFolderNames& n,
+        FlashPageTally* tally) {
+         ReadBlankFromFlash(l, f, n.stagingSuffix, tally);
      },
      [](const ProgramFolder& f, const UnitFolderNames& n) { InstallBlankFiles(f, n.suffix); }},
 }};
@@ -122,15 +120,24 @@ UnitFolderInstall installNewInstrument(LinkContext& link, const ProgramFolder& f
     // The readers that take the serial suffix write into "config_" and that suffix.
     const UnitFolderNames names{staging, serialSuffix(sn) + kStagingTag, serialSuffix(sn)};
 
+    FlashPageTally tally;
     link.clock.sleepMs(kBeforeReadMs);
     for (const FirstStartSection& section : kFirstStartSections) {
         announce(link.console, section.name);
-        section.read(link, folder, flashProgress, names);
+        section.read(link, folder, flashProgress, names, &tally);
+        // A section whose pages got no reply means the instrument was lost:
+        // what its flash holds is unknown, so nothing is installed and the
+        // next start reads it again. An absent section (erased flash) was
+        // answered and gets the shared or default files.
+        if (tally.unanswered > 0) {
+            removeFolder(stagingPath);
+            return UnitFolderInstall::Interrupted;
+        }
         section.install(folder, names);
     }
     link.clock.sleepMs(kAfterInstallMs);
 
-    if (!stillAnswers(link) || !QDir().rename(stagingPath, folder.path(ProgramFolder::unitFolderName(sn)))) {
+    if (!QDir().rename(stagingPath, folder.path(ProgramFolder::unitFolderName(sn)))) {
         removeFolder(stagingPath);
         return UnitFolderInstall::Interrupted;
     }

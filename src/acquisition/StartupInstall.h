@@ -24,7 +24,7 @@ QString unitFolderStagingName(int serialNumber);
 enum class UnitFolderInstall {
     NotNeeded,   // offline, no serial number, or the unit folder is there
     Installed,   // the unit folder was made and filled
-    Interrupted, // the instrument stopped answering: no unit folder, the next start tries again
+    Interrupted, // a section's pages got no reply: no unit folder, the next start tries again
 };
 
 // The first start with an instrument: when it is connected, has a serial

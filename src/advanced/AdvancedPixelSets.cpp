@@ -1,5 +1,7 @@
 #include "advanced/AdvancedPixelSets.h"
 
+#include "core/BusyScope.h"
+#include "core/Globals.h"
 #include "flash/PixelMaskUpload.h"
 
 namespace advanced {
@@ -26,6 +28,10 @@ PixelSetReset resetPixelSets(const ProgramFolder& folder, Prompts& prompts)
 
 PixelSetApply applyPixelSets(LinkContext& ctx, const ProgramFolder& folder, AdvancedPixelSets& sets)
 {
+    // Nothing while a flash transfer or another upload runs.
+    const BusyScope busy(ctx.globals.flashBusy);
+    if (!busy.owned())
+        return {};
     return applySelectedSets(folder, ctx.prompts, ctx.console, sets,
                              [&] { UploadPixelMask(ctx, folder, sets.setPixelMask, kAppliedPixelMask); });
 }

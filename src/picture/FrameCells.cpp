@@ -1,8 +1,8 @@
 #include "picture/FrameCells.h"
 
-void resetFrameCanvas(PictureCanvas& canvas, double width, double height)
+void resetFrameCanvas(PictureCanvas& canvas, double left, double width, double height)
 {
-    canvas.setScale(0, 0, width, height);
+    canvas.setScale(left, 0, width, height);
     canvas.clear();
 }
 

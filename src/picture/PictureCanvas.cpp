@@ -55,6 +55,7 @@ QRect PictureCanvas::pixelRect(double x1, double y1, double x2, double y2) const
 
 void PictureCanvas::clear()
 {
+    ++clears_;
     image_.fill(backColor);
     currentX = left_;
     currentY = top_;

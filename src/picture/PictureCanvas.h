@@ -43,6 +43,8 @@ public:
 
     // Fills the picture with the back colour; the current position goes to the scale's corner.
     void clear();
+    // How often the picture was cleared (or resized): tells whose drawing it shows.
+    quint64 clearCount() const { return clears_; }
     void point(double x, double y, const QColor& colour);
     // A line; the current position moves to its end.
     void line(double x1, double y1, double x2, double y2, const QColor& colour);
@@ -68,4 +70,5 @@ private:
     double top_ = 0;
     double width_ = 100;
     double height_ = 100;
+    quint64 clears_ = 0;
 };

@@ -116,6 +116,25 @@ TEST_F(SelectWindow, SetNeedsACentreAndACameraWithAFrame)
     EXPECT_FALSE(QFileInfo::exists(folder.path("w96f_c0__A1.dat")));
 }
 
+TEST_F(SelectWindow, OnlyAClickOnAFrameSetsTheCentre)
+{
+    window->platePicture->DrawPlateLayout(resolvePlateFormat("w6"));
+    window->frameSelect->show();
+    click(50, 100);
+    EXPECT_FALSE(window->frameSelect->selection.centre.has_value());
+    EXPECT_TRUE(window->frameSelect->lbl_setcentre->text().isEmpty());
+
+    window->framePicture->showFrame(0, 183, 144);
+    click(90.5, 70.5);
+    ASSERT_TRUE(window->frameSelect->selection.centre.has_value());
+    EXPECT_EQ(*window->frameSelect->selection.centre, (FramePoint{90, 70}));
+
+    // The plate drawn again: its clicks leave the centre as the frame gave it.
+    window->platePicture->DrawPlateLayout(resolvePlateFormat("w6"));
+    click(20, 30);
+    EXPECT_EQ(*window->frameSelect->selection.centre, (FramePoint{90, 70}));
+}
+
 TEST_F(SelectWindow, ClicksGroupWellsAgainOnceThePanelIsHidden)
 {
     window->platePicture->DrawPlateLayout(resolvePlateFormat("w6"));

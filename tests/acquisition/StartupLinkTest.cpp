@@ -8,8 +8,13 @@
 #include "core/TextFile.h"
 #include "link/port/ModCOMM.h"
 
+#include "ui/TerminationSignals.h"
+
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
+#include <csignal>
 #include <gtest/gtest.h>
 
 namespace {
@@ -79,13 +84,37 @@ TEST(StartupLink, ClosingWritesConfigTxtAndClosesThePortInUse)
     b.window.configBoxes.txtcom = "9";
     b.window.configBoxes.txtlapse = "120";
     b.window.frameMenu->cmb_well->setEditText("w24");
+    // What an acquisition and the camera set-up left in the camera boxes.
+    b.window.cameraBoxes.txtprogram = "A";
+    b.window.cameraBoxes.txt_gain = "20";
+    b.window.cameraBoxes.txt_exposure = "140";
     b.window.close();
 
     EXPECT_FALSE(b.comm.isOpen(4));
     EXPECT_FALSE(b.globals.portOpen);
     EXPECT_EQ(b.configTxt(),
-              (QStringList{"\"COM=9\"", "\"TX_TRANSMIT=1\"", "\"GAIN=15\"", "\"EXPOSURE=23\"", "\"LED=\"",
+              (QStringList{"\"COM=9\"", "\"TX_TRANSMIT=A\"", "\"GAIN=20\"", "\"EXPOSURE=140\"", "\"LED=\"",
                            "\"ACQLAPSE=120\"", "\"WELLFORMAT=w24\"", "\"SET_TEMP=\""}));
+}
+
+TEST(StartupLink, TheSystemsRequestToEndClosesTheWindowAsClosingItDoes)
+{
+    StartupBench b({4});
+    b.line.script(QByteArray("N\x00\x07", 3));
+    b.window.Form_Load();
+    ASSERT_TRUE(b.comm.isOpen(4));
+    new TerminationSignals(&b.window);
+
+    ASSERT_EQ(std::raise(SIGTERM), 0);
+    QElapsedTimer timer;
+    timer.start();
+    while (b.window.isVisible() && timer.elapsed() < 1000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+
+    EXPECT_FALSE(b.window.isVisible());
+    EXPECT_FALSE(b.comm.isOpen(4));
+    EXPECT_FALSE(b.globals.portOpen);
+    EXPECT_EQ(b.configTxt().value(0), "\"COM=4\"");
 }
 
 } // namespace

@@ -112,6 +112,20 @@ TEST_F(AdvancedApplySim, ApplyToAllSendsThePagesMaskToTheInstrument)
     EXPECT_FALSE(kept.enabled(0, 20, 15));
     EXPECT_TRUE(fileBytes(folder.path("flash0.dat")).contains("\r\n25,20,1\r\n"));
     EXPECT_EQ(console.commText(), "rcv(140):70/70");
+    EXPECT_FALSE(globals.flashBusy);
+}
+
+TEST_F(AdvancedApplySim, ApplyToAllDoesNothingWhileAFlashTransferRuns)
+{
+    connect();
+    AdvancedPixelSets sets;
+    globals.flashBusy = true;
+    prompts.answers = {PromptAnswer::Yes, PromptAnswer::Yes};
+    const PixelSetApply apply = advanced::applyPixelSets(ctx, folder.folder(), sets);
+    EXPECT_FALSE(apply.confirmed);
+    EXPECT_TRUE(prompts.questions.isEmpty());
+    EXPECT_EQ(sim.totalCommandCount(), 0);
+    EXPECT_TRUE(globals.flashBusy);
 }
 
 } // namespace

@@ -24,7 +24,8 @@ struct ScriptedSearch : ScriptedLink {
 
     LinkState state;
     ConfigTxtBoxes boxes;
-    PortSearchContext search{ctx, state, folder.folder(), boxes, {}};
+    CameraBoxes cameraBoxes;
+    PortSearchContext search{ctx, state, folder.folder(), boxes, cameraBoxes, {}};
 };
 
 // The port that answered is taken by another program before it can be opened

@@ -53,8 +53,9 @@ struct SearchBench {
     LinkContext link{globals, comm, ports.clock, console, prompts};
     LinkState state;
     ConfigTxtBoxes boxes;
+    CameraBoxes cameraBoxes;
     int windowShown = 0;
-    PortSearchContext search{link, state, ports.folder.folder(), boxes, [this] { ++windowShown; }};
+    PortSearchContext search{link, state, ports.folder.folder(), boxes, cameraBoxes, [this] { ++windowShown; }};
 
     void run() { OpenComPort(search); }
 

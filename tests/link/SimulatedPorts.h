@@ -27,11 +27,12 @@ public:
             QFile::link(folder.path(QStringLiteral("missing-device")), linkPath(port));
     }
 
-    // An instrument answering with `serialNumber` on the port.
+    // An instrument answering with `serialNumber` on the port, its stage on the fake clock.
     SimulatedInstrument& addInstrument(int port, int serialNumber)
     {
         auto sim = std::make_unique<SimulatedInstrument>();
         sim->setSerialNumber(serialNumber);
+        sim->setTimeSource(std::make_shared<ElapsedTimeSource>([this] { return clock.elapsedMs(); }));
         sim->linkAs(linkPath(port));
         sim->start();
         return *(sims_[port] = std::move(sim));

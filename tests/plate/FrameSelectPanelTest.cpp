@@ -24,7 +24,7 @@ struct SelectPanel : ::testing::Test {
     SelectPanel()
         : picture(nullptr, 480, 640),
           panel(FrameSelectContext{folder.folder(), prompts, console, frame, boxes.txt_cam, &picture,
-                                   [this](PixelMask& mask) { sent.push_back(&mask); }})
+                                   [this](PixelMask& mask) { sent.push_back(&mask); }, busy, {}})
     {
         // A bright disc around pixel 90, line 70 on camera 0.
         for (int x = 1; x <= 183; ++x)
@@ -48,6 +48,7 @@ struct SelectPanel : ::testing::Test {
     FrameImage frame;
     PictureBox picture;
     std::vector<PixelMask*> sent;
+    bool busy = false;
     Frame_select panel;
 };
 

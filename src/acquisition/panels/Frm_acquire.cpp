@@ -5,6 +5,7 @@
 #include "calibration/panels/Frame_calibration.h"
 #include "core/Console.h"
 #include "flash/PixelMaskUpload.h"
+#include "link/port/ModCOMM.h"
 #include "link/protocol/LinkContext.h"
 #include "plate/geometry/CameraLayout.h"
 #include "plate/panels/Frame_select.h"
@@ -90,21 +91,30 @@ Frm_acquire::Frm_acquire(AppContext context, QWidget* parent)
     LoadFlashPixelMasks(cameraPixelMask, ctx_.folder);
     frameSelect = new Frame_select(FrameSelectContext{ctx_.folder, ctx_.prompts, *console_, frameImage,
                                                       cameraBoxes.txt_cam, platePicture->Picact,
-                                                      [this](PixelMask& mask) { sendAppliedMask(mask); }},
+                                                      [this](PixelMask& mask) { sendAppliedMask(mask); },
+                                                      ctx_.globals.flashBusy,
+                                                      [this] { return framePicture->showsFrame(); }},
                                    central);
 
     layout->addLayout(main);
     layout->addWidget(frameSelect);
+    // The flash panel shares the window's console, so it comes after it.
+    layout->addWidget(buildFlashPanel(central));
     layout->addStretch(1);
     layout->addWidget(txt_in);
     layout->addWidget(lbl_lenrx);
     layout->addWidget(txt_status);
     setCentralWidget(central);
     buildMenus();
+    buildFlashMenu();
     resize(800, 600);
 }
 
-Frm_acquire::~Frm_acquire() = default;
+Frm_acquire::~Frm_acquire()
+{
+    if (ctx_.comm)
+        ctx_.comm->setPortLostHandler({}); // it shows in this window's status line
+}
 
 void Frm_acquire::closeEvent(QCloseEvent* event)
 {

@@ -33,6 +33,7 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class frame_flash;
 
 // What the main window works with; the application owns all of it.
 struct AppContext {
@@ -66,6 +67,7 @@ public:
     PlatePicturePanel* platePicture = nullptr;     // plate picture Picact
     Frame_calibration* frameCalibration = nullptr; // well calibration column: plate box and counts
     Frame_select* frameSelect = nullptr;           // pixel sets
+    frame_flash* flashPanel = nullptr;             // flash transfer, behind the factory password
 
     AcquireState state;
     LinkState linkState;     // what the link knows: offline mode, last temperature, controller kind
@@ -95,6 +97,9 @@ public:
     FrameWindow frameWindow(); // the window's side of a general frame read
     PixelMask cameraPixelMask; // read from the mask files
 
+    // The password menu item that shows the flash panel (Frm_acquire_flash.cpp).
+    void mnfactory_param_Click();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -102,6 +107,8 @@ private:
     FormatChoiceContext formatChoiceContext() override;
     void buildMenus();
     void sendAppliedMask(PixelMask& mask);
+    QWidget* buildFlashPanel(QWidget* parent);
+    void buildFlashMenu();
 
     AppContext ctx_;
     std::unique_ptr<Console> console_;

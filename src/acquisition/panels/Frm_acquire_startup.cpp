@@ -29,7 +29,7 @@ void Frm_acquire::Form_Load()
     configBoxes.cmb_well = frameMenu->cmb_well->currentText();
     if (ctx_.comm) {
         LinkContext link{ctx_.globals, *ctx_.comm, ctx_.clock, *console_, ctx_.prompts};
-        PortSearchContext search{link, linkState, ctx_.folder, configBoxes, [this] { show(); }};
+        PortSearchContext search{link, linkState, ctx_.folder, configBoxes, cameraBoxes, [this] { show(); }};
         startLink(search);
         makeStartupFolders(ctx_.folder, ctx_.globals, linkState);
         PictureCanvas flashProgress(kFlashProgressWidth, kFlashProgressHeight);
@@ -52,9 +52,9 @@ void Frm_acquire::Form_Unload()
 {
     configBoxes.cmb_well = frameMenu->cmb_well->currentText();
     if (!ctx_.comm) {
-        WriteConfigTxt(ctx_.folder, configBoxes);
+        WriteConfigTxt(ctx_.folder, configBoxes, cameraBoxes);
         return;
     }
     LinkContext link{ctx_.globals, *ctx_.comm, ctx_.clock, *console_, ctx_.prompts};
-    closeLink(link, ctx_.folder, configBoxes);
+    closeLink(link, ctx_.folder, configBoxes, cameraBoxes);
 }

@@ -12,6 +12,8 @@
 namespace {
 
 constexpr int kTries = 2;
+// Camera 6 is "no camera": nothing would answer, and each sample would wait out its empty reads.
+constexpr int kLastRunCamera = 5;
 constexpr int kRetryPauseMs = 10;
 
 using FrameResult = std::function<std::optional<QByteArray>(const QByteArray& reply)>;
@@ -25,7 +27,7 @@ FrameText readRunFrame(LinkContext& ctx, const CameraBoxes& boxes, int camera, c
         return FrameText::empty();
     }
     const FrameSetup setup = frameSetupForCamera(boxes, camera);
-    if (const auto refusal = frameSetupRefusal(setup)) {
+    if (const auto refusal = frameSetupRefusal(setup, kLastRunCamera)) {
         ctx.console.setStatus(*refusal);
         return FrameText::error();
     }

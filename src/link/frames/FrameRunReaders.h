@@ -27,8 +27,9 @@ struct FrameText {
 // only after a short reply or a bad check byte, never after silence. Each
 // try's summary goes into lbl_lenrx, black when the check byte holds, red when
 // not. Dummy mode returns nothing at once; with no port open a message box
-// says "COMPORT not opened. Click Connect"; a camera or geometry outside the
-// frame buffer is refused in the status line with "Error" and nothing sent.
+// says "COMPORT not opened. Click Connect"; a camera outside 0 to 5 or a
+// geometry outside the frame buffer is refused in the status line with
+// "Error" and nothing sent.
 
 // The whole reply, check byte included.
 FrameText ReadCameraFrameRaw(LinkContext& ctx, const CameraBoxes& boxes, int camera);

@@ -39,11 +39,11 @@ FrameSetup frameSetupForCamera(const CameraBoxes& boxes, int camera)
     return {camera, {roundedBoxValue(boxes.txt_lines), roundedBoxValue(boxes.txt_pix), 0}};
 }
 
-std::optional<QString> frameSetupRefusal(const FrameSetup& setup)
+std::optional<QString> frameSetupRefusal(const FrameSetup& setup, int lastCamera)
 {
     const FrameGeometry& g = setup.geometry;
-    if (setup.camera < 0 || setup.camera > kMaxFrameCamera)
-        return outOfRange(QStringLiteral("camera"), 0, kMaxFrameCamera, setup.camera);
+    if (setup.camera < 0 || setup.camera > lastCamera)
+        return outOfRange(QStringLiteral("camera"), 0, lastCamera, setup.camera);
     if (g.lines < 1 || g.lines > kMaxFrameLines)
         return outOfRange(QStringLiteral("lines"), 1, kMaxFrameLines, g.lines);
     if (g.pixels < 1 || g.pixels > kMaxFramePixels)

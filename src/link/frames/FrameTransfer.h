@@ -45,8 +45,8 @@ FrameSetup frameSetupFromBoxes(const CameraBoxes& boxes, const QString* txt_crc 
 FrameSetup frameSetupForCamera(const CameraBoxes& boxes, int camera);
 
 // Why a frame cannot be read with this set-up, for the status line; none when
-// it fits the frame buffer.
-std::optional<QString> frameSetupRefusal(const FrameSetup& setup);
+// it fits the frame buffer and the camera is 0 to lastCamera.
+std::optional<QString> frameSetupRefusal(const FrameSetup& setup, int lastCamera = kMaxFrameCamera);
 
 // The reply length a mode announces: "A" (Int(P/5) + 2 + E) * Int(L/5) + 3,
 // any other (P + E) * L + 1.

@@ -80,6 +80,7 @@ qint32 ModCOMM::CommOpen(int port, const QString& deviceName, const QString& set
         return RecordCommDllError(QStringLiteral("CommOpen (CreateFile)"), kErrorGenFailure);
     if (!dev->open(mapping_.devicePath(deviceName)))
         return RecordCommDllError(QStringLiteral("CommOpen (CreateFile)"), dev->lastErrorCode());
+    dev->setLostHandler([this, port] { deviceLost(port); });
     // From here the port counts as open, even when a later step fails.
     rec->open = true;
 
@@ -96,6 +97,19 @@ qint32 ModCOMM::CommOpen(int port, const QString& deviceName, const QString& set
     if (!dev->applySettings(rec->settings))
         return RecordCommDllError(QStringLiteral("CommOpen (SetCommState)"), dev->lastErrorCode());
     return 0;
+}
+
+void ModCOMM::deviceLost(int port)
+{
+    CommPortRecord* rec = recordFor(port);
+    if (!rec || !rec->open)
+        return;
+    rec->open = false; // the device closed itself
+    if (!globals_.portOpen || globals_.commPort != port)
+        return;
+    globals_.portOpen = false;
+    if (portLost_)
+        portLost_(port);
 }
 
 qint32 ModCOMM::CommClose(int port)
@@ -144,8 +158,9 @@ qint32 ModCOMM::CommRead(int port, QByteArray& data, qint32 wanted)
             result = static_cast<qint32>(got);
         }
     }
-    // A short read leaves nothing behind for the next exchange.
-    if (result < wanted)
+    // A short read leaves nothing behind for the next exchange. A read asked
+    // for more than one read takes is short only when it got less than that.
+    if (result < std::clamp<qint32>(wanted, 0, kMaxReadBytes))
         CommFlush(port);
     return result;
 }

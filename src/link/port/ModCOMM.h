@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <span>
 
@@ -43,13 +44,19 @@ public:
     // Empties both directions; 0, else the system's code.
     qint32 CommFlush(int port);
     // Up to `wanted` bytes (at most 512) into `data`: the count, 0 when none
-    // came, -1 on failure. A read of fewer than `wanted` purges both directions.
+    // came, -1 on failure. A read of fewer than `wanted` (or than 512, when more
+    // was asked) purges both directions.
     qint32 CommRead(int port, QByteArray& data, qint32 wanted);
     // The count written, -1 when the write fails.
     qint32 CommWrite(int port, const QByteArray& data);
     qint32 CommWriteBytes(int port, std::span<const quint8> bytes);
 
     bool isOpen(int port) const;
+
+    // A port whose device is gone (hung up, unplugged) is closed at once; when
+    // it was the port in use, portOpen is cleared, so every sender answers as
+    // with a closed port, and `handler` is told which port it was.
+    void setPortLostHandler(std::function<void(int port)> handler) { portLost_ = std::move(handler); }
     // The record of a port 1 to 16, nullptr for any other number.
     const CommPortRecord* record(int port) const;
     const PortMapping& mapping() const { return mapping_; }
@@ -61,9 +68,11 @@ private:
     qint32 RecordCommIoError(const QString& source, CommPortRecord& record, qint32 code);
     qint32 recordBadPort(const QString& operation);
     qint32 writeData(int port, const QByteArray& data);
+    void deviceLost(int port);
 
     Globals& globals_;
     PortMapping mapping_;
     SerialDeviceFactory factory_;
     std::array<CommPortRecord, kPortCount> commPorts_;
+    std::function<void(int port)> portLost_;
 };

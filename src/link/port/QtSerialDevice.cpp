@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <poll.h>
 #include <sys/file.h>
 
 namespace {
@@ -66,10 +67,46 @@ SerialStopBits stopBitsOf(QSerialPort::StopBits s)
 
 } // namespace
 
+QtSerialDevice::QtSerialDevice()
+{
+    // A line that drops while nothing is exchanged shows only here: the port
+    // keeps reporting it from the event loop, which would then spin on the
+    // dead device. It is closed from the event loop, once the port's own
+    // handling of the error is done.
+    QObject::connect(&port_, &QSerialPort::errorOccurred, &port_, [this](QSerialPort::SerialPortError error) {
+        if (isLineLost(error))
+            QMetaObject::invokeMethod(&port_, [this] { loseLine(); }, Qt::QueuedConnection);
+    });
+}
+
 QtSerialDevice::~QtSerialDevice()
 {
+    QObject::disconnect(&port_, nullptr, nullptr, nullptr);
     if (port_.isOpen())
         port_.close();
+}
+
+bool QtSerialDevice::isLineLost(QSerialPort::SerialPortError error)
+{
+    if (!port_.isOpen())
+        return false;
+    if (error == QSerialPort::ResourceError)
+        return true;
+    if (error != QSerialPort::ReadError && error != QSerialPort::WriteError)
+        return false;
+    // A failed transfer on a line that reports a hang-up or an error condition.
+    pollfd p{static_cast<int>(port_.handle()), POLLIN, 0};
+    return ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+}
+
+void QtSerialDevice::loseLine()
+{
+    if (!port_.isOpen())
+        return;
+    port_.close();
+    lastError_ = kErrorGenFailure;
+    if (lostHandler_)
+        lostHandler_();
 }
 
 SerialDeviceFactory QtSerialDevice::factory()
@@ -170,7 +207,10 @@ qint64 QtSerialDevice::read(QByteArray& data, int maxBytes)
                 port_.clearError();
                 break;
             }
+            const bool lost = isLineLost(port_.error());
             failFromPort();
+            if (lost)
+                loseLine();
             return -1;
         }
         data += port_.read(maxBytes - data.size());
@@ -185,7 +225,10 @@ qint64 QtSerialDevice::write(const QByteArray& data)
     if (data.isEmpty())
         return 0;
     if (port_.write(data) < 0) {
+        const bool lost = isLineLost(port_.error());
         failFromPort();
+        if (lost)
+            loseLine();
         return -1;
     }
     QElapsedTimer since;
@@ -195,7 +238,10 @@ qint64 QtSerialDevice::write(const QByteArray& data)
         const qint64 left = total > 0 ? total - since.elapsed() : 30000;
         if (left <= 0 || !port_.waitForBytesWritten(static_cast<int>(left))) {
             if (port_.error() != QSerialPort::TimeoutError && port_.error() != QSerialPort::NoError) {
+                const bool lost = isLineLost(port_.error());
                 failFromPort();
+                if (lost)
+                    loseLine();
                 return -1;
             }
             port_.clearError();

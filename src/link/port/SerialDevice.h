@@ -43,6 +43,12 @@ public:
     virtual qint32 lastErrorCode() const = 0;
     // The line's error flags (overrun, parity, framing ...), cleared by reading them.
     virtual quint32 takeLineErrorFlags() = 0;
+
+    // Called once when the device is gone (the line hung up, the device was
+    // unplugged): by then the device has closed itself. It may come from a
+    // read or write that failed, or from the event loop while nothing is
+    // exchanged. A device that cannot tell never calls it.
+    virtual void setLostHandler(std::function<void()> handler) { (void)handler; }
 };
 
 // Makes a fresh device for each open, so that the program or a test chooses

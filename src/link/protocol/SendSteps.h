@@ -9,6 +9,8 @@ struct Globals;
 
 // The status text of a guarded sender when no port is open.
 inline const QString kPortNotOpenText = QStringLiteral("COMPORT not opened. Click Connect");
+// The status line once the port in use was lost (instrument unplugged or switched off).
+inline const QString kPortLostText = QStringLiteral("Port lost. COMPORT closed");
 
 // How a frame goes on the wire; the bytes are the same each way.
 enum class WriteWay {

@@ -2,16 +2,16 @@
 
 #include "core/TextFile.h"
 
-QStringList configTxtLines(const ConfigTxtBoxes& boxes)
+QStringList configTxtLines(const ConfigTxtBoxes& boxes, const CameraBoxes& camera)
 {
     const auto line = [](const char* key, const QString& text) {
         return QLatin1Char('"') + QLatin1String(key) + text + QLatin1Char('"');
     };
     return {
         line("COM=", boxes.txtcom),
-        line("TX_TRANSMIT=", boxes.txtprogram),
-        line("GAIN=", boxes.txt_gain),
-        line("EXPOSURE=", boxes.txt_exposure),
+        line("TX_TRANSMIT=", camera.txtprogram),
+        line("GAIN=", camera.txt_gain),
+        line("EXPOSURE=", camera.txt_exposure),
         line("LED=", boxes.txt_led),
         line("ACQLAPSE=", boxes.txtlapse),
         line("WELLFORMAT=", boxes.cmb_well),
@@ -19,7 +19,7 @@ QStringList configTxtLines(const ConfigTxtBoxes& boxes)
     };
 }
 
-bool WriteConfigTxt(const ProgramFolder& folder, const ConfigTxtBoxes& boxes)
+bool WriteConfigTxt(const ProgramFolder& folder, const ConfigTxtBoxes& boxes, const CameraBoxes& camera)
 {
-    return writeTextFile(folder.path(QStringLiteral("config.txt")), configTxtLines(boxes));
+    return writeTextFile(folder.path(QStringLiteral("config.txt")), configTxtLines(boxes, camera));
 }

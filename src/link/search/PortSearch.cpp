@@ -78,7 +78,7 @@ private:
         const SerialNumberQuery query = QuerySerialNumber(link_, port);
         if (isInstrumentSerialNumber(query))
             return query.value;
-        link_.globals.serialNumber = 0;
+        setSerialNumber(0);
         return std::nullopt;
     }
 
@@ -115,7 +115,7 @@ private:
     {
         if (open(port) != 0) {
             close(port);
-            link_.globals.serialNumber = 0;
+            setSerialNumber(0);
             return false;
         }
         useOpenPort(port, serial);
@@ -125,12 +125,12 @@ private:
     void useOpenPort(int port, int serial)
     {
         Globals& g = link_.globals;
-        g.serialNumber = serial;
+        setSerialNumber(serial);
         g.commPort = port;
         g.portOpen = true;
         s_.state.offlineMode = false;
         s_.boxes.txtcom = QString::number(port);
-        WriteConfigTxt(s_.folder, s_.boxes);
+        WriteConfigTxt(s_.folder, s_.boxes, s_.cameraBoxes);
     }
 
     // No port answered: the user may type one. A typed port that opens is kept
@@ -170,9 +170,16 @@ private:
     {
         Globals& g = link_.globals;
         g.portOpen = false;
-        g.serialNumber = 0;
+        setSerialNumber(0);
         s_.state.offlineMode = true;
         link_.console.setStatus(QStringLiteral("Offline Mode"));
+    }
+
+    // The generation, stage controller, gain and exposure unit follow the number.
+    void setSerialNumber(int serial)
+    {
+        link_.globals.applySerialNumber(serial);
+        s_.state.analogController = serialNumberBand(serial).analogController;
     }
 
     PortSearchContext& s_;

@@ -10,12 +10,14 @@ struct LinkState;
 
 // What the search for the instrument works with: the main window's link (its
 // status line, communication box and prompts), its state (offlineMode), the
-// program folder and the boxes config.txt records (txtcom shows the port found).
+// program folder and the boxes config.txt records (txtcom shows the port found;
+// the frame mode, gain and exposure come from the window's camera boxes).
 struct PortSearchContext {
     LinkContext& link;
     LinkState& state;
     const ProgramFolder& folder;
     ConfigTxtBoxes& boxes;
+    const CameraBoxes& cameraBoxes;
     std::function<void()> showWindow; // the main window is shown before the first probe
 };
 

@@ -2,18 +2,9 @@
 
 #include "core/Console.h"
 #include "core/Globals.h"
-#include "core/Prompts.h"
 #include "link/protocol/CommandFrame.h"
 #include "link/protocol/ReplyReader.h"
 #include "link/protocol/SendSteps.h"
-
-namespace {
-
-// The number is high times 256 plus low in 16 signed bits: a high byte of 128
-// or more overflows it.
-bool decodable(const QByteArray& reply) { return reply.size() >= 3 && static_cast<uchar>(reply.at(1)) < 128; }
-
-} // namespace
 
 SerialNumberQuery QuerySerialNumber(LinkContext& ctx, int port)
 {
@@ -30,19 +21,8 @@ SerialNumberQuery QuerySerialNumber(LinkContext& ctx, int port)
     const NumberReply reply = sendForNumberReply(ctx, frame);
     ctx.globals.commPort = portInUse;
 
-    if (reply.bytes.isEmpty())
-        return result;
-    if (!decodable(reply.bytes)) {
-        ctx.prompts.message(QStringLiteral("error"));
-        result.value = 0;
-        result.undecodable = true;
-        return result;
-    }
-    result.value = reply.value;
+    result.value = reply.value; // -1 for nothing and for a reply cut short
     return result;
 }
 
-bool isInstrumentSerialNumber(const SerialNumberQuery& query)
-{
-    return !query.undecodable && query.value >= 0 && query.value <= 255;
-}
+bool isInstrumentSerialNumber(const SerialNumberQuery& query) { return query.value >= 0 && query.value <= 255; }

@@ -6,17 +6,16 @@
 
 // What the serial-number command "N" gave on a port.
 struct SerialNumberQuery {
-    // The serial number; -1 when nothing came or in dummy mode; 0 when the
-    // reply could not be decoded.
+    // The second reply byte times 256 plus the third, in 32 bits; -1 when
+    // nothing came, when the reply was too short to decode, and in dummy mode.
     qint32 value = -1;
-    // Bytes came that make no 16-bit number (too few, or a high byte of 128 or
-    // more): "error" was shown. Such a reply never names an instrument.
-    bool undecodable = false;
 };
 
 // Sends "N" (A = 0, B = 0) on `port` and reads its number reply, showing the
 // frame ("sending " ...) and then the reply ("in:" ... or "Empty") in txt_in.
-// In dummy mode nothing is sent or shown and the value is -1.
+// A reply that cannot be decoded shows no message box: the search meets such
+// ports while it scans, and merely passes them. In dummy mode nothing is sent
+// or shown and the value is -1.
 SerialNumberQuery QuerySerialNumber(LinkContext& ctx, int port);
 
 // A serial number the search accepts as the instrument's: 0 to 255.

@@ -1,5 +1,6 @@
 #include "plate/panels/Frame_select.h"
 
+#include "core/BusyScope.h"
 #include "core/Console.h"
 #include "ui/PictureBox.h"
 
@@ -120,6 +121,8 @@ Frame_select::Frame_select(FrameSelectContext context, QWidget* parent)
 
 void Frame_select::takeCentre(QPointF logical)
 {
+    if (ctx_.showsFrame && !ctx_.showsFrame())
+        return; // the plate layout has no frame pixels
     selection.centre = framePointAt(logical);
     lbl_setcentre->setText(centreText(*selection.centre));
 }
@@ -151,6 +154,10 @@ void Frame_select::cmd_reset_set_Click() { ResetPixelSets(ctx_.folder, ctx_.prom
 
 void Frame_select::cmd_applyset_Click()
 {
+    // Nothing while a flash transfer or another upload runs.
+    const BusyScope busy(ctx_.transferBusy);
+    if (!busy.owned())
+        return;
     applySelectedSets(ctx_.folder, ctx_.prompts, ctx_.console, selection,
                       [this] { ctx_.sendMask0(selection.setPixelMask); });
 }

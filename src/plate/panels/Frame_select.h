@@ -24,6 +24,8 @@ struct FrameSelectContext {
     const QString& txt_cam;       // the camera whose frame the sets are built from
     PictureBox* picture;          // the frame picture the centre is clicked on and the set drawn on
     std::function<void(PixelMask&)> sendMask0; // writes mask 0's file and sends it to the instrument
+    bool& transferBusy;                        // one flag keeps flash transfers and mask uploads apart
+    std::function<bool()> showsFrame;          // whether the picture still shows the frame last drawn
 };
 
 // The pixel-set panel "Select": sets built by the ray search around the frame
