@@ -1,5 +1,5 @@
 #include "acquisition/run/LiveFrameDrawing.h"
-#include "ui/CameraFrameDrawing.h"
+#include "picture/CameraFrameDrawing.h"
 
 #include <QDir>
 #include <QRandomGenerator>

@@ -2,7 +2,7 @@
 
 #include "acquisition/run/RunResults.h"
 #include "acquisition/run/RunSetup.h"
-#include "plate/PlateGeometry.h"
+#include "plate/geometry/PlateGeometry.h"
 
 #include <QByteArray>
 

@@ -1,6 +1,6 @@
 #include "acquisition/run/LiveFrameDrawing.h"
 
-#include "link/CameraValues.h"
+#include "link/commands/CameraValues.h"
 
 #include <algorithm>
 #include <array>

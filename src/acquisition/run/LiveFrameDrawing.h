@@ -1,9 +1,9 @@
 #pragma once
 
 #include "acquisition/run/RunSetup.h"
-#include "link/CameraBoxes.h"
-#include "plate/PlateGeometry.h"
-#include "ui/PictureCanvas.h"
+#include "link/commands/CameraBoxes.h"
+#include "plate/geometry/PlateGeometry.h"
+#include "picture/PictureCanvas.h"
 
 #include <QByteArray>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "plate/CameraLayout.h"
-#include "plate/PlateGeometry.h"
+#include "plate/geometry/CameraLayout.h"
+#include "plate/geometry/PlateGeometry.h"
 
 #include <array>
 #include <vector>

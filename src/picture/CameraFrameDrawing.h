@@ -1,8 +1,8 @@
 #pragma once
 
-#include "link/CameraBoxes.h"
-#include "link/FrameImage.h"
-#include "ui/PictureCanvas.h"
+#include "link/commands/CameraBoxes.h"
+#include "link/frames/FrameImage.h"
+#include "picture/PictureCanvas.h"
 
 // DrawCameraFrame's modes; only the window of the boxes is drawn.
 inline constexpr int kCameraFrameWindow = 2;

@@ -1,6 +1,6 @@
-#include "ui/CameraFrameDrawing.h"
+#include "picture/CameraFrameDrawing.h"
 
-#include "link/CameraValues.h"
+#include "link/commands/CameraValues.h"
 
 #include <algorithm>
 
