@@ -3,11 +3,11 @@
 #include "core/Globals.h"
 #include "core/Prompts.h"
 #include "lib/SimulatedInstrument.h"
-#include "link/FrameRunReaders.h"
-#include "link/FrameTransfer.h"
-#include "link/ModCOMM.h"
-#include "link/PortNames.h"
-#include "link/QtSerialDevice.h"
+#include "link/frames/FrameRunReaders.h"
+#include "link/frames/FrameTransfer.h"
+#include "link/port/ModCOMM.h"
+#include "link/port/PortNames.h"
+#include "link/port/QtSerialDevice.h"
 
 #include <QCoreApplication>
 #include <QDir>

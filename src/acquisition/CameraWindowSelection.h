@@ -1,9 +1,9 @@
 #pragma once
 
-#include "link/CameraBoxes.h"
-#include "link/CameraSettings.h"
-#include "link/LinkContext.h"
-#include "plate/PlateGeometry.h"
+#include "link/commands/CameraBoxes.h"
+#include "link/commands/CameraSettings.h"
+#include "link/protocol/LinkContext.h"
+#include "plate/geometry/PlateGeometry.h"
 
 // How selecting a camera window ended.
 enum class WindowSelection {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link/FrameCut.h"
-#include "plate/PlateGeometry.h"
+#include "link/frames/FrameCut.h"
+#include "plate/geometry/PlateGeometry.h"
 
 // The cut of one window of a camera from the format's tables: R is the
 // window's row height rowEnd - rowStart + 1, and the spans are the camera's

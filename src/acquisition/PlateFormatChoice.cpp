@@ -2,8 +2,8 @@
 
 #include "calibration/BlankLabels.h"
 #include "calibration/BlankStore.h"
-#include "plate/PlateFormat.h"
-#include "plate/WellSpecFile.h"
+#include "plate/geometry/PlateFormat.h"
+#include "plate/files/WellSpecFile.h"
 #include "projects/GroupMenuCaptions.h"
 
 namespace {
@@ -11,13 +11,12 @@ namespace {
 void applyPlateFormat(FormatChoiceContext& ctx, FormatControls& controls, const QString& code)
 {
     AcquireState& state = ctx.state;
-    state.plateFormat = code;
-
-    const PlateGrid grid = plateGrid(code);
-    state.plateRows = grid.rows;
-    state.plateColumns = grid.columns;
+    const PlateFormat format = resolvePlateFormat(code);
+    state.plateFormat = format.code;
+    state.plateRows = format.rows;
+    state.plateColumns = format.columns;
     if (ctx.drawPlateLayout)
-        ctx.drawPlateLayout(code);
+        ctx.drawPlateLayout(format);
 
     ReadWellSpecFile(ctx.folder, code, ctx.geometry);
     controls.cmb_formatplate = code;

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/AcquireState.h"
+#include "acquisition/AcquireState.h"
 #include "core/Globals.h"
 #include "core/ProgramFolder.h"
 #include "core/Prompts.h"
-#include "plate/PlateGeometry.h"
+#include "plate/geometry/PlateGeometry.h"
 #include "projects/GroupCombo.h"
 #include "projects/GroupReset.h"
 
@@ -34,7 +34,7 @@ struct FormatChoiceContext {
     Prompts& prompts;
     AcquireState& state;
     PlateGeometry& geometry;
-    std::function<void(const QString& code)> drawPlateLayout; // the plate picture, when there is one
+    std::function<void(const PlateFormat& format)> drawPlateLayout; // the plate picture, when there is one
     RedrawWell redrawWell;
 };
 
@@ -48,3 +48,12 @@ FormatChoiceResult choosePlateFormat(FormatChoiceContext& context, FormatControl
 
 // Start-up's format lists: both hold "w6" and "w24" and show the current format.
 void fillFormatLists(FormatControls& controls, const QString& currentFormat);
+
+// What the command column's plate format box needs of its window: what a choice
+// works on, and every panel showing the controls' texts afterwards.
+class FormatChoiceHost {
+public:
+    virtual ~FormatChoiceHost() = default;
+    virtual FormatChoiceContext formatChoiceContext() = 0;
+    virtual void showFormatControls() = 0;
+};

@@ -1,15 +1,16 @@
 #include "acquisition/StartupInstall.h"
 
-#include "core/AcquireState.h"
+#include "link/protocol/LinkState.h"
 #include "core/Clock.h"
 #include "core/Console.h"
 #include "core/Globals.h"
 #include "flash/FlashReaders.h"
-#include "link/SerialNumberQuery.h"
-#include "plate/InstallUnitFolder.h"
+#include "plate/files/InstallUnitFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <array>
 
 namespace {
 
@@ -17,7 +18,7 @@ const QString kStagingTag = QStringLiteral(".installing");
 constexpr int kBeforeReadMs = 200;
 constexpr int kAfterInstallMs = 100;
 
-bool hasInstrument(const Globals& globals, const AcquireState& state)
+bool hasInstrument(const Globals& globals, const LinkState& state)
 {
     return !state.offlineMode && globals.serialNumber >= 1;
 }
@@ -27,12 +28,56 @@ void announce(Console& console, const char* section)
     console.setStatus(QStringLiteral("Getting Factory file: [") + QLatin1String(section) + QLatin1Char(']'));
 }
 
-// A read-back that lost the instrument looks like an empty flash; only an
-// instrument that still answers with its number has given what it holds.
-bool stillAnswers(LinkContext& link)
-{
-    return QuerySerialNumber(link, link.globals.commPort).value == link.globals.serialNumber;
-}
+// The names a first start writes under: the staging folder the folder-named
+// readers and installers take, the staging serial suffix of the suffix-named
+// readers, and the final serial suffix of the report folders' installers.
+struct UnitFolderNames {
+    QString staging;
+    QString stagingSuffix;
+    QString suffix;
+};
+
+// One flash section of a first start: announced, read back, then installed.
+struct FirstStartSection {
+    const char* name;
+    void (*read)(LinkContext&, const ProgramFolder&, PictureCanvas& progress, const UnitFolderNames&,
+                 FlashPageTally*);
+    void (*install)(const ProgramFolder&, const UnitFolderNames&);
+};
+
+// The five sections in the order a first start reads them.
+const std::array<FirstStartSection, 5> kFirstStartSections{{
+    {"Well_Format",
+     [](LinkContext& l, const ProgramFolder& f, PictureCanvas&, const UnitFolderNames& n,
+        FlashPageTally* tally) {
+         ReadWellFormatFromFlash(l, f, n.staging, tally);
+     },
+     [](const ProgramFolder& f, const UnitFolderNames& n) { InstallWellFormatFiles(f, n.staging); }},
+    {"Light_Cal",
+     [](LinkContext& l, const ProgramFolder& f, PictureCanvas& progress, const UnitFolderNames& n,
+        FlashPageTally* tally) {
+         ReadLedXyFromFlash(l, f, progress, n.staging, tally);
+     },
+     [](const ProgramFolder& f, const UnitFolderNames& n) { InstallLedXyFile(f, n.staging); }},
+    {"Temp_factor",
+     [](LinkContext& l, const ProgramFolder& f, PictureCanvas&, const UnitFolderNames& n,
+        FlashPageTally* tally) {
+         ReadTempFactorFromFlash(l, f, n.staging, tally);
+     },
+     [](const ProgramFolder& f, const UnitFolderNames& n) { InstallTempFactorFile(f, n.staging); }},
+    {"Int_Factor",
+     [](LinkContext& l, const ProgramFolder& f, PictureCanvas&, const UnitFolderNames& n,
+        FlashPageTally* tally) {
+         ReadIntFactorFromFlash(l, f, n.stagingSuffix, tally);
+     },
+     [](const ProgramFolder& f, const UnitFolderNames& n) { InstallFactorCorrectionFiles(f, n.suffix); }},
+    {"Blank_Factor",
+     [](LinkContext& l, const ProgramFolder& f, PictureCanvas&, const UnitFolderNames& n,
+        FlashPageTally* tally) {
+         ReadBlankFromFlash(l, f, n.stagingSuffix, tally);
+     },
+     [](const ProgramFolder& f, const UnitFolderNames& n) { InstallBlankFiles(f, n.suffix); }},
+}};
 
 bool removeFolder(const QString& path)
 {
@@ -41,7 +86,7 @@ bool removeFolder(const QString& path)
 
 } // namespace
 
-void makeStartupFolders(const ProgramFolder& folder, const Globals& globals, const AcquireState& state)
+void makeStartupFolders(const ProgramFolder& folder, const Globals& globals, const LinkState& state)
 {
     makeFolder(folder.reportsFolder());
     if (!hasInstrument(globals, state))
@@ -60,7 +105,7 @@ QString unitFolderStagingName(int serialNumber)
     return ProgramFolder::unitFolderName(serialNumber) + kStagingTag;
 }
 
-UnitFolderInstall installNewInstrument(LinkContext& link, const ProgramFolder& folder, const AcquireState& state,
+UnitFolderInstall installNewInstrument(LinkContext& link, const ProgramFolder& folder, const LinkState& state,
                                        PictureCanvas& flashProgress)
 {
     const int sn = link.globals.serialNumber;
@@ -73,28 +118,26 @@ UnitFolderInstall installNewInstrument(LinkContext& link, const ProgramFolder& f
     if (!removeFolder(stagingPath) || !makeFolder(stagingPath))
         return UnitFolderInstall::Interrupted;
     // The readers that take the serial suffix write into "config_" and that suffix.
-    const QString stagingSuffix = serialSuffix(sn) + kStagingTag;
-    const QString suffix = serialSuffix(sn);
+    const UnitFolderNames names{staging, serialSuffix(sn) + kStagingTag, serialSuffix(sn)};
 
+    FlashPageTally tally;
     link.clock.sleepMs(kBeforeReadMs);
-    announce(link.console, "Well_Format");
-    ReadWellFormatFromFlash(link, folder, staging);
-    InstallWellFormatFiles(folder, staging);
-    announce(link.console, "Light_Cal");
-    ReadLedXyFromFlash(link, folder, flashProgress, staging);
-    InstallLedXyFile(folder, staging);
-    announce(link.console, "Temp_factor");
-    ReadTempFactorFromFlash(link, folder, staging);
-    InstallTempFactorFile(folder, staging);
-    announce(link.console, "Int_Factor");
-    ReadIntFactorFromFlash(link, folder, stagingSuffix);
-    InstallFactorCorrectionFiles(folder, suffix);
-    announce(link.console, "Blank_Factor");
-    ReadBlankFromFlash(link, folder, stagingSuffix);
-    InstallBlankFiles(folder, suffix);
+    for (const FirstStartSection& section : kFirstStartSections) {
+        announce(link.console, section.name);
+        section.read(link, folder, flashProgress, names, &tally);
+        // A section whose pages got no reply means the instrument was lost:
+        // what its flash holds is unknown, so nothing is installed and the
+        // next start reads it again. An absent section (erased flash) was
+        // answered and gets the shared or default files.
+        if (tally.unanswered > 0) {
+            removeFolder(stagingPath);
+            return UnitFolderInstall::Interrupted;
+        }
+        section.install(folder, names);
+    }
     link.clock.sleepMs(kAfterInstallMs);
 
-    if (!stillAnswers(link) || !QDir().rename(stagingPath, folder.path(ProgramFolder::unitFolderName(sn)))) {
+    if (!QDir().rename(stagingPath, folder.path(ProgramFolder::unitFolderName(sn)))) {
         removeFolder(stagingPath);
         return UnitFolderInstall::Interrupted;
     }

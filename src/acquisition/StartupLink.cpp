@@ -1,27 +1,35 @@
 #include "acquisition/StartupLink.h"
 
-#include "core/AcquireState.h"
+#include "link/protocol/LinkState.h"
 #include "core/Console.h"
 #include "core/Globals.h"
-#include "link/ModCOMM.h"
+#include "link/port/ModCOMM.h"
+#include "link/protocol/SendSteps.h"
 
-QString startupLinkStatus(const Globals& globals, const AcquireState& state)
+QString startupLinkStatus(const Globals& globals, const LinkState& state)
 {
     if (state.offlineMode)
         return QStringLiteral("Offline Mode");
+    if (!globals.portOpen)
+        return kPortLostText; // found, then lost during start-up
     return QStringLiteral("OK. Connected to VELDO SN") + QString::number(globals.serialNumber);
 }
 
 void startLink(PortSearchContext& search)
 {
     search.link.globals.dummyMode = 0;
+    // From now on a lost instrument is told in the window's status line.
+    Console& console = search.link.console;
+    search.link.comm.setPortLostHandler([&console](int) { console.setStatus(kPortLostText); });
     OpenComPort(search);
     search.link.console.setStatus(startupLinkStatus(search.link.globals, search.state));
 }
 
-void closeLink(LinkContext& link, const ProgramFolder& folder, const ConfigTxtBoxes& boxes)
+void closeLink(LinkContext& link, const ProgramFolder& folder, const ConfigTxtBoxes& boxes,
+               const CameraBoxes& cameraBoxes)
 {
-    WriteConfigTxt(folder, boxes);
+    WriteConfigTxt(folder, boxes, cameraBoxes);
+    link.comm.setPortLostHandler({});
     link.globals.portOpen = false;
     // The port that was opened, not the number txtcom may hold by now.
     if (link.globals.commPort != 0)

@@ -1,21 +1,23 @@
 #pragma once
 
 #include "core/ProgramFolder.h"
-#include "link/ConfigTxt.h"
-#include "link/PortSearch.h"
+#include "link/search/ConfigTxt.h"
+#include "link/search/PortSearch.h"
 
 #include <QString>
 
-struct AcquireState;
+struct LinkState;
 struct Globals;
 
 // The status line after the search: "Offline Mode", or "OK. Connected to VELDO SN"
 // and the serial number.
-QString startupLinkStatus(const Globals& globals, const AcquireState& state);
+QString startupLinkStatus(const Globals& globals, const LinkState& state);
 
 // Start-up's part of the link: dummy mode off, the search for the instrument,
-// and its outcome in the status line.
+// and its outcome in the status line. From then on, losing the port in use
+// shows "Port lost. COMPORT closed" in the same status line (until closeLink).
 void startLink(PortSearchContext& search);
 
 // Closing's part of the link: config.txt written, and the port in use closed.
-void closeLink(LinkContext& link, const ProgramFolder& folder, const ConfigTxtBoxes& boxes);
+void closeLink(LinkContext& link, const ProgramFolder& folder, const ConfigTxtBoxes& boxes,
+               const CameraBoxes& cameraBoxes);

@@ -2,11 +2,11 @@
 
 #include "core/Clock.h"
 #include "core/Console.h"
-#include "link/CameraValues.h"
-#include "link/CameraWindowSend.h"
-#include "link/ReplyReader.h"
-#include "link/ReplyText.h"
-#include "link/SendSteps.h"
+#include "link/commands/CameraValues.h"
+#include "link/commands/CameraWindowSend.h"
+#include "link/protocol/ReplyReader.h"
+#include "link/protocol/ReplyText.h"
+#include "link/protocol/SendSteps.h"
 
 namespace {
 
@@ -87,17 +87,17 @@ CameraSend SendWindowXCommandsAdvanced(LinkContext& ctx, int first, int last)
 
 namespace advanced {
 
-CameraSend cmd_camspeed_Click(const CameraBoxes& boxes, LinkContext& ctx)
+CameraSend sendSpeedBox(const CameraBoxes& boxes, LinkContext& ctx)
 {
     return SendCameraSpeedLogged(ctx, roundedBoxValue(boxes.txt_speed));
 }
 
-CameraSend cmd_exposure_Click(const CameraBoxes& boxes, LinkContext& ctx)
+CameraSend sendExposureBox(const CameraBoxes& boxes, LinkContext& ctx)
 {
     return SendExposureChecked(ctx, roundedBoxValue(boxes.txt_exposure));
 }
 
-CameraSend cmd_xy_Click(CameraBoxes& boxes, LinkContext& ctx)
+CameraSend sendWindowBoxes(CameraBoxes& boxes, LinkContext& ctx)
 {
     return sendWindowFromBoxes(boxes, ctx, {SendWindowYCommandsAdvanced, SendWindowXCommandsAdvanced});
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "link/CameraBoxes.h"
-#include "link/CameraCommands.h"
-#include "link/LinkContext.h"
+#include "link/commands/CameraBoxes.h"
+#include "link/commands/CameraCommands.h"
+#include "link/protocol/LinkContext.h"
 
 // The advanced page's own camera senders. They work on the page's boxes,
 // console and prompts (the context of the page) and put each frame on the
@@ -30,12 +30,12 @@ CameraSend SendWindowXCommandsAdvanced(LinkContext& ctx, int first, int last);
 namespace advanced {
 
 // "send" beside txt_speed: the box's value made whole, halves to even.
-CameraSend cmd_camspeed_Click(const CameraBoxes& boxes, LinkContext& ctx);
+CameraSend sendSpeedBox(const CameraBoxes& boxes, LinkContext& ctx);
 
 // "send" beside txt_exposure: the box's value made whole, halves to even.
-CameraSend cmd_exposure_Click(const CameraBoxes& boxes, LinkContext& ctx);
+CameraSend sendExposureBox(const CameraBoxes& boxes, LinkContext& ctx);
 
 // ">>": as the main window's window button, through the page's own senders.
-CameraSend cmd_xy_Click(CameraBoxes& boxes, LinkContext& ctx);
+CameraSend sendWindowBoxes(CameraBoxes& boxes, LinkContext& ctx);
 
 } // namespace advanced

@@ -3,8 +3,8 @@
 #include "core/Globals.h"
 #include "core/NumberText.h"
 #include "core/Rounding.h"
-#include "link/ModCOMM.h"
-#include "link/PortNames.h"
+#include "link/port/ModCOMM.h"
+#include "link/port/PortNames.h"
 
 #include <algorithm>
 
@@ -20,7 +20,7 @@ int typedPort(const QString& text)
 
 } // namespace
 
-void cmdopen_Click(Globals& globals, ModCOMM& comm, AdvancedPortControls& controls)
+void connectAdvancedPort(Globals& globals, ModCOMM& comm, AdvancedPortControls& controls)
 {
     if (globals.portOpen) {
         // The port in use, whatever the box holds by now.
@@ -39,4 +39,4 @@ void cmdopen_Click(Globals& globals, ModCOMM& comm, AdvancedPortControls& contro
     globals.portOpen = true;
 }
 
-void chkdummy_Click(Globals& globals, bool ticked) { globals.dummyMode = ticked ? 1 : 0; }
+void setDummyMode(Globals& globals, bool ticked) { globals.dummyMode = ticked ? 1 : 0; }

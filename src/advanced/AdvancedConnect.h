@@ -15,8 +15,8 @@ struct AdvancedPortControls {
 
 // The connect button: closes the open port, or opens the port typed in txtcom
 // at 1000000 baud. The port it opens is the one every window uses afterwards.
-void cmdopen_Click(Globals& globals, ModCOMM& comm, AdvancedPortControls& controls);
+void connectAdvancedPort(Globals& globals, ModCOMM& comm, AdvancedPortControls& controls);
 
 // The "Dummy" box: the command layer simulates the instrument while it is
 // ticked. It opens, closes and probes no port.
-void chkdummy_Click(Globals& globals, bool ticked);
+void setDummyMode(Globals& globals, bool ticked);

@@ -1,6 +1,6 @@
 #include "advanced/AdvancedFrameReaders.h"
 
-#include "link/FrameAcquisition.h"
+#include "link/frames/FrameAcquisition.h"
 
 namespace {
 

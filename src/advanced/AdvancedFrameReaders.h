@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/FrameReaders.h"
+#include "link/frames/FrameReaders.h"
 
 // The advanced page's frame parts: its boxes, its "#CRC:" box (per-line check
 // bytes, design value "0"), its own frame buffer and its own picture.

@@ -2,7 +2,7 @@
 
 #include "core/NumberText.h"
 #include "core/Prompts.h"
-#include "link/SendSteps.h"
+#include "link/protocol/SendSteps.h"
 
 EchoReply SendAllLedsPowerFromBox(LinkContext& ctx, const QString& txt_led)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/LedPowerCommands.h"
+#include "link/commands/LedPowerCommands.h"
 
 #include <QString>
 

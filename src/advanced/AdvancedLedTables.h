@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/ProgramFolder.h"
-#include "plate/LedFiles.h"
+#include "plate/files/LedFiles.h"
 
 // The advanced page's layout file, config/ledsetup.dat, whatever the generation.
 QString advancedLedLayoutFilePath(const ProgramFolder& folder);

@@ -1,10 +1,11 @@
-#include "acquisition/Frm_acquire.h"
+#include "acquisition/panels/Frm_acquire.h"
 #include "core/Clock.h"
 #include "core/DesktopOpener.h"
 #include "core/Globals.h"
-#include "link/ModCOMM.h"
-#include "link/QtSerialDevice.h"
+#include "link/port/ModCOMM.h"
+#include "link/port/QtSerialDevice.h"
 #include "ui/DialogPrompts.h"
+#include "ui/TerminationSignals.h"
 
 #include <QApplication>
 
@@ -23,6 +24,7 @@ int main(int argc, char** argv)
     ModCOMM comm(globals, PortMapping(folder), QtSerialDevice::factory());
 
     Frm_acquire window(AppContext{globals, folder, clock, prompts, opener, &comm});
+    new TerminationSignals(&window); // owned by the window: log-out ends the program as closing it does
     window.Form_Load(); // shows the window, then looks for the instrument
     return app.exec();
 }

@@ -1,6 +1,6 @@
 #include "calibration/BlankStore.h"
 
-#include "plate/PlateFormat.h"
+#include "plate/geometry/PlateFormat.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 #include "calibration/CameraWindowButton.h"
 
-#include "link/CameraWindowSend.h"
+#include "link/commands/CameraWindowSend.h"
 
 // The set-up of a run sends the window the same way, so the steps live with
 // the camera commands.
-CameraSend cmd_xy_Click(CameraBoxes& boxes, LinkContext& ctx) { return SendCameraWindow(boxes, ctx); }
+CameraSend sendCameraWindowBoxes(CameraBoxes& boxes, LinkContext& ctx) { return SendCameraWindow(boxes, ctx); }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "link/CameraBoxes.h"
-#include "link/CameraCommands.h"
-#include "link/LinkContext.h"
+#include "link/commands/CameraBoxes.h"
+#include "link/commands/CameraCommands.h"
+#include "link/protocol/LinkContext.h"
 
 // The main window's ">>" button on the camera window: writes the line and
 // pixel counts from the four window boxes and sends the window ("y", "Y",
 // "x", "X"). All four values are checked first: a box that is not a whole
 // number, lies outside 0 to 255, or a range that ends before it starts shows
 // "error" and nothing is written or sent.
-CameraSend cmd_xy_Click(CameraBoxes& boxes, LinkContext& ctx);
+CameraSend sendCameraWindowBoxes(CameraBoxes& boxes, LinkContext& ctx);

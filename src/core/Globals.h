@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/SerialNumberBands.h"
+
 #include <QString>
 #include <array>
 
@@ -29,6 +31,7 @@ struct Globals {
     bool portOpen = false;
     int commPort = 0;                // 1 to 16 while a port is open
     int dummyMode = 0;               // 1: simulated, nothing is sent
+    bool flashBusy = false;          // a flash send, read-back, ReCalc or mask upload runs
     QString runFolder;               // program folder, then the current run's folder
     int defaultGain = 10;
     int exposureUnit = 20;
@@ -43,11 +46,13 @@ struct Globals {
     QString commErrorText;
 
     // Sets the serial number and what follows from it: generation, gain, exposure unit.
+    // Every place that sets the serial number goes through here.
     void applySerialNumber(int sn)
     {
+        const SerialNumberBand band = serialNumberBand(sn);
         serialNumber = sn;
-        hardwareGeneration = sn < 50 ? 1 : 2;
-        defaultGain = sn < 50 ? 10 : (sn <= 56 ? 15 : 20);
-        exposureUnit = sn <= 56 ? 20 : 28;
+        hardwareGeneration = band.hardwareGeneration;
+        defaultGain = band.defaultGain;
+        exposureUnit = band.exposureUnit;
     }
 };

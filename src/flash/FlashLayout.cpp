@@ -112,7 +112,10 @@ QByteArray flashNameLine(const FlashSection& section, quint8 checkByte)
 
 QByteArray flashSectionImage(const FlashSection& section, const QByteArray& packed)
 {
-    return flashNameLine(section, flashCheckByte(packed)) + padded(packed, section.dataCapacity());
+    // The check byte covers the bytes the pages hold, as a reader checks them;
+    // packed data beyond the pages is not stored, so it is not counted either.
+    const QByteArray stored = padded(packed, section.dataCapacity());
+    return flashNameLine(section, flashCheckByte(stored)) + stored;
 }
 
 QByteArray flashDateLine(const QDateTime& when)

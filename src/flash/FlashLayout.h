@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/FlashPages.h"
+#include "link/commands/FlashPages.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -75,9 +75,9 @@ quint8 flashCheckByte(const QByteArray& data);
 // 24 bytes (cut at 24, as a flash line holds no more).
 QByteArray flashNameLine(const FlashSection& section, quint8 checkByte);
 
-// The bytes a section's pages hold once written: the name line with the check
-// byte of all the packed data, then the packed data cut to the pages' capacity
-// and NUL padded to their end.
+// The bytes a section's pages hold once written: the name line, then the
+// packed data cut to the pages' capacity and NUL padded to their end. The
+// check byte covers the data bytes stored, as a reader checks them.
 QByteArray flashSectionImage(const FlashSection& section, const QByteArray& packed);
 
 // The header page of every bank: version line, maker line, title line, and the

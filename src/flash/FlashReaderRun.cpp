@@ -29,11 +29,12 @@ QString unitFolderFromSuffix(const QString& serialSuffix)
 }
 
 FlashReaderRun::FlashReaderRun(LinkContext& ctx, const ProgramFolder& folder, QString unitFolder,
-                               FlashReaderTexts texts)
+                               FlashReaderTexts texts, FlashPageTally* tally)
     : ctx_(ctx)
     , folder_(folder)
     , unitFolder_(std::move(unitFolder))
     , texts_(std::move(texts))
+    , tally_(tally)
 {
 }
 
@@ -44,7 +45,7 @@ QString FlashReaderRun::readingTimeLine() const
 
 std::optional<QByteArray> FlashReaderRun::read(const FlashSection& section, const FlashPageStep& afterPage)
 {
-    std::optional<QByteArray> joined = readFlashSection(ctx_, section, afterPage);
+    std::optional<QByteArray> joined = readFlashSection(ctx_, section, afterPage, tally_);
     if (!joined)
         anyFailed_ = true;
     return joined;

@@ -26,7 +26,8 @@ QString unitFolderFromSuffix(const QString& serialSuffix);
 // section failed, and how the reader ends.
 class FlashReaderRun {
 public:
-    FlashReaderRun(LinkContext& ctx, const ProgramFolder& folder, QString unitFolder, FlashReaderTexts texts);
+    FlashReaderRun(LinkContext& ctx, const ProgramFolder& folder, QString unitFolder, FlashReaderTexts texts,
+                   FlashPageTally* tally = nullptr);
 
     LinkContext& link() { return ctx_; }
     // "yyyymmdd hh:mm" in double quotes: the time of reading.
@@ -53,5 +54,6 @@ private:
     const ProgramFolder& folder_;
     QString unitFolder_;
     FlashReaderTexts texts_;
+    FlashPageTally* tally_;
     bool anyFailed_ = false;
 };

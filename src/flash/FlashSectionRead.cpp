@@ -1,7 +1,7 @@
 #include "flash/FlashSectionRead.h"
 
 std::optional<QByteArray> readFlashSection(LinkContext& ctx, const FlashSection& section,
-                                           const FlashPageStep& afterPage)
+                                           const FlashPageStep& afterPage, FlashPageTally* tally)
 {
     QByteArray joined;
     bool everyReplyGood = true;
@@ -9,6 +9,8 @@ std::optional<QByteArray> readFlashSection(LinkContext& ctx, const FlashSection&
         const FlashPage page = ReadFlashPage(ctx, section.bank, line);
         joined += page.data;
         everyReplyGood = everyReplyGood && page.good;
+        if (tally && !page.good)
+            ++tally->unanswered;
         if (afterPage)
             afterPage(line);
     }

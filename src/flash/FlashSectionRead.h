@@ -1,7 +1,7 @@
 #pragma once
 
 #include "flash/FlashLayout.h"
-#include "link/LinkContext.h"
+#include "link/protocol/LinkContext.h"
 
 #include <QByteArray>
 
@@ -11,9 +11,17 @@
 // Runs after each page of a section is read, with the page's first line.
 using FlashPageStep = std::function<void(int firstLine)>;
 
+// Pages a read-back asked for that got no good reply: the instrument did not
+// answer (or answered garbage three times), so what its flash holds is
+// unknown. A section that is merely absent (erased flash) is answered.
+struct FlashPageTally {
+    int unanswered = 0;
+};
+
 // Reads a section's pages in order and joins them, name line first. Every
 // page is read; the section counts only when each page came with a good reply
 // (a page whose reply failed its checks three times is not what flash holds)
 // and the joined bytes pass the section's name and check byte.
+// Pages without a good reply are counted in `tally` when one is given.
 std::optional<QByteArray> readFlashSection(LinkContext& ctx, const FlashSection& section,
-                                           const FlashPageStep& afterPage = {});
+                                           const FlashPageStep& afterPage = {}, FlashPageTally* tally = nullptr);

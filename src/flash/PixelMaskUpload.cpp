@@ -6,12 +6,12 @@
 #include "core/ProgramFolder.h"
 #include "core/Prompts.h"
 #include "core/TextFile.h"
-#include "link/ModCOMM.h"
-#include "link/ReplyReader.h"
-#include "link/ReplyText.h"
-#include "link/UnframedCommands.h"
-#include "plate/PixelFlagFile.h"
-#include "plate/PixelMask.h"
+#include "link/port/ModCOMM.h"
+#include "link/protocol/ReplyReader.h"
+#include "link/protocol/ReplyText.h"
+#include "link/commands/UnframedCommands.h"
+#include "plate/pixelsets/PixelFlagFile.h"
+#include "plate/pixelsets/PixelMask.h"
 
 namespace {
 

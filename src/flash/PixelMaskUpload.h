@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/LinkContext.h"
+#include "link/protocol/LinkContext.h"
 
 #include <QByteArray>
 #include <QtGlobal>

@@ -2,7 +2,7 @@
 #include "flash/FlashReaders.h"
 
 #include "core/Fields.h"
-#include "plate/PlateFormat.h"
+#include "plate/geometry/PlateFormat.h"
 
 #include <array>
 
@@ -28,9 +28,10 @@ QStringList blankFileLines(const QString& timeLine, const QByteArray& lapse, int
 
 } // namespace
 
-qint16 ReadBlankFromFlash(LinkContext& ctx, const ProgramFolder& folder, const QString& serialSuffix)
+qint16 ReadBlankFromFlash(LinkContext& ctx, const ProgramFolder& folder, const QString& serialSuffix,
+                          FlashPageTally* tally)
 {
-    FlashReaderRun run(ctx, folder, unitFolderFromSuffix(serialSuffix), kTexts);
+    FlashReaderRun run(ctx, folder, unitFolderFromSuffix(serialSuffix), kTexts, tally);
     const std::vector<FlashSection>& sections = blankSections();
     for (size_t i = 0; i < sections.size(); ++i) {
         const std::optional<QByteArray> joined = run.read(sections[i]);

@@ -2,8 +2,8 @@
 #include "flash/FlashReaders.h"
 
 #include "core/NumberText.h"
-#include "plate/PlateFormat.h"
-#include "plate/WellNumbering.h"
+#include "plate/geometry/PlateFormat.h"
+#include "plate/geometry/WellNumbering.h"
 
 #include <array>
 
@@ -33,9 +33,10 @@ QStringList factorFileLines(const QString& timeLine, const QString& code, const 
 
 } // namespace
 
-qint16 ReadIntFactorFromFlash(LinkContext& ctx, const ProgramFolder& folder, const QString& serialSuffix)
+qint16 ReadIntFactorFromFlash(LinkContext& ctx, const ProgramFolder& folder, const QString& serialSuffix,
+                              FlashPageTally* tally)
 {
-    FlashReaderRun run(ctx, folder, unitFolderFromSuffix(serialSuffix), kTexts);
+    FlashReaderRun run(ctx, folder, unitFolderFromSuffix(serialSuffix), kTexts, tally);
     const std::vector<FlashSection>& sections = intFactorSections();
     for (size_t i = 0; i < sections.size(); ++i) {
         const std::optional<QByteArray> joined = run.read(sections[i]);

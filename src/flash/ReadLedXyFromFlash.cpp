@@ -2,8 +2,8 @@
 #include "flash/FlashReaders.h"
 
 #include "core/Clock.h"
-#include "plate/LedFiles.h"
-#include "ui/PictureCanvas.h"
+#include "plate/files/LedFiles.h"
+#include "picture/PictureCanvas.h"
 
 namespace {
 
@@ -33,9 +33,9 @@ LedTable ledRectangles(const QByteArray& data)
 } // namespace
 
 qint16 ReadLedXyFromFlash(LinkContext& ctx, const ProgramFolder& folder, PictureCanvas& progress,
-                          const QString& folderName)
+                          const QString& folderName, FlashPageTally* tally)
 {
-    FlashReaderRun run(ctx, folder, unitFolderFromName(folderName), kTexts);
+    FlashReaderRun run(ctx, folder, unitFolderFromName(folderName), kTexts, tally);
     const std::optional<QByteArray> joined = run.read(ledXySection(), [&](int firstLine) {
         ctx.clock.sleepMs(kPageStepPauseMs);
         progress.clear();

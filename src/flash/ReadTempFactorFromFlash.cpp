@@ -20,9 +20,10 @@ QString signedValueText(const QByteArray& data, int at)
 
 } // namespace
 
-qint16 ReadTempFactorFromFlash(LinkContext& ctx, const ProgramFolder& folder, const QString& folderName)
+qint16 ReadTempFactorFromFlash(LinkContext& ctx, const ProgramFolder& folder, const QString& folderName,
+                               FlashPageTally* tally)
 {
-    FlashReaderRun run(ctx, folder, unitFolderFromName(folderName), kTexts);
+    FlashReaderRun run(ctx, folder, unitFolderFromName(folderName), kTexts, tally);
     if (const std::optional<QByteArray> joined = run.read(tempFactorSection())) {
         const QByteArray data = flashSectionData(*joined);
         const QStringList lines{quoted(QStringLiteral("Temperature sensor parameters")),

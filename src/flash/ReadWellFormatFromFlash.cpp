@@ -45,9 +45,10 @@ QStringList formatFileLines(const QString& name, const FormatFile& file, const Q
 
 } // namespace
 
-qint16 ReadWellFormatFromFlash(LinkContext& ctx, const ProgramFolder& folder, const QString& folderName)
+qint16 ReadWellFormatFromFlash(LinkContext& ctx, const ProgramFolder& folder, const QString& folderName,
+                               FlashPageTally* tally)
 {
-    FlashReaderRun run(ctx, folder, unitFolderFromName(folderName), kTexts);
+    FlashReaderRun run(ctx, folder, unitFolderFromName(folderName), kTexts, tally);
     const std::vector<FlashSection>& sections = wellFormatSections();
     for (size_t i = 0; i < sections.size(); ++i) {
         const std::optional<QByteArray> joined = run.read(sections[i]);

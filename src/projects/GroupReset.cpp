@@ -1,6 +1,6 @@
 #include "projects/GroupReset.h"
 
-#include "plate/WellNumbering.h"
+#include "plate/geometry/WellNumbering.h"
 
 GroupComboList ResetWellGroups(WellGroupTable& groups, int plateRows, int plateColumns,
                                const RedrawWell& redrawWell)

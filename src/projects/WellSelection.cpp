@@ -2,7 +2,7 @@
 
 #include "core/NumberText.h"
 #include "core/Rounding.h"
-#include "plate/PlatePictureGeometry.h"
+#include "plate/pictures/PlatePictureGeometry.h"
 
 #include <algorithm>
 
@@ -15,7 +15,7 @@ bool selectsWells(int runState, PlateMouseButton button)
 
 } // namespace
 
-void Picact_MouseDown(WellSelectionState& selection, int runState, const PlateGrid& grid, PlateMouseButton button,
+void beginWellSelection(WellSelectionState& selection, int runState, const PlateGrid& grid, PlateMouseButton button,
                       double x, double y)
 {
     if (!selectsWells(runState, button))
@@ -28,7 +28,7 @@ void Picact_MouseDown(WellSelectionState& selection, int runState, const PlateGr
     selection.selectPending = true;
 }
 
-WellSelectionResult Picact_MouseUp(WellSelectionState& selection, int runState, const PlateGrid& grid,
+WellSelectionResult endWellSelection(WellSelectionState& selection, int runState, const PlateGrid& grid,
                                    PlateMouseButton button, double x, double y, const QString& combogrupText,
                                    WellGroupTable& groups, const RedrawWell& redrawWell)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Globals.h"
-#include "plate/PlateFormat.h"
+#include "plate/geometry/PlateFormat.h"
 #include "projects/GroupCombo.h"
 #include "projects/GroupReset.h"
 
@@ -22,7 +22,7 @@ struct WellSelectionState {
 
 // A press on the plate picture (logical units): while idle (runState 0), a left
 // or right press on a well of the plate becomes the selection's anchor.
-void Picact_MouseDown(WellSelectionState& selection, int runState, const PlateGrid& grid, PlateMouseButton button,
+void beginWellSelection(WellSelectionState& selection, int runState, const PlateGrid& grid, PlateMouseButton button,
                       double x, double y);
 
 // What a release changed.
@@ -38,6 +38,6 @@ struct WellSelectionResult {
 // number: 0) and rebuilds the group list after each; the right button takes each
 // out of its group. Each changed well is redrawn at once. Every release drops
 // the anchor; one off the plate, during a run or of another button changes nothing.
-WellSelectionResult Picact_MouseUp(WellSelectionState& selection, int runState, const PlateGrid& grid,
+WellSelectionResult endWellSelection(WellSelectionState& selection, int runState, const PlateGrid& grid,
                                    PlateMouseButton button, double x, double y, const QString& combogrupText,
                                    WellGroupTable& groups, const RedrawWell& redrawWell = {});

@@ -1,5 +1,5 @@
 #include "core/NumberText.h"
-#include "plate/WellNumbering.h"
+#include "plate/geometry/WellNumbering.h"
 #include "reporting/ReportLayout.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plate/PlateFormat.h"
+#include "plate/geometry/PlateFormat.h"
 
 #include <QIODevice>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "reporting/JointTable.h"
 
 #include "core/DateStamp.h"
-#include "plate/WellNumbering.h"
+#include "plate/geometry/WellNumbering.h"
 #include "projects/SubpjInfo.h"
 #include "reporting/JointActivity.h"
 #include "reporting/ReportFileWriter.h"

@@ -1,7 +1,7 @@
 #include "reporting/ReportGenerator.h"
 
 #include "core/DateStamp.h"
-#include "plate/PlateFormat.h"
+#include "plate/geometry/PlateFormat.h"
 #include "reporting/MinuteBins.h"
 #include "reporting/ReportCorrections.h"
 #include "reporting/ReportFileWriter.h"

@@ -2,7 +2,7 @@
 
 #include "acquisition/run/RunResults.h"
 #include "core/Globals.h"
-#include "plate/PlateFormat.h"
+#include "plate/geometry/PlateFormat.h"
 #include "reporting/MinuteBins.h"
 #include "reporting/ReportCorrections.h"
 #include "reporting/ReportFileWriter.h"

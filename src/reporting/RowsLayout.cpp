@@ -1,5 +1,5 @@
 #include "core/Rounding.h"
-#include "plate/WellNumbering.h"
+#include "plate/geometry/WellNumbering.h"
 #include "reporting/ReportLayout.h"
 
 #include <array>

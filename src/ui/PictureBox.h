@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/PictureCanvas.h"
+#include "picture/PictureCanvas.h"
 
 #include <QWidget>
 

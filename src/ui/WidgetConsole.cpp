@@ -31,6 +31,7 @@ void WidgetConsole::setLenRx(const QString& text, const QColor& colour)
         QPalette p = lenRx_->palette();
         p.setColor(QPalette::WindowText, colour);
         lenRx_->setPalette(p);
+        lenRx_->repaint();
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "acquisition/Frm_acquire.h"
+#include "acquisition/panels/Frm_acquire.h"
 #include "acquisition/StartupInstall.h"
 #include "flash/FactoryFlash.h"
 #include "support/FakeClock.h"
@@ -9,14 +9,14 @@
 #include "support/RecordingConsole.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
-#include "core/AcquireState.h"
+#include "link/protocol/LinkState.h"
 #include "core/Globals.h"
 #include "lib/SimulatedInstrument.h"
-#include "link/LinkContext.h"
-#include "link/ModCOMM.h"
-#include "link/PortNames.h"
-#include "link/QtSerialDevice.h"
-#include "ui/PictureCanvas.h"
+#include "link/protocol/LinkContext.h"
+#include "link/port/ModCOMM.h"
+#include "link/port/PortNames.h"
+#include "link/port/QtSerialDevice.h"
+#include "picture/PictureCanvas.h"
 
 #include <QDir>
 
@@ -88,6 +88,6 @@ struct FirstStartBench {
     ScriptedPrompts prompts;
     FakeDesktopOpener opener;
     LinkContext ctx{globals, comm, clock, console, prompts};
-    AcquireState state;
+    LinkState state;
     PictureCanvas progress{160, 24};
 };

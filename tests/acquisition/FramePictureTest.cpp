@@ -1,9 +1,8 @@
 #include "link/FrameReplyBytes.h"
 #include "link/ScriptedLink.h"
 #include "acquisition/FrameCutTables.h"
-#include "core/AcquireState.h"
-#include "link/FrameAcquisition.h"
-#include "ui/FramePicture.h"
+#include "link/frames/FrameAcquisition.h"
+#include "picture/FramePicture.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +13,8 @@ QColor grey(int v) { return QColor(v, v, v); }
 
 class FramePictureTest : public ::testing::Test {
 protected:
-    // A window 4 wide (lines 11..15) and 3 high (pixels 20..23) on an 80 by 60 picture: 20 points a unit.
+    // A window of 5 lines (11..15) of 4 pixels (20..23) on a 100 by 80 picture:
+    // cells x 1..5 and y 0..3, 20 points each.
     FramePictureTest()
     {
         boxes.txt_xini = "11";
@@ -24,9 +24,9 @@ protected:
         canvas.backColor = Qt::white;
     }
     // The canvas point in the middle of cell [x][y].
-    QColor cellColour(int x, int y) const { return canvas.pixel(20 * x + 10, 20 * y + 10); }
+    QColor cellColour(int x, int y) const { return canvas.pixel(20 * (x - 1) + 10, 20 * y + 10); }
 
-    PictureCanvas canvas{80, 60};
+    PictureCanvas canvas{100, 80};
     CameraBoxes boxes;
     FrameImage image;
     FramePicture picture{canvas, boxes, image};
@@ -40,23 +40,42 @@ TEST_F(FramePictureTest, EachCellIsABoxInItsGreyAndEmptyCellsAreBlack)
     image.set(2, 2, 0, 255);
     image.set(2, 3, 2, 77);
     image.set(4, 2, 1, 99); // another plane
-    canvas.filledBox(0, 0, 80, 60, Qt::red);
+    canvas.filledBox(1, 0, 6, 4, Qt::red);
 
     picture.showFrame(2, 4, 3);
 
-    EXPECT_EQ(canvas.scaleWidth(), 4);
-    EXPECT_EQ(canvas.scaleHeight(), 3);
+    // Cells x 1..5 and y 0..3 of the window fill the picture.
+    EXPECT_EQ(canvas.scaleLeft(), 1);
+    EXPECT_EQ(canvas.scaleTop(), 0);
+    EXPECT_EQ(canvas.scaleWidth(), 5);
+    EXPECT_EQ(canvas.scaleHeight(), 4);
     EXPECT_EQ(cellColour(1, 0), grey(10));
     EXPECT_EQ(cellColour(1, 1), grey(10));
     EXPECT_EQ(cellColour(1, 2), grey(200));
     EXPECT_EQ(cellColour(2, 0), grey(255));
     EXPECT_EQ(cellColour(2, 1), grey(0)); // empty in this plane
     EXPECT_EQ(cellColour(3, 2), grey(77));
-    EXPECT_EQ(cellColour(0, 1), QColor(Qt::white)); // x 0 is no frame line: cleared, never drawn
-    // Cell edges: the box of [1][1] reaches from point 20 to 40 both ways.
-    EXPECT_EQ(canvas.pixel(20, 20), grey(10));
-    EXPECT_EQ(canvas.pixel(39, 39), grey(10));
-    EXPECT_EQ(canvas.pixel(41, 41), grey(0));
+    EXPECT_EQ(cellColour(5, 3), QColor(Qt::white)); // beyond the lines and pixels drawn: cleared
+    // Cell edges: the box of [1][1] reaches from point 0 to 19 across and 20 to 39 down.
+    EXPECT_EQ(canvas.pixel(0, 20), grey(10));
+    EXPECT_EQ(canvas.pixel(19, 39), grey(10));
+    EXPECT_EQ(canvas.pixel(21, 41), grey(0));
+}
+
+TEST_F(FramePictureTest, AWholeWindowFillsThePictureToItsEdges)
+{
+    for (int x = 1; x <= 5; ++x)
+        for (int y = 0; y <= 3; ++y)
+            image.set(0, x, y, 10 * x + y);
+    picture.showFrame(0, 5, 4);
+    // The corners of the picture are the corner cells: the first and last line, the first and last pixel.
+    EXPECT_EQ(canvas.pixel(0, 0), grey(10));
+    EXPECT_EQ(canvas.pixel(99, 0), grey(50));
+    EXPECT_EQ(canvas.pixel(0, 79), grey(13));
+    EXPECT_EQ(canvas.pixel(99, 79), grey(53));
+    for (int x = 1; x <= 5; ++x)
+        for (int y = 0; y <= 3; ++y)
+            EXPECT_EQ(cellColour(x, y), grey(10 * x + y)) << x << "," << y;
 }
 
 TEST_F(FramePictureTest, DrawingStopsAtTheGivenLinesAndPixels)
@@ -76,8 +95,8 @@ TEST_F(FramePictureTest, AFrameReadFromTheLineIsDrawnAsItWasPlaced)
     ScriptedLink s;
     s.connect();
     boxes.txt_cam = "1";
-    AcquireState state;
-    FrameWindow window = mainWindowFrames(boxes, image, picture, state);
+    bool abortRequested = false;
+    FrameWindow window = mainWindowFrames(boxes, image, picture, abortRequested);
     s.line.script(fullFrameReply(5, 4, 0, patternValue));
     AcquireCalibrationFrame(s.ctx, window);
     ASSERT_EQ(boxes.txt_lines, "5");
@@ -92,8 +111,8 @@ TEST_F(FramePictureTest, DummyFramesAreDrawnWithoutAnInstrument)
     ScriptedLink s;
     s.globals.dummyMode = 1;
     boxes.txt_cam = "5";
-    AcquireState state;
-    FrameWindow window = mainWindowFrames(boxes, image, picture, state);
+    bool abortRequested = false;
+    FrameWindow window = mainWindowFrames(boxes, image, picture, abortRequested);
     AcquireCameraFrame(s.ctx, window, 0); // drawn whatever the flag
     for (int x = 1; x <= 3; ++x)
         for (int y = 0; y <= 2; ++y) {

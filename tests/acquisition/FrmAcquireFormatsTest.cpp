@@ -1,4 +1,7 @@
-#include "acquisition/Frm_acquire.h"
+#include "acquisition/panels/Frm_acquire.h"
+#include "acquisition/panels/Frame_menu.h"
+#include "calibration/panels/Frame_calibration.h"
+#include "projects/panels/Frame_project.h"
 #include "support/FakeClock.h"
 #include "support/FakeDesktopOpener.h"
 #include "support/ScriptedPrompts.h"
@@ -28,23 +31,23 @@ TEST(FrmAcquireFormats, FormatBoxAsksAndShowsTheChoice)
     window.state.plateFormat = QStringLiteral("w6");
     fillFormatLists(window.formatControls, window.state.plateFormat);
     window.showFormatControls();
-    ASSERT_EQ(window.cmb_well->count(), 2);
-    EXPECT_EQ(window.cmb_well->currentText(), QStringLiteral("w6"));
+    ASSERT_EQ(window.frameMenu->cmb_well->count(), 2);
+    EXPECT_EQ(window.frameMenu->cmb_well->currentText(), QStringLiteral("w6"));
 
     prompts.answers = {PromptAnswer::Yes};
-    pickEntry(window.cmb_well, 1);
+    pickEntry(window.frameMenu->cmb_well, 1);
     EXPECT_EQ(prompts.questions, QStringList{QStringLiteral("Change Plate to w24?")});
     EXPECT_EQ(window.state.plateRows, 4);
-    EXPECT_EQ(window.cmb_formatplate->currentText(), QStringLiteral("w24"));
-    EXPECT_EQ(window.label_blank->text(), QStringLiteral("Using blank [w24]:"));
-    EXPECT_EQ(window.lbl_blanktime->text(), QStringLiteral("none"));
-    EXPECT_EQ(window.combogrup->count(), 1);
-    EXPECT_EQ(window.combogrup->currentText(), QStringLiteral("000_Free"));
+    EXPECT_EQ(window.frameCalibration->cmb_formatplate->currentText(), QStringLiteral("w24"));
+    EXPECT_EQ(window.frameMenu->label_blank->text(), QStringLiteral("Using blank [w24]:"));
+    EXPECT_EQ(window.frameMenu->lbl_blanktime->text(), QStringLiteral("none"));
+    EXPECT_EQ(window.frameProject->combogrup->count(), 1);
+    EXPECT_EQ(window.frameProject->combogrup->currentText(), QStringLiteral("000_Free"));
 
     prompts.answers = {PromptAnswer::No};
-    pickEntry(window.cmb_well, 0);
+    pickEntry(window.frameMenu->cmb_well, 0);
     EXPECT_EQ(window.state.plateFormat, QStringLiteral("w24"));
-    EXPECT_EQ(window.cmb_well->currentText(), QStringLiteral("w24"));
-    EXPECT_EQ(window.cmb_well->count(), 2);
+    EXPECT_EQ(window.frameMenu->cmb_well->currentText(), QStringLiteral("w24"));
+    EXPECT_EQ(window.frameMenu->cmb_well->count(), 2);
     EXPECT_EQ(prompts.questions.size(), 2);
 }

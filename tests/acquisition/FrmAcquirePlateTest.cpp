@@ -1,6 +1,10 @@
-#include "acquisition/Frm_acquire.h"
-#include "plate/CamConf.h"
-#include "plate/PlatePictureGeometry.h"
+#include "acquisition/panels/Frm_acquire.h"
+#include "acquisition/panels/Frame_menu.h"
+#include "acquisition/panels/PlatePicturePanel.h"
+#include "calibration/panels/Frame_calibration.h"
+#include "projects/panels/Frame_project.h"
+#include "plate/files/CamConf.h"
+#include "plate/pictures/PlatePictureGeometry.h"
 #include "support/FakeClock.h"
 #include "support/FakeDesktopOpener.h"
 #include "support/FixtureFiles.h"
@@ -25,7 +29,7 @@ struct PlateWindowFixture : ::testing::Test {
         window = std::make_unique<Frm_acquire>(AppContext{globals, tmp.folder(), clock, prompts, opener});
     }
 
-    PictureCanvas& picture() { return window->Picact->canvas(); }
+    PictureCanvas& picture() { return window->platePicture->Picact->canvas(); }
 
     QPointF pixelOf(double x, double y) { return picture().toPixel(x, y); }
 
@@ -33,9 +37,9 @@ struct PlateWindowFixture : ::testing::Test {
     void mouse(QEvent::Type type, Qt::MouseButton button, double x, double y)
     {
         const QPointF pos = pixelOf(x, y);
-        QMouseEvent event(type, pos, window->Picact->mapToGlobal(pos), button,
+        QMouseEvent event(type, pos, window->platePicture->Picact->mapToGlobal(pos), button,
                           type == QEvent::MouseButtonPress ? button : Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(window->Picact, &event);
+        QApplication::sendEvent(window->platePicture->Picact, &event);
     }
 
     void drag(Qt::MouseButton button, WellPosition from, WellPosition to)
@@ -80,31 +84,31 @@ struct PlateWindowFixture : ::testing::Test {
 TEST_F(PlateWindowFixture, ChoosingAFormatRedrawsThePlatePicture)
 {
     window->state.plateFormat = QStringLiteral("w6");
-    window->DrawPlateLayout(QStringLiteral("w6"));
+    window->platePicture->DrawPlateLayout(resolvePlateFormat(QStringLiteral("w6")));
     fillFormatLists(window->formatControls, QStringLiteral("w6"));
     window->showFormatControls();
-    EXPECT_EQ(window->txt_ncol->text(), QStringLiteral("3"));
-    EXPECT_EQ(window->txt_nrow->text(), QStringLiteral("2"));
+    EXPECT_EQ(window->frameCalibration->txt_ncol->text(), QStringLiteral("3"));
+    EXPECT_EQ(window->frameCalibration->txt_nrow->text(), QStringLiteral("2"));
     const QColor yellow(255, 255, 0);
     const QPointF between = pixelOf(5, 62.5); // the first row line of w24, none in w6
     EXPECT_NE(picture().pixel(int(between.x()), int(between.y())), yellow);
 
     prompts.answers = {PromptAnswer::Yes};
-    window->cmb_well->setCurrentIndex(1);
-    emit window->cmb_well->activated(1);
-    EXPECT_EQ(window->txt_ncol->text(), QStringLiteral("6"));
-    EXPECT_EQ(window->txt_nrow->text(), QStringLiteral("4"));
+    window->frameMenu->cmb_well->setCurrentIndex(1);
+    emit window->frameMenu->cmb_well->activated(1);
+    EXPECT_EQ(window->frameCalibration->txt_ncol->text(), QStringLiteral("6"));
+    EXPECT_EQ(window->frameCalibration->txt_nrow->text(), QStringLiteral("4"));
     EXPECT_EQ(window->state.plateRows, 4);
     EXPECT_EQ(picture().pixel(int(between.x()), int(between.y())), yellow);
 }
 
 TEST_F(PlateWindowFixture, LeftDragFromB2ToA1GroupsFourWellsAndLabelsThem)
 {
-    window->DrawPlateLayout(QStringLiteral("w96f"));
+    window->platePicture->DrawPlateLayout(resolvePlateFormat(QStringLiteral("w96f")));
     globals.groups.wellGroup[95] = 2;
     window->formatControls.combogrup = RefreshGroupCombo(globals.groups, 3);
     window->showFormatControls();
-    ASSERT_EQ(window->combogrup->currentText(), QStringLiteral("003_Free"));
+    ASSERT_EQ(window->frameProject->combogrup->currentText(), QStringLiteral("003_Free"));
 
     drag(Qt::LeftButton, {1, 1}, {0, 0});
     for (int well : {0, 1, 8, 9}) {
@@ -114,7 +118,7 @@ TEST_F(PlateWindowFixture, LeftDragFromB2ToA1GroupsFourWellsAndLabelsThem)
     EXPECT_EQ(globals.groups.wellGroup[2], -1);
     EXPECT_EQ(globals.groups.wellGroup[16], -1);
     EXPECT_EQ(inkInCell(2, red), 0);
-    EXPECT_EQ(window->combogrup->currentText(), QStringLiteral("003_Group3"));
+    EXPECT_EQ(window->frameProject->combogrup->currentText(), QStringLiteral("003_Group3"));
 
     // The right button takes a well out again and leaves its label area white.
     drag(Qt::RightButton, {0, 0}, {0, 0});
@@ -144,7 +148,7 @@ TEST_F(PlateWindowFixture, CameraMenuShowsTheFlagsAndSwitchesACameraOffAndOn)
     EXPECT_TRUE(window->cam_disabled[1]->isChecked());
     EXPECT_FALSE(window->cam_disabled[2]->isChecked());
 
-    window->DrawPlateLayout(QStringLiteral("w6"));
+    window->platePicture->DrawPlateLayout(resolvePlateFormat(QStringLiteral("w6")));
     EXPECT_GT(inkInCell(1, black), 0); // B1: camera 1 is off
     EXPECT_EQ(inkInCell(2, black), 0);
 
@@ -163,7 +167,7 @@ TEST_F(PlateWindowFixture, CameraMenuShowsTheFlagsAndSwitchesACameraOffAndOn)
     EXPECT_EQ(fileBytes(camConfPath(tmp.folder(), 0)), QByteArray("101111\r\n"));
 
     // A format whose cameras are not known here: the flag changes, nothing is redrawn.
-    window->DrawPlateLayout(QStringLiteral("w96f"));
+    window->platePicture->DrawPlateLayout(resolvePlateFormat(QStringLiteral("w96f")));
     const QImage before = picture().image();
     window->cam_disabled[0]->trigger();
     EXPECT_FALSE(window->state.cameraEnabled[0]);

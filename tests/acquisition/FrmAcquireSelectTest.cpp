@@ -1,4 +1,7 @@
-#include "acquisition/Frm_acquire.h"
+#include "acquisition/panels/Frm_acquire.h"
+#include "acquisition/panels/PlatePicturePanel.h"
+#include "plate/panels/Frame_select.h"
+#include "projects/panels/Frame_project.h"
 #include "support/FakeClock.h"
 #include "support/FakeDesktopOpener.h"
 #include "support/FixtureFiles.h"
@@ -37,10 +40,10 @@ struct SelectWindow : ::testing::Test {
     // A mouse event on the frame picture at a point of its logical units.
     void mouse(QEvent::Type type, Qt::MouseButton button, double x, double y)
     {
-        const QPointF pos = window->Picact->canvas().toPixel(x, y);
-        QMouseEvent event(type, pos, window->Picact->mapToGlobal(pos), button,
+        const QPointF pos = window->platePicture->Picact->canvas().toPixel(x, y);
+        QMouseEvent event(type, pos, window->platePicture->Picact->mapToGlobal(pos), button,
                           type == QEvent::MouseButtonPress ? button : Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(window->Picact, &event);
+        QApplication::sendEvent(window->platePicture->Picact, &event);
     }
     void click(double x, double y)
     {
@@ -59,89 +62,108 @@ struct SelectWindow : ::testing::Test {
 
 TEST_F(SelectWindow, ThePanelIsShownFromTheMenuAndHiddenByX)
 {
-    EXPECT_TRUE(window->Frame_select->isHidden());
-    EXPECT_EQ(window->Frame_select->title(), "Select");
-    EXPECT_EQ(window->cmb_set1->count(), 8);
-    EXPECT_EQ(window->cmb_set1->currentText(), "A");
-    EXPECT_EQ(window->cmb_set1->itemText(7), "H");
-    EXPECT_EQ(window->cmb_set2->count(), 12);
-    EXPECT_EQ(window->cmb_set2->currentText(), "1");
-    EXPECT_EQ(window->cmb_set2->itemText(11), "12");
-    EXPECT_EQ(window->cmd_set_select->text(), "set");
-    EXPECT_EQ(window->cmd_applyset->text(), "Apply to all");
-    EXPECT_EQ(window->cmd_reset_set->text(), "Reset all");
+    EXPECT_TRUE(window->frameSelect->isHidden());
+    EXPECT_EQ(window->frameSelect->title(), "Select");
+    EXPECT_EQ(window->frameSelect->cmb_set1->count(), 8);
+    EXPECT_EQ(window->frameSelect->cmb_set1->currentText(), "A");
+    EXPECT_EQ(window->frameSelect->cmb_set1->itemText(7), "H");
+    EXPECT_EQ(window->frameSelect->cmb_set2->count(), 12);
+    EXPECT_EQ(window->frameSelect->cmb_set2->currentText(), "1");
+    EXPECT_EQ(window->frameSelect->cmb_set2->itemText(11), "12");
+    EXPECT_EQ(window->frameSelect->cmd_set_select->text(), "set");
+    EXPECT_EQ(window->frameSelect->cmd_applyset->text(), "Apply to all");
+    EXPECT_EQ(window->frameSelect->cmd_reset_set->text(), "Reset all");
 
     ASSERT_NE(menuItem("mn_pixelsets"), nullptr);
     menuItem("mn_pixelsets")->trigger();
-    EXPECT_FALSE(window->Frame_select->isHidden());
-    window->cmd_close_frame2->click();
-    EXPECT_TRUE(window->Frame_select->isHidden());
+    EXPECT_FALSE(window->frameSelect->isHidden());
+    window->frameSelect->cmd_close_frame2->click();
+    EXPECT_TRUE(window->frameSelect->isHidden());
 }
 
 TEST_F(SelectWindow, AClickPicksTheCentreAndSetBuildsTheSetAroundIt)
 {
-    window->showPixelSetPanel();
+    window->frameSelect->show();
     const auto groupsBefore = globals.groups.wellGroup;
     click(90.5, 70.5);
-    ASSERT_TRUE(window->setCentre.has_value());
-    EXPECT_EQ(*window->setCentre, (FramePoint{90, 70}));
-    EXPECT_EQ(window->lbl_setcentre->text(), "x=90 y=70");
+    ASSERT_TRUE(window->frameSelect->selection.centre.has_value());
+    EXPECT_EQ(*window->frameSelect->selection.centre, (FramePoint{90, 70}));
+    EXPECT_EQ(window->frameSelect->lbl_setcentre->text(), "x=90 y=70");
     EXPECT_EQ(globals.groups.wellGroup, groupsBefore); // the click grouped no wells
 
-    window->cmb_set1->setCurrentText("C");
-    window->cmb_set2->setCurrentText("7");
-    window->cmd_set_select->click();
+    window->frameSelect->cmb_set1->setCurrentText("C");
+    window->frameSelect->cmb_set2->setCurrentText("7");
+    window->frameSelect->cmd_set_select->click();
 
     EXPECT_TRUE(QFileInfo::exists(folder.path("w96f_c0__C7.dat")));
     const QString full = QString::fromLatin1(fileBytes(folder.path("w96f_c0full__C7.dat")));
     EXPECT_TRUE(full.contains("\r\n70,90,1\r\n"));
     EXPECT_TRUE(full.contains("\r\n70,120,0\r\n"));
     // The set's fill is drawn in blue over the disc.
-    const QPointF centre = window->Picact->canvas().toPixel(90.5, 70.5);
-    EXPECT_EQ(window->Picact->canvas().pixel(int(centre.x()), int(centre.y())), QColor(Qt::blue));
+    const QPointF centre = window->platePicture->Picact->canvas().toPixel(90.5, 70.5);
+    EXPECT_EQ(window->platePicture->Picact->canvas().pixel(int(centre.x()), int(centre.y())), QColor(Qt::blue));
 }
 
 TEST_F(SelectWindow, SetNeedsACentreAndACameraWithAFrame)
 {
-    window->showPixelSetPanel();
-    window->cmd_set_select->click();
+    window->frameSelect->show();
+    window->frameSelect->cmd_set_select->click();
     EXPECT_EQ(window->txt_status->text(), "Click the centre of the set on the frame");
     click(90.5, 70.5);
     window->cameraBoxes.txt_cam = "7";
-    window->cmd_set_select->click();
+    window->frameSelect->cmd_set_select->click();
     EXPECT_EQ(window->txt_status->text(), "Camera 0 to 6");
     EXPECT_FALSE(QFileInfo::exists(folder.path("w96f_c0__A1.dat")));
 }
 
+TEST_F(SelectWindow, OnlyAClickOnAFrameSetsTheCentre)
+{
+    window->platePicture->DrawPlateLayout(resolvePlateFormat("w6"));
+    window->frameSelect->show();
+    click(50, 100);
+    EXPECT_FALSE(window->frameSelect->selection.centre.has_value());
+    EXPECT_TRUE(window->frameSelect->lbl_setcentre->text().isEmpty());
+
+    window->framePicture->showFrame(0, 183, 144);
+    click(90.5, 70.5);
+    ASSERT_TRUE(window->frameSelect->selection.centre.has_value());
+    EXPECT_EQ(*window->frameSelect->selection.centre, (FramePoint{90, 70}));
+
+    // The plate drawn again: its clicks leave the centre as the frame gave it.
+    window->platePicture->DrawPlateLayout(resolvePlateFormat("w6"));
+    click(20, 30);
+    EXPECT_EQ(*window->frameSelect->selection.centre, (FramePoint{90, 70}));
+}
+
 TEST_F(SelectWindow, ClicksGroupWellsAgainOnceThePanelIsHidden)
 {
-    window->DrawPlateLayout("w6");
-    window->combogrup->addItem("001_one");
-    window->combogrup->setCurrentIndex(window->combogrup->count() - 1);
-    window->showPixelSetPanel();
+    window->platePicture->DrawPlateLayout(resolvePlateFormat("w6"));
+    window->frameProject->combogrup->addItem("001_one");
+    window->frameProject->combogrup->setCurrentIndex(window->frameProject->combogrup->count() - 1);
+    window->frameSelect->show();
     click(10, 10);
     EXPECT_EQ(globals.groups.wellGroup[0], -1);
-    window->cmd_close_frame2_Click();
+    window->frameSelect->cmd_close_frame2_Click();
     click(10, 10);
     EXPECT_EQ(globals.groups.wellGroup[0], 1);
 }
 
 TEST_F(SelectWindow, ApplyToAllWritesMaskZeroWithoutASerialModule)
 {
-    window->showPixelSetPanel();
+    window->frameSelect->show();
     click(90.5, 70.5);
-    window->cmd_set_select->click();
+    window->frameSelect->cmd_set_select->click();
     prompts.answers = {PromptAnswer::Yes, PromptAnswer::Yes};
-    window->cmd_applyset->click();
+    window->frameSelect->cmd_applyset->click();
     EXPECT_EQ(prompts.questions.last(), "1 files integrated. Send to Flash?");
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_TRUE(prompts.messages.first().startsWith("Number of activated channels="));
-    EXPECT_TRUE(window->setPixelMask.enabled(0, 90, 70));
+    EXPECT_TRUE(window->frameSelect->selection.setPixelMask.enabled(0, 90, 70));
     EXPECT_TRUE(fileBytes(folder.path("flash0.dat")).contains("\r\n70,90,1\r\n"));
     EXPECT_EQ(window->txt_status->text(), "Error"); // nothing could be sent
 
     prompts.answers = {PromptAnswer::Yes};
-    window->cmd_reset_set->click();
+    window->frameSelect->cmd_reset_set->click();
     EXPECT_EQ(prompts.messages.last(), "1 bin files and 1well files deleted");
 }
 

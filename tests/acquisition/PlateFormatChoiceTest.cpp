@@ -1,6 +1,6 @@
 #include "acquisition/PlateFormatChoice.h"
-#include "plate/PlateFormat.h"
-#include "plate/WellSpecFile.h"
+#include "plate/geometry/PlateFormat.h"
+#include "plate/files/WellSpecFile.h"
 #include "support/FixtureFiles.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
@@ -49,7 +49,7 @@ struct FormatChoiceFixture : ::testing::Test {
     FormatControls controls;
     QStringList drawn;
     QList<int> redrawn;
-    std::function<void(const QString&)> drawPlate = [this](const QString& code) { drawn << code; };
+    std::function<void(const PlateFormat&)> drawPlate = [this](const PlateFormat& format) { drawn << format.code; };
     RedrawWell redrawWell = [this](int well) { redrawn << well; };
 };
 

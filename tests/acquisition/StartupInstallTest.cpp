@@ -1,6 +1,8 @@
 #include "FirstStartBench.h"
 
 #include "lib/Fault.h"
+#include "link/protocol/CommandFrame.h"
+#include "link/protocol/SendSteps.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>
@@ -148,6 +150,52 @@ TEST(FirstStart, AnInstrumentLostDuringTheReadingLeavesNoUnitFolderForTheNextSta
     EXPECT_EQ(b.console.statuses, kAnnounced);
     for (const QString& name : flashFiles())
         EXPECT_EQ(b.bytes(kUnit + "/" + name), expectedFile(name)) << name.toStdString();
+}
+
+// No serial-number query is sent once the flash has been read.
+bool serialQuerySent(const FirstStartBench& b)
+{
+    return b.console.commTexts.contains(sendingText(*makeCommandFrame('N', 0, 0)));
+}
+
+TEST(FirstStart, AnInstrumentLostAfterTheSecondSectionIsReadAgainAtTheNextStart)
+{
+    FirstStartBench b;
+    ASSERT_TRUE(b.connect());
+    // The line drops as the third section is asked for.
+    b.clock.onTick = [&] {
+        if (b.console.statuses.endsWith(kAnnounced[2]) && b.sim->totalCommandCount() > 0)
+            b.sim->hangUp();
+    };
+
+    EXPECT_EQ(b.start(), UnitFolderInstall::Interrupted);
+
+    // The reading stops at the section that got no reply.
+    EXPECT_EQ(b.console.statuses.mid(0, 3), kAnnounced.mid(0, 3));
+    EXPECT_FALSE(b.console.statuses.contains(kAnnounced[3]));
+    EXPECT_FALSE(b.console.statuses.contains(kAnnounced[4]));
+    EXPECT_EQ(b.foldersIn(""), (QStringList{"ports", "reports"}));
+    EXPECT_FALSE(serialQuerySent(b));
+
+    b.clock.onTick = {};
+    b.console.statuses.clear();
+    ASSERT_TRUE(b.connect());
+    EXPECT_EQ(b.start(), UnitFolderInstall::Installed);
+    EXPECT_EQ(b.console.statuses, kAnnounced);
+    EXPECT_EQ(b.filesIn(kUnit), flashFiles());
+}
+
+TEST(FirstStart, ACompleteReadingIsKeptWhateverTheInstrumentDoesAfterIt)
+{
+    // The instrument would not answer a serial-number query after its flash was read.
+    FirstStartBench b;
+    ASSERT_TRUE(b.connect());
+    b.sim->setFault(Fault::silent('N'));
+
+    EXPECT_EQ(b.start(), UnitFolderInstall::Installed);
+    EXPECT_FALSE(serialQuerySent(b));
+    EXPECT_EQ(b.sim->commandCount('N'), 0);
+    EXPECT_EQ(b.filesIn(kUnit), flashFiles());
 }
 
 TEST(FirstStart, AStartCutShortIsInstalledAgainAndTheUnitFolderAppearsOnlyWhenComplete)

@@ -2,7 +2,7 @@
 #include "link/ScriptedLink.h"
 #include "support/RecordingConsole.h"
 #include "advanced/AdvancedCameraCommands.h"
-#include "link/SendSteps.h"
+#include "link/protocol/SendSteps.h"
 
 #include <gtest/gtest.h>
 
@@ -29,14 +29,14 @@ TEST(AdvancedCameraCommands, SpeedShowsItsValuesAndRoundsTheBox)
     Page page;
     page.boxes.txt_speed = "6.5";
     page.script({{}, echoBytes('S', 0, 6)});
-    EXPECT_EQ(advanced::cmd_camspeed_Click(page.boxes, page.ctx), CameraSend::Accepted);
+    EXPECT_EQ(advanced::sendSpeedBox(page.boxes, page.ctx), CameraSend::Accepted);
     EXPECT_EQ(page.s.line.written, frameBytes('S', 0, 6) + frameBytes('S', 0, 6));
     EXPECT_EQ(page.s.line.writes.size(), 2u); // each frame one five-byte block
     EXPECT_EQ(page.console.commTexts, (QStringList{"sending S;0;6", "Empty", "S;0;6", "S;0;6"}));
 
     Page bad;
     bad.boxes.txt_speed = "255.5"; // 256
-    EXPECT_EQ(advanced::cmd_camspeed_Click(bad.boxes, bad.ctx), CameraSend::BadValue);
+    EXPECT_EQ(advanced::sendSpeedBox(bad.boxes, bad.ctx), CameraSend::BadValue);
     EXPECT_EQ(bad.s.prompts.messages, QStringList{"error"});
     EXPECT_TRUE(bad.s.line.written.isEmpty());
 }
@@ -46,19 +46,19 @@ TEST(AdvancedCameraCommands, ExposureWithThePagesPortTest)
     Page page;
     page.boxes.txt_exposure = "300";
     page.script({echoBytes('E', 1, 44)});
-    EXPECT_EQ(advanced::cmd_exposure_Click(page.boxes, page.ctx), CameraSend::Accepted);
+    EXPECT_EQ(advanced::sendExposureBox(page.boxes, page.ctx), CameraSend::Accepted);
     EXPECT_EQ(page.s.line.written, frameBytes('E', 1, 44));
     EXPECT_EQ(page.console.commTexts, QStringList{"E;1;44"});
 
     Page closed;
     closed.s.globals.portOpen = false;
-    EXPECT_EQ(advanced::cmd_exposure_Click(closed.boxes, closed.ctx), CameraSend::PortClosed);
+    EXPECT_EQ(advanced::sendExposureBox(closed.boxes, closed.ctx), CameraSend::PortClosed);
     EXPECT_EQ(closed.console.status(), kPortNotOpenText);
     EXPECT_TRUE(closed.s.line.written.isEmpty());
 
     Page negative;
     negative.boxes.txt_exposure = "-1";
-    EXPECT_EQ(advanced::cmd_exposure_Click(negative.boxes, negative.ctx), CameraSend::BadValue);
+    EXPECT_EQ(advanced::sendExposureBox(negative.boxes, negative.ctx), CameraSend::BadValue);
     EXPECT_EQ(negative.s.prompts.messages, QStringList{"error"});
     EXPECT_TRUE(negative.s.line.written.isEmpty());
 }
@@ -103,7 +103,7 @@ TEST(AdvancedCameraCommands, WindowButtonShowsThePagesSendingLines)
     Page page;
     for (const char letter : {'y', 'Y', 'x', 'X'})
         page.s.line.script(echoBytes(letter, 0, 0));
-    EXPECT_EQ(advanced::cmd_xy_Click(page.boxes, page.ctx), CameraSend::Accepted);
+    EXPECT_EQ(advanced::sendWindowBoxes(page.boxes, page.ctx), CameraSend::Accepted);
     EXPECT_EQ(page.boxes.txt_lines, "143");
     EXPECT_EQ(page.boxes.txt_pix, "183");
     EXPECT_EQ(page.s.line.written, frameSequence({{'y', 0}, {'Y', 142}, {'x', 1}, {'X', 183}}));
@@ -112,13 +112,13 @@ TEST(AdvancedCameraCommands, WindowButtonShowsThePagesSendingLines)
 
     Page bad;
     bad.boxes.txt_xfin = "300";
-    EXPECT_EQ(advanced::cmd_xy_Click(bad.boxes, bad.ctx), CameraSend::BadValue);
+    EXPECT_EQ(advanced::sendWindowBoxes(bad.boxes, bad.ctx), CameraSend::BadValue);
     EXPECT_EQ(bad.s.prompts.messages, QStringList{"error"});
     EXPECT_TRUE(bad.s.line.written.isEmpty());
 
     Page dummy;
     dummy.s.globals.dummyMode = 1;
-    EXPECT_EQ(advanced::cmd_xy_Click(dummy.boxes, dummy.ctx), CameraSend::Dummy);
+    EXPECT_EQ(advanced::sendWindowBoxes(dummy.boxes, dummy.ctx), CameraSend::Dummy);
     EXPECT_EQ(SendCameraSpeedLogged(dummy.ctx, 7), CameraSend::Dummy);
     EXPECT_EQ(SendExposureChecked(dummy.ctx, 23), CameraSend::Dummy);
     EXPECT_TRUE(dummy.s.line.written.isEmpty());

@@ -6,9 +6,9 @@
 #include "core/Console.h"
 #include "core/Globals.h"
 #include "lib/SimulatedInstrument.h"
-#include "link/ModCOMM.h"
-#include "link/QtSerialDevice.h"
-#include "link/SerialNumberQuery.h"
+#include "link/port/ModCOMM.h"
+#include "link/port/QtSerialDevice.h"
+#include "link/search/SerialNumberQuery.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +30,7 @@ TEST(AdvancedConnect, OpensTheTypedPortAt1000000BaudAndClosesItAgain)
 {
     ScriptedPage p;
     p.controls.txtcom = "5";
-    cmdopen_Click(p.globals, p.comm, p.controls);
+    connectAdvancedPort(p.globals, p.comm, p.controls);
     EXPECT_EQ(p.line.openedPaths, QStringList{devicePath(5)});
     EXPECT_TRUE(p.comm.isOpen(5));
     EXPECT_EQ(p.comm.record(5)->settings.baudRate, 1000000);
@@ -40,7 +40,7 @@ TEST(AdvancedConnect, OpensTheTypedPortAt1000000BaudAndClosesItAgain)
 
     // The box may name another port by now: the port in use is the one closed.
     p.controls.txtcom = "7";
-    cmdopen_Click(p.globals, p.comm, p.controls);
+    connectAdvancedPort(p.globals, p.comm, p.controls);
     EXPECT_FALSE(p.comm.isOpen(5));
     EXPECT_FALSE(p.globals.portOpen);
     EXPECT_EQ(p.controls.cmdopen, "DisConnected");
@@ -57,7 +57,7 @@ TEST(AdvancedConnect, TheTypedNumberIsRoundedToTheNearestPort)
         SCOPED_TRACE(c.typed);
         ScriptedPage p;
         p.controls.txtcom = c.typed;
-        cmdopen_Click(p.globals, p.comm, p.controls);
+        connectAdvancedPort(p.globals, p.comm, p.controls);
         EXPECT_EQ(p.globals.commPort, c.port);
         EXPECT_TRUE(p.comm.isOpen(c.port));
     }
@@ -82,7 +82,7 @@ TEST(AdvancedConnect, AFailedOpenChangesNothingOnScreenAndLeavesNoPortInUse)
         c.arrange(p);
         p.controls.txtcom = c.typed;
         p.controls.cmdopen = "DisConnected";
-        cmdopen_Click(p.globals, p.comm, p.controls);
+        connectAdvancedPort(p.globals, p.comm, p.controls);
         EXPECT_FALSE(p.globals.portOpen);
         EXPECT_EQ(p.controls.cmdopen, "DisConnected");
         for (int port = 1; port <= ModCOMM::kPortCount; ++port)
@@ -93,11 +93,11 @@ TEST(AdvancedConnect, AFailedOpenChangesNothingOnScreenAndLeavesNoPortInUse)
 TEST(AdvancedConnect, DummyBoxSetsDummyModeAndTouchesNoPort)
 {
     ScriptedPage p;
-    cmdopen_Click(p.globals, p.comm, p.controls);
+    connectAdvancedPort(p.globals, p.comm, p.controls);
     ASSERT_TRUE(p.comm.isOpen(3));
-    chkdummy_Click(p.globals, true);
+    setDummyMode(p.globals, true);
     EXPECT_EQ(p.globals.dummyMode, 1);
-    chkdummy_Click(p.globals, false);
+    setDummyMode(p.globals, false);
     EXPECT_EQ(p.globals.dummyMode, 0);
     EXPECT_TRUE(p.comm.isOpen(3));
     EXPECT_TRUE(p.globals.portOpen);
@@ -117,7 +117,7 @@ TEST(AdvancedConnect, ThePortOpenedIsTheOneEveryWindowUses)
     ModCOMM comm(globals, PortMapping(folder.folder()), QtSerialDevice::factory());
     AdvancedPortControls controls;
     controls.txtcom = "5";
-    cmdopen_Click(globals, comm, controls);
+    connectAdvancedPort(globals, comm, controls);
     ASSERT_TRUE(globals.portOpen);
 
     SystemClock clock;
@@ -126,7 +126,7 @@ TEST(AdvancedConnect, ThePortOpenedIsTheOneEveryWindowUses)
     LinkContext mainWindow{globals, comm, clock, console, prompts};
     EXPECT_EQ(QuerySerialNumber(mainWindow, globals.commPort).value, 42);
     EXPECT_EQ(comm.record(5)->settings.baudRate, 1000000);
-    cmdopen_Click(globals, comm, controls);
+    connectAdvancedPort(globals, comm, controls);
     EXPECT_FALSE(comm.isOpen(5));
 }
 

@@ -3,7 +3,7 @@
 #include "support/SimulatedLink.h"
 #include "advanced/AdvancedFrameReaders.h"
 #include "lib/SensorImage.h"
-#include "ui/FramePicture.h"
+#include "picture/FramePicture.h"
 
 #include <gtest/gtest.h>
 
@@ -69,7 +69,7 @@ TEST_F(AdvancedFrameSimTest, LineCheckBytesWidenEachLineAndShowAsZeroInTheDump)
 
 TEST_F(AdvancedFrameSimTest, AWrongCheckByteTurnsTheLabelRedAndTheFrameIsStillPlacedAndDrawn)
 {
-    sim.updateState([](InstrumentState& s) { s.frames.fault = FrameFault::wrongCheckByte(); });
+    sim.setFault(Fault::garbledCheckByte('C').only(1));
     canvas.filledBox(0, 0, 340, 450, Qt::blue);
     const FrameRead r = ReadCameraFrameAdvanced(ctx, page, makeFrameRequest(1, kFrameModeFull)->toByteArray());
     EXPECT_TRUE(r.receipt.complete());

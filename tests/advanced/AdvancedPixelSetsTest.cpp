@@ -33,9 +33,9 @@ TEST(AdvancedPixelSets, Frame8SwitchesBetweenRectangleAndRaySearch)
 {
     AdvancedPixelSets sets;
     EXPECT_EQ(selectionIndicatorFill(sets.selectionMode), PictureCanvas::FillStyle::Solid); // rectangle mode at load
-    EXPECT_EQ(advanced::Frame8_Click(sets), PictureCanvas::FillStyle::Transparent);
+    EXPECT_EQ(advanced::switchPixelSetMode(sets), PictureCanvas::FillStyle::Transparent);
     EXPECT_EQ(sets.selectionMode, kCircleSelection);
-    EXPECT_EQ(advanced::Frame8_Click(sets), PictureCanvas::FillStyle::Solid);
+    EXPECT_EQ(advanced::switchPixelSetMode(sets), PictureCanvas::FillStyle::Solid);
     EXPECT_EQ(sets.selectionMode, 0);
 }
 
@@ -62,10 +62,10 @@ TEST(AdvancedPixelSets, EachModeBuildsFromWhatThePictureGave)
         AdvancedPixelSets sets;
         sets.selectionMode = c.mode;
         // Before anything was picked on the picture, "set" builds nothing.
-        EXPECT_FALSE(advanced::cmd_set_select_Click(sets, picture, frame, "1", folder.folder(), "E", "5"));
+        EXPECT_FALSE(advanced::buildPixelSet(sets, picture, frame, "1", folder.folder(), "E", "5"));
 
-        advanced::Picact_PixelSetDrag(sets, c.press, c.release);
-        EXPECT_EQ(advanced::cmd_set_select_Click(sets, picture, frame, "1", folder.folder(), "E", "5"),
+        advanced::takePixelSetDrag(sets, c.press, c.release);
+        EXPECT_EQ(advanced::buildPixelSet(sets, picture, frame, "1", folder.folder(), "E", "5"),
                   PixelSetBuildOutcome::Written);
         const QByteArray full = fileBytes(folder.path("w96f_c0full__E5.dat"));
         EXPECT_TRUE(full.contains(c.inRow.toLatin1()));
@@ -80,8 +80,8 @@ TEST(AdvancedPixelSets, TheRaySearchNeedsACameraWithAFrame)
     PictureCanvas picture = pagePicture();
     AdvancedPixelSets sets;
     sets.selectionMode = kCircleSelection;
-    advanced::Picact_PixelSetDrag(sets, {60.5, 50.5}, {60.5, 50.5});
-    EXPECT_FALSE(advanced::cmd_set_select_Click(sets, picture, discFrame(), "7", folder.folder(), "A", "1"));
+    advanced::takePixelSetDrag(sets, {60.5, 50.5}, {60.5, 50.5});
+    EXPECT_FALSE(advanced::buildPixelSet(sets, picture, discFrame(), "7", folder.folder(), "A", "1"));
     EXPECT_FALSE(QFileInfo::exists(folder.path("w96f_c0__A1.dat")));
 }
 
@@ -92,12 +92,12 @@ TEST_F(AdvancedApplySim, ApplyToAllSendsThePagesMaskToTheInstrument)
     connect();
     PictureCanvas picture = pagePicture();
     AdvancedPixelSets sets;
-    advanced::Picact_PixelSetDrag(sets, {10.2, 20.7}, {30.9, 28.1});
-    ASSERT_EQ(advanced::cmd_set_select_Click(sets, picture, FrameImage(), "0", folder.folder(), "B", "2"),
+    advanced::takePixelSetDrag(sets, {10.2, 20.7}, {30.9, 28.1});
+    ASSERT_EQ(advanced::buildPixelSet(sets, picture, FrameImage(), "0", folder.folder(), "B", "2"),
               PixelSetBuildOutcome::Written);
 
     prompts.answers = {PromptAnswer::Yes, PromptAnswer::Yes};
-    const PixelSetApply apply = advanced::cmd_applyset_Click(ctx, folder.folder(), sets);
+    const PixelSetApply apply = advanced::applyPixelSets(ctx, folder.folder(), sets);
 
     // The rectangle's points on the 5-pixel grid: line 25 at pixels 10 to 30,
     // and line 20 at pixel 20 only, its corners being cut.
@@ -112,6 +112,20 @@ TEST_F(AdvancedApplySim, ApplyToAllSendsThePagesMaskToTheInstrument)
     EXPECT_FALSE(kept.enabled(0, 20, 15));
     EXPECT_TRUE(fileBytes(folder.path("flash0.dat")).contains("\r\n25,20,1\r\n"));
     EXPECT_EQ(console.commText(), "rcv(140):70/70");
+    EXPECT_FALSE(globals.flashBusy);
+}
+
+TEST_F(AdvancedApplySim, ApplyToAllDoesNothingWhileAFlashTransferRuns)
+{
+    connect();
+    AdvancedPixelSets sets;
+    globals.flashBusy = true;
+    prompts.answers = {PromptAnswer::Yes, PromptAnswer::Yes};
+    const PixelSetApply apply = advanced::applyPixelSets(ctx, folder.folder(), sets);
+    EXPECT_FALSE(apply.confirmed);
+    EXPECT_TRUE(prompts.questions.isEmpty());
+    EXPECT_EQ(sim.totalCommandCount(), 0);
+    EXPECT_TRUE(globals.flashBusy);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "link/CameraWire.h"
 #include "link/ScriptedLink.h"
 #include "calibration/CameraWindowButton.h"
-#include "link/SendSteps.h"
+#include "link/protocol/SendSteps.h"
 
 #include <gtest/gtest.h>
 
@@ -40,7 +40,7 @@ TEST(CameraWindowButton, CountsAndTheFourWindowCommands)
         b.boxes.txt_yfin = c.window[3];
         for (const char letter : {'y', 'Y', 'x', 'X'})
             b.s.line.script(echoBytes(letter, 0, 0));
-        EXPECT_EQ(cmd_xy_Click(b.boxes, b.s.ctx), CameraSend::Accepted) << c.name;
+        EXPECT_EQ(sendCameraWindowBoxes(b.boxes, b.s.ctx), CameraSend::Accepted) << c.name;
         EXPECT_EQ(b.boxes.txt_lines, c.lines) << c.name;
         EXPECT_EQ(b.boxes.txt_pix, c.pix) << c.name;
         EXPECT_EQ(b.s.line.written, c.wire) << c.name;
@@ -53,7 +53,7 @@ TEST(CameraWindowButton, DummyModeAndAClosedPortOnlyCount)
 {
     Button dummy;
     dummy.s.globals.dummyMode = 1;
-    EXPECT_EQ(cmd_xy_Click(dummy.boxes, dummy.s.ctx), CameraSend::Dummy);
+    EXPECT_EQ(sendCameraWindowBoxes(dummy.boxes, dummy.s.ctx), CameraSend::Dummy);
     EXPECT_EQ(dummy.boxes.txt_lines, "183");
     EXPECT_EQ(dummy.boxes.txt_pix, "144");
     EXPECT_TRUE(dummy.s.line.written.isEmpty());
@@ -61,7 +61,7 @@ TEST(CameraWindowButton, DummyModeAndAClosedPortOnlyCount)
 
     Button closed;
     closed.s.globals.portOpen = false;
-    EXPECT_EQ(cmd_xy_Click(closed.boxes, closed.s.ctx), CameraSend::PortClosed);
+    EXPECT_EQ(sendCameraWindowBoxes(closed.boxes, closed.s.ctx), CameraSend::PortClosed);
     EXPECT_EQ(closed.boxes.txt_lines, "183");
     EXPECT_TRUE(closed.s.line.written.isEmpty());
     EXPECT_EQ(closed.s.prompts.messages, QStringList{kPortNotOpenText});
@@ -93,7 +93,7 @@ TEST(CameraWindowButton, ABadWindowValueShowsErrorAndSendsNothing)
         b.boxes.txt_yfin = "183";
         QString* const boxes[] = {&b.boxes.txt_xini, &b.boxes.txt_xfin, &b.boxes.txt_yini, &b.boxes.txt_yfin};
         *boxes[c.box] = QString::fromLatin1(c.text);
-        EXPECT_EQ(cmd_xy_Click(b.boxes, b.s.ctx), CameraSend::BadValue) << c.name;
+        EXPECT_EQ(sendCameraWindowBoxes(b.boxes, b.s.ctx), CameraSend::BadValue) << c.name;
         EXPECT_EQ(b.s.prompts.messages, QStringList{"error"}) << c.name;
         EXPECT_TRUE(b.s.line.written.isEmpty()) << c.name;
         // The counts still describe the window the camera has.

@@ -9,11 +9,11 @@
 #include "core/Console.h"
 #include "core/Globals.h"
 #include "lib/SimulatedInstrument.h"
-#include "link/LinkContext.h"
-#include "link/ModCOMM.h"
-#include "link/PortNames.h"
-#include "link/QtSerialDevice.h"
-#include "ui/PictureCanvas.h"
+#include "link/protocol/LinkContext.h"
+#include "link/port/ModCOMM.h"
+#include "link/port/PortNames.h"
+#include "link/port/QtSerialDevice.h"
+#include "picture/PictureCanvas.h"
 
 #include <QStringList>
 

@@ -1,6 +1,5 @@
 #include "FlashBench.h"
 #include "flash/FlashReaders.h"
-#include "lib/FlashReplyFault.h"
 
 #include <QDir>
 
@@ -163,7 +162,7 @@ TEST(FlashReaders, ASpoiledPageFailsItsSectionAlone)
         SCOPED_TRACE(c.what);
         FlashBench bench;
         if (c.spoil == Spoil::GarbledReplies)
-            garbleFlashPageReplies(bench.sim.registry(), c.bank, c.line);
+            bench.sim.setFault(Fault::garbledCheckByte('F').onFlashPage(c.bank, c.line));
         ASSERT_TRUE(bench.start());
         bench.sim.updateState([&](InstrumentState& s) {
             if (c.spoil == Spoil::StoredByte)

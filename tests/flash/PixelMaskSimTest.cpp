@@ -1,7 +1,7 @@
 #include "flash/PixelMaskUpload.h"
 #include "lib/FrameParser.h"
 #include "link/Bytes.h"
-#include "plate/PixelMask.h"
+#include "plate/pixelsets/PixelMask.h"
 #include "support/RecordingConsole.h"
 #include "support/SimulatedLink.h"
 

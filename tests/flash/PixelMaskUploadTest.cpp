@@ -1,6 +1,6 @@
 #include "flash/PixelMaskUpload.h"
 #include "link/ScriptedLink.h"
-#include "plate/PixelMask.h"
+#include "plate/pixelsets/PixelMask.h"
 #include "support/FixtureFiles.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 #include "CameraWire.h"
 #include "ScriptedLink.h"
 #include "support/RecordingConsole.h"
-#include "link/CameraCommands.h"
-#include "link/CameraSettings.h"
-#include "link/SendSteps.h"
+#include "link/commands/CameraCommands.h"
+#include "link/commands/CameraSettings.h"
+#include "link/protocol/SendSteps.h"
 
 #include <gtest/gtest.h>
 
@@ -65,7 +65,7 @@ TEST(CameraCommands, CameraSelectionSendsByteByByteAndJudgesTheFirstCharacter)
         CameraLink link;
         link.boxes.txt_cam = QString::fromLatin1(c.txtCam);
         link.script(c.replies);
-        EXPECT_EQ(cmd_camera_Click(link.boxes, link.ctx), c.result) << c.txtCam;
+        EXPECT_EQ(sendCameraBox(link.boxes, link.ctx), c.result) << c.txtCam;
 
         const QByteArray frame = frameBytes('C', c.camera, 0);
         EXPECT_EQ(link.s.line.written, repeated(frame, c.sends)) << c.txtCam;
@@ -82,7 +82,7 @@ TEST(CameraCommands, CameraSelectionSendsByteByByteAndJudgesTheFirstCharacter)
     CameraLink link;
     link.boxes.txt_cam = QStringLiteral("3");
     link.script({bytes({3})});
-    cmd_camera_Click(link.boxes, link.ctx);
+    sendCameraBox(link.boxes, link.ctx);
     EXPECT_EQ(link.s.line.written, bytes({255, 67, 3, 0, 64}));
 }
 
@@ -132,7 +132,7 @@ TEST(CameraCommands, SpeedButtonRoundsHalvesToEvenAndShowsEveryTry)
         CameraLink link;
         link.boxes.txt_speed = QString::fromLatin1(c.text);
         link.script({{}, echoBytes('S', 0, c.speed)});
-        EXPECT_EQ(cmd_camspeed_Click(link.boxes, link.ctx), CameraSend::Accepted) << c.text;
+        EXPECT_EQ(sendCameraSpeedBox(link.boxes, link.ctx), CameraSend::Accepted) << c.text;
         const QByteArray frame = frameBytes('S', 0, c.speed);
         EXPECT_EQ(link.s.line.written, frame + frame) << c.text;
         const QString echo = QStringLiteral("S;0;%1").arg(c.speed);
@@ -166,10 +166,10 @@ TEST(CameraCommands, GuardsInDummyModeAndWithThePortClosed)
         bool portTest; // else it sends into the closed port and reads nothing
     };
     const Sender senders[] = {
-        {"camera", [](CameraLink& l) { return cmd_camera_Click(l.boxes, l.ctx); }, true},
+        {"camera", [](CameraLink& l) { return sendCameraBox(l.boxes, l.ctx); }, true},
         {"gain", [](CameraLink& l) { return SendGain(l.ctx, 15); }, true},
         {"exposure", [](CameraLink& l) { return SendExposure(l.ctx, 23); }, true},
-        {"speed", [](CameraLink& l) { return cmd_camspeed_Click(l.boxes, l.ctx); }, false},
+        {"speed", [](CameraLink& l) { return sendCameraSpeedBox(l.boxes, l.ctx); }, false},
         {"lines", [](CameraLink& l) { return SendWindowYCommands(l.ctx, 0, 142); }, false},
         {"pixels", [](CameraLink& l) { return SendWindowXCommands(l.ctx, 1, 183); }, false},
     };

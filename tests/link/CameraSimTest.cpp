@@ -1,8 +1,8 @@
 #include "Bytes.h"
 #include "support/RecordingConsole.h"
 #include "support/SimulatedLink.h"
-#include "link/CameraCommands.h"
-#include "link/CameraSettings.h"
+#include "link/commands/CameraCommands.h"
+#include "link/commands/CameraSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -54,7 +54,7 @@ TEST_F(CameraSimTest, NoCameraIsSelectedByAnyOtherText)
     connect();
     boxes.txt_cam = "7";
     // The instrument answers 6, which does not begin with "7": three sends.
-    EXPECT_EQ(cmd_camera_Click(boxes, ctx), CameraSend::NoEcho);
+    EXPECT_EQ(sendCameraBox(boxes, ctx), CameraSend::NoEcho);
     EXPECT_EQ(sim.commandCount('C'), 3);
     EXPECT_EQ(cameras().selected, 6);
     EXPECT_EQ(console.commText(), "6 <- Camera");

@@ -1,6 +1,6 @@
 #include "Bytes.h"
-#include "link/CommandFrame.h"
-#include "link/ReplyText.h"
+#include "link/protocol/CommandFrame.h"
+#include "link/protocol/ReplyText.h"
 
 #include <gtest/gtest.h>
 

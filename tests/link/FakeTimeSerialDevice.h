@@ -1,7 +1,7 @@
 #pragma once
 
 #include "support/FakeClock.h"
-#include "link/SerialDevice.h"
+#include "link/port/SerialDevice.h"
 
 #include <algorithm>
 #include <functional>

@@ -1,5 +1,5 @@
 #include "ScriptedLink.h"
-#include "link/FlashPages.h"
+#include "link/commands/FlashPages.h"
 
 #include <gtest/gtest.h>
 

@@ -10,10 +10,10 @@
 #include "lib/FlashMemory.h"
 #include "lib/FrameParser.h"
 #include "lib/SimulatedInstrument.h"
-#include "link/FlashPages.h"
-#include "link/ModCOMM.h"
-#include "link/QtSerialDevice.h"
-#include "link/UnframedCommands.h"
+#include "link/commands/FlashPages.h"
+#include "link/port/ModCOMM.h"
+#include "link/port/QtSerialDevice.h"
+#include "link/commands/UnframedCommands.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,9 +1,8 @@
 #include "FrameReplyBytes.h"
 #include "ScriptedLink.h"
-#include "core/AcquireState.h"
-#include "link/FrameAcquisition.h"
-#include "link/FrameReaders.h"
-#include "link/FrameRunReaders.h"
+#include "link/frames/FrameAcquisition.h"
+#include "link/frames/FrameReaders.h"
+#include "link/frames/FrameRunReaders.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +22,7 @@ protected:
     }
     FrameRead read(const QByteArray& request, int drawFlag = kDrawFrame)
     {
-        FrameWindow window = mainWindowFrames(boxes, image, view, state);
+        FrameWindow window = mainWindowFrames(boxes, image, view, abortRequested);
         return ReadCameraFrame(s.ctx, window, request, drawFlag);
     }
 
@@ -31,7 +30,7 @@ protected:
     CameraBoxes boxes;
     FrameImage image;
     RecordingFrameView view;
-    AcquireState state;
+    bool abortRequested = false;
 };
 
 TEST_F(FrameReadersTest, AGoodFrameIsSummedUpDumpedPlacedAndDrawn)
@@ -78,7 +77,7 @@ TEST_F(FrameReadersTest, DrawingNeedsTheFlagNoStopAndAFullWindowMode)
     };
     for (const Case& c : cases) {
         view.shown.clear();
-        state.abortRequested = c.abort;
+        abortRequested = c.abort;
         s.line.script(fullFrameReply(35, 46, 0, patternValue));
         const FrameRead r = read(makeFrameRequest(3, c.mode)->toByteArray(), c.drawFlag);
         EXPECT_EQ(r.drawn, c.drawn) << c.name;
@@ -185,7 +184,7 @@ TEST_F(FrameReadersTest, AcquisitionsWriteTheBoxesAndAskForTheirMode)
         CameraBoxes b; // design values: 1..183 by 0..143
         b.txt_cam = "3";
         RecordingFrameView v;
-        FrameWindow window = mainWindowFrames(b, image, v, state);
+        FrameWindow window = mainWindowFrames(b, image, v, abortRequested);
         link.line.script(c.mode == 'A' ? closedByCheckByte(QByteArray(30 * 36 + 2, '\x11'))
                                        : fullFrameReply(183, 144, 0, patternValue));
         c.acquire(link.ctx, window);
@@ -208,7 +207,7 @@ TEST_F(FrameReadersTest, DummyFramesAreRandomZeroToHundredAndAlwaysDrawn)
     boxes.txt_yfin = "7";  // P 8
     image.set(3, 11, 0, 200);
     image.set(3, 1, 8, 200);
-    FrameWindow window = mainWindowFrames(boxes, image, view, state);
+    FrameWindow window = mainWindowFrames(boxes, image, view, abortRequested);
     AcquireAutoCalibrationFrame(s.ctx, window); // "A" too: full, not sampled, and drawn
 
     EXPECT_TRUE(s.line.written.isEmpty());

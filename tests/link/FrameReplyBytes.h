@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Bytes.h"
-#include "link/FrameView.h"
+#include "link/frames/FrameView.h"
 
 #include <QByteArray>
 

@@ -1,7 +1,7 @@
 #include "FrameReplyBytes.h"
 #include "ScriptedLink.h"
-#include "link/FrameRunReaders.h"
-#include "link/FrameTransfer.h"
+#include "link/frames/FrameRunReaders.h"
+#include "link/frames/FrameTransfer.h"
 
 #include <gtest/gtest.h>
 
@@ -103,7 +103,11 @@ TEST_F(FrameRunReadersTest, NothingIsSentInDummyModeWithoutAPortOrForABadGeometr
     EXPECT_EQ(ReadCameraFrameRaw(s.ctx, boxes, 2).text(), "Error");
     EXPECT_EQ(s.console.status(), "Frame not read: pixels must be 1 to 193, not 200");
     EXPECT_EQ(ReadCameraFrameRaw(s.ctx, {}, 8).text(), "Error");
-    EXPECT_EQ(s.console.status(), "Frame not read: camera must be 0 to 6, not 8");
+    EXPECT_EQ(s.console.status(), "Frame not read: camera must be 0 to 5, not 8");
+    // Camera 6 is no camera: no run reader asks it.
+    EXPECT_EQ(ReadCameraFrameRaw(s.ctx, {}, 6).text(), "Error");
+    EXPECT_EQ(s.console.status(), "Frame not read: camera must be 0 to 5, not 6");
+    EXPECT_EQ(ReadCameraFrameCut(s.ctx, {}, {6, {{0, 10}}}, 6).text(), "Error");
     EXPECT_TRUE(s.line.written.isEmpty());
     EXPECT_EQ(s.console.lenRx(), "Len(Rx) = 0");
 }

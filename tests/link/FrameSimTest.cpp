@@ -2,17 +2,18 @@
 #include "RawTerminal.h"
 #include "SimulatedPorts.h"
 #include "support/ScriptedPrompts.h"
-#include "core/AcquireState.h"
 #include "core/Console.h"
 #include "lib/FrameReplies.h"
 #include "lib/LedLighting.h"
 #include "lib/SensorImage.h"
-#include "link/FrameAcquisition.h"
-#include "link/FrameRunReaders.h"
-#include "link/FrameTransfer.h"
+#include "link/frames/FrameAcquisition.h"
+#include "link/frames/FrameRunReaders.h"
+#include "link/frames/FrameTransfer.h"
 
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 // The simulated instrument's frames, and the readers against it on a
 // pseudo-terminal. Pauses run on the fake clock; only the instrument's
@@ -137,7 +138,7 @@ protected:
     CameraBoxes boxes;
     FrameImage image;
     RecordingFrameView view;
-    AcquireState state;
+    bool abortRequested = false;
 };
 
 TEST_F(FrameSimTest, FramesOfEveryModeLandWhereTheSensorSawThem)
@@ -147,7 +148,7 @@ TEST_F(FrameSimTest, FramesOfEveryModeLandWhereTheSensorSawThem)
     sim->updateState([](InstrumentState& s) { s.ledPower[76] = 3; });
     const InstrumentState before = sim->state();
     const SensorImage sensor(before, 2, 0);
-    FrameWindow window = mainWindowFrames(boxes, image, view, state);
+    FrameWindow window = mainWindowFrames(boxes, image, view, abortRequested);
 
     const FrameRead full = AcquireCameraFrame(ctx, window, kDrawFrame);
     ASSERT_TRUE(full.receipt.good()) << console.lenRx().toStdString();
@@ -177,18 +178,18 @@ TEST_F(FrameSimTest, RawRetriesAfterAWrongCheckByteOrAShortFrame)
     setWindow(0, 0, 19, 0, 29); // 601 bytes
     struct Case {
         const char* name;
-        FrameFault fault;
+        Fault fault;
         FrameText::Outcome outcome;
     };
     const Case cases[] = {
-        {"wrong check byte, then a good one", FrameFault::wrongCheckByte(1), FrameText::Outcome::Frame},
-        {"one byte short, then a good one", FrameFault::shortFrame(1), FrameText::Outcome::Frame},
-        {"one byte short twice", FrameFault::shortFrame(2), FrameText::Outcome::Error},
-        {"wrong check byte twice", FrameFault::wrongCheckByte(2), FrameText::Outcome::Error},
+        {"wrong check byte, then a good one", Fault::garbledCheckByte('C').only(1), FrameText::Outcome::Frame},
+        {"one byte short, then a good one", Fault::shortFrame('C').only(1), FrameText::Outcome::Frame},
+        {"one byte short twice", Fault::shortFrame('C').only(2), FrameText::Outcome::Error},
+        {"wrong check byte twice", Fault::garbledCheckByte('C').only(2), FrameText::Outcome::Error},
     };
     for (const Case& c : cases) {
         sim->resetCounts();
-        sim->updateState([&](InstrumentState& s) { s.frames.fault = c.fault; });
+        sim->setFault(c.fault);
         const FrameText t = ReadCameraFrameRaw(ctx, boxes, 0);
         EXPECT_EQ(t.outcome, c.outcome) << c.name;
         EXPECT_EQ(sim->commandCount('C'), 2) << c.name;
@@ -198,6 +199,55 @@ TEST_F(FrameSimTest, RawRetriesAfterAWrongCheckByteOrAShortFrame)
             EXPECT_EQ(console.lenRxColour(), QColor(Qt::black)) << c.name;
         }
     }
+}
+
+TEST_F(FrameSimTest, FrameFaultsGiveTheReadersFailureTexts)
+{
+    // 601 bytes, the last the exclusive-or of the others; LED 76 lights part of them.
+    setWindow(2, 0, 19, 90, 119);
+    sim->updateState([](InstrumentState& s) { s.ledPower[76] = 3; });
+    struct Case {
+        const char* name;
+        Fault fault;
+        // What arrives of the sound frame on the second try.
+        std::function<QByteArray(QByteArray)> arrives;
+    };
+    const auto inverted = [](QByteArray b, qsizetype at) {
+        b[at] = static_cast<char>(~b.at(at));
+        return b;
+    };
+    const Case cases[] = {
+        {"short frame", Fault::shortFrame('C'), [](QByteArray b) { return b.left(600); }},
+        {"garbled check byte", Fault::garbledCheckByte('C'), [&](QByteArray b) { return inverted(b, 600); }},
+        {"wrong frame check", Fault::wrongFrameCheck('C'), [&](QByteArray b) { return inverted(b, 300); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        sim->resetCounts();
+        sim->setFault(c.fault.only(2));
+        const InstrumentState before = sim->state();
+        const SensorImage second(before, 2, before.frames.framesTaken[2] + 1);
+        const QByteArray sound = frameReply('+', before.camera.cameras[2], 0,
+                                            [&](int l, int p) { return second.grey(l, p); });
+        ASSERT_EQ(sound.size(), 601);
+        ASSERT_NE(sound.back(), '\0'); // so a frame one byte short fails its check too
+        const QByteArray got = c.arrives(sound);
+
+        const FrameText t = ReadCameraFrameRaw(ctx, boxes, 2);
+        EXPECT_EQ(t.outcome, FrameText::Outcome::Error);
+        EXPECT_EQ(t.text(), "Error");
+        EXPECT_EQ(sim->commandCount('C'), 2);
+        EXPECT_EQ(sim->faultCount(c.fault.kind, 'C'), 2);
+        EXPECT_EQ(console.lenRx(), QStringLiteral("LEN(Rx) = %1/601 CRC: calc=%2(byteinput=%3)")
+                                       .arg(got.size())
+                                       .arg(xorOf(got.left(got.size() - 1)))
+                                       .arg(quint8(got.back())));
+        EXPECT_EQ(console.lenRxColour(), QColor(Qt::red));
+    }
+
+    // Spent after two frames: the next read is sound.
+    EXPECT_EQ(ReadCameraFrameRaw(ctx, boxes, 2).outcome, FrameText::Outcome::Frame);
+    EXPECT_EQ(console.lenRxColour(), QColor(Qt::black));
 }
 
 TEST_F(FrameSimTest, CutOfAStillRowIsTheSameFrameAfterFrame)

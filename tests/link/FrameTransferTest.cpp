@@ -1,7 +1,7 @@
 #include "FrameReplyBytes.h"
-#include "link/FrameCut.h"
-#include "link/FrameLayout.h"
-#include "link/FrameTransfer.h"
+#include "link/frames/FrameCut.h"
+#include "link/frames/FrameLayout.h"
+#include "link/frames/FrameTransfer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "ScriptedLink.h"
-#include "core/AcquireState.h"
-#include "link/LedPowerCommands.h"
+#include "plate/files/LedPowerFiles.h"
+#include "link/commands/LedPowerCommands.h"
 #include "support/FixtureFiles.h"
 
 #include <gtest/gtest.h>
@@ -192,19 +192,19 @@ TEST_F(LedPowerTest, CameraPowersOnlyWhileARunIsOn)
     const QString path = powerFile("0,1\r\n1,2\r\n208,3\r\n2,4\r\n");
     LedValues ledCamera{};
     ledCamera[208] = 1;
-    AcquireState acquire;
+    int acquireRunState = 0; // the run flag the sender reads
     for (const int runState : {0, -1}) {
-        acquire.runState = runState;
-        EXPECT_EQ(SendCameraLedPowersFromFile(s.ctx, acquire, path, ledCamera, 0), 0);
+        acquireRunState = runState;
+        EXPECT_EQ(SendCameraLedPowersFromFile(s.ctx, acquireRunState, path, ledCamera, 0), 0);
     }
-    acquire.runState = 1;
+    acquireRunState = 1;
     s.globals.dummyMode = 1;
-    EXPECT_EQ(SendCameraLedPowersFromFile(s.ctx, acquire, path, ledCamera, 0), 0);
+    EXPECT_EQ(SendCameraLedPowersFromFile(s.ctx, acquireRunState, path, ledCamera, 0), 0);
     EXPECT_TRUE(s.line.written.isEmpty());
 
     s.globals.dummyMode = 0;
     s.line.script(bytes({'l', 0, 3}));
-    EXPECT_EQ(SendCameraLedPowersFromFile(s.ctx, acquire, path, ledCamera, 1), 1);
+    EXPECT_EQ(SendCameraLedPowersFromFile(s.ctx, acquireRunState, path, ledCamera, 1), 1);
     EXPECT_EQ(s.line.written, frameBytes('l', 0, 3));
     EXPECT_TRUE(s.console.status().isEmpty());
 }
@@ -217,15 +217,15 @@ TEST_F(LedPowerTest, CameraPowersStopWhenTheRunEnds)
     const QString path = powerFile(rows);
     for (int i = 0; i < 20; ++i)
         s.line.script(bytes({'L', i, 5}));
-    AcquireState acquire;
-    acquire.runState = 1;
+    int acquireRunState = 0; // the run flag the sender reads
+    acquireRunState = 1;
     // The run is stopped while the third LED is being sent (at its flush): that
     // LED still goes, the fourth does not.
     s.clock.onTick = [&] {
         if (s.line.written.size() >= 2 * 5)
-            acquire.runState = 0;
+            acquireRunState = 0;
     };
-    EXPECT_EQ(SendCameraLedPowersFromFile(s.ctx, acquire, path, LedValues{}, 0), 3);
+    EXPECT_EQ(SendCameraLedPowersFromFile(s.ctx, acquireRunState, path, LedValues{}, 0), 3);
     EXPECT_EQ(s.line.written, frameBytes('L', 0, 5) + frameBytes('L', 1, 5) + frameBytes('L', 2, 5));
 }
 

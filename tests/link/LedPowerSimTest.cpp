@@ -2,7 +2,8 @@
 #include "support/SimulatedLink.h"
 #include "core/Clock.h"
 #include "lib/LedLighting.h"
-#include "link/LedPowerCommands.h"
+#include "link/commands/LedPowerCommands.h"
+#include "plate/files/LedPowerFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "ScriptedLink.h"
-#include "link/LightPulse.h"
+#include "link/commands/LightPulse.h"
 
 #include <gtest/gtest.h>
 

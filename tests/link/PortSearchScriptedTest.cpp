@@ -1,8 +1,8 @@
 #include "Bytes.h"
 #include "ScriptedLink.h"
 #include "SearchBench.h"
-#include "core/AcquireState.h"
-#include "link/PortSearch.h"
+#include "link/protocol/LinkState.h"
+#include "link/search/PortSearch.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -22,9 +22,10 @@ struct ScriptedSearch : ScriptedLink {
     static QString devicePath(int port) { return QStringLiteral("/dev/ttyUSB") + QString::number(port - 1); }
     QList<int> openPorts() const { return ::openPorts(comm); }
 
-    AcquireState state;
+    LinkState state;
     ConfigTxtBoxes boxes;
-    PortSearchContext search{ctx, state, folder.folder(), boxes, {}};
+    CameraBoxes cameraBoxes;
+    PortSearchContext search{ctx, state, folder.folder(), boxes, cameraBoxes, {}};
 };
 
 // The port that answered is taken by another program before it can be opened

@@ -1,6 +1,6 @@
 #include "support/TempProgramFolder.h"
-#include "link/PortMapping.h"
-#include "link/SerialSettings.h"
+#include "link/port/PortMapping.h"
+#include "link/port/SerialSettings.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -6,10 +6,10 @@
 #include "core/Console.h"
 #include "core/Globals.h"
 #include "lib/SimulatedInstrument.h"
-#include "link/ModCOMM.h"
-#include "link/QtSerialDevice.h"
-#include "link/ReplyReader.h"
-#include "link/SystemErrorText.h"
+#include "link/port/ModCOMM.h"
+#include "link/port/QtSerialDevice.h"
+#include "link/protocol/ReplyReader.h"
+#include "link/port/SystemErrorText.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -124,10 +124,18 @@ TEST_F(RealPortTest, AHungUpLineFailsTheRead)
     ASSERT_EQ(comm.CommWrite(1, kSerialQuery), 5);
     ASSERT_TRUE(sim.waitForCommandCount(1, 1000));
     QByteArray data;
+    int lost = 0;
+    comm.setPortLostHandler([&lost](int port) { lost = port; });
     EXPECT_EQ(comm.CommRead(1, data, 3), -1);
-    // The read fails, and so does its closing purge of the dropped line, recorded last.
+    // The read fails and the dropped line is closed: its closing purge then
+    // finds no device any more, recorded last.
     EXPECT_EQ(globals.commErrorSource, "CommFlush (PurgeComm)");
-    EXPECT_EQ(globals.commLastError, kErrorGenFailure);
+    EXPECT_EQ(globals.commLastError, kErrorInvalidHandle);
+    EXPECT_FALSE(comm.isOpen(1));
+    EXPECT_FALSE(globals.portOpen);
+    EXPECT_EQ(lost, 1);
+    // A lost port is closed: closing it again does nothing.
+    EXPECT_EQ(comm.CommClose(1), 0);
 }
 
 TEST(InstrumentSimExecutable, ServesTheProtocolOnItsLinkUntilStopped)

@@ -1,6 +1,6 @@
 #include "ScriptedLink.h"
-#include "link/ReplyReader.h"
-#include "link/SendSteps.h"
+#include "link/protocol/ReplyReader.h"
+#include "link/protocol/SendSteps.h"
 
 #include <gtest/gtest.h>
 

@@ -7,8 +7,8 @@
 #include "support/ScriptedSerialDevice.h"
 #include "support/TempProgramFolder.h"
 #include "core/Globals.h"
-#include "link/LinkContext.h"
-#include "link/ModCOMM.h"
+#include "link/protocol/LinkContext.h"
+#include "link/port/ModCOMM.h"
 
 inline const QString kSettings115200 = QStringLiteral("baud=115200 parity=N data=8 stop=1");
 

@@ -3,10 +3,10 @@
 #include "SimulatedPorts.h"
 #include "support/RecordingConsole.h"
 #include "support/ScriptedPrompts.h"
-#include "core/AcquireState.h"
+#include "link/protocol/LinkState.h"
 #include "core/TextFile.h"
-#include "link/LinkContext.h"
-#include "link/PortSearch.h"
+#include "link/protocol/LinkContext.h"
+#include "link/search/PortSearch.h"
 
 #include <functional>
 
@@ -51,10 +51,11 @@ struct SearchBench {
     RecordingConsole console;
     HookedPrompts prompts;
     LinkContext link{globals, comm, ports.clock, console, prompts};
-    AcquireState state;
+    LinkState state;
     ConfigTxtBoxes boxes;
+    CameraBoxes cameraBoxes;
     int windowShown = 0;
-    PortSearchContext search{link, state, ports.folder.folder(), boxes, [this] { ++windowShown; }};
+    PortSearchContext search{link, state, ports.folder.folder(), boxes, cameraBoxes, [this] { ++windowShown; }};
 
     void run() { OpenComPort(search); }
 

@@ -5,9 +5,9 @@
 #include "support/TempProgramFolder.h"
 #include "core/Globals.h"
 #include "lib/SimulatedInstrument.h"
-#include "link/ModCOMM.h"
-#include "link/PortNames.h"
-#include "link/QtSerialDevice.h"
+#include "link/port/ModCOMM.h"
+#include "link/port/PortNames.h"
+#include "link/port/QtSerialDevice.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,11 +27,12 @@ public:
             QFile::link(folder.path(QStringLiteral("missing-device")), linkPath(port));
     }
 
-    // An instrument answering with `serialNumber` on the port.
+    // An instrument answering with `serialNumber` on the port, its stage on the fake clock.
     SimulatedInstrument& addInstrument(int port, int serialNumber)
     {
         auto sim = std::make_unique<SimulatedInstrument>();
         sim->setSerialNumber(serialNumber);
+        sim->setTimeSource(std::make_shared<ElapsedTimeSource>([this] { return clock.elapsedMs(); }));
         sim->linkAs(linkPath(port));
         sim->start();
         return *(sims_[port] = std::move(sim));

@@ -1,14 +1,16 @@
 #include "Bytes.h"
 #include "support/SimulatedLink.h"
-#include "core/AcquireState.h"
+#include "link/protocol/LinkState.h"
 #include "core/Clock.h"
 #include "lib/StageModel.h"
-#include "link/LightPulse.h"
-#include "link/TemperatureSenders.h"
+#include "link/commands/LightPulse.h"
+#include "link/commands/TemperatureSenders.h"
 
+#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -57,12 +59,34 @@ TEST(StageModel, ReadsInTheFormOfItsController)
 {
     StageState stage;
     stage.temperature = 25;
-    EXPECT_EQ(stageReading(stage), bytes({'T', 0x01, 0x90}));
+    EXPECT_EQ(stageReading(stage, StageController::Digital), bytes({'T', 0x01, 0x90}));
     stage.temperature = -3;
-    EXPECT_EQ(stageReading(stage), bytes({'T', 0, 0}));
-    stage.controller = StageController::Analog;
+    EXPECT_EQ(stageReading(stage, StageController::Digital), bytes({'T', 0, 0}));
     stage.temperature = 18.3; // raw 20 with the sensor's factors
-    EXPECT_EQ(stageReading(stage), bytes({'t', 0x64, 0x00}));
+    EXPECT_EQ(stageReading(stage, StageController::Analog), bytes({'t', 0x64, 0x00}));
+}
+
+TEST(StageModel, TheControllerIsTheGenerationsUnlessSet)
+{
+    struct Case {
+        int serialNumber;
+        std::optional<StageController> set;
+        StageController expected;
+    };
+    const Case cases[] = {
+        {0, std::nullopt, StageController::Analog},
+        {12, std::nullopt, StageController::Analog},
+        {49, std::nullopt, StageController::Analog},
+        {50, std::nullopt, StageController::Digital},
+        {300, std::nullopt, StageController::Digital},
+        {12, StageController::Digital, StageController::Digital},
+        {60, StageController::Analog, StageController::Analog},
+    };
+    for (const Case& c : cases) {
+        StageState stage;
+        stage.controller = c.set;
+        EXPECT_EQ(stageController(stage, c.serialNumber), c.expected) << c.serialNumber;
+    }
 }
 
 // The senders against the simulated instrument over a real port.
@@ -83,11 +107,12 @@ protected:
         });
     }
 
-    AcquireState state;
+    LinkState state;
 };
 
 TEST_F(StageSimulationTest, DigitalStageHeatsCoolsAndKeepsFanAndLight)
 {
+    sim.setSerialNumber(60);
     globals.applySerialNumber(60); // generation 2
     EXPECT_EQ(SendFanLevel(ctx, 128), 1);
     EXPECT_EQ(stage().fanLevel, 128);
@@ -141,6 +166,54 @@ TEST_F(StageSimulationTest, AnalogStageOnTheFirstGeneration)
     EXPECT_EQ(stage().drive, 80);
     EXPECT_NEAR(state.lastTemperature, 38.34 / 1.732, 0.01);
     EXPECT_EQ(console.status(), "cool_an:80");
+}
+
+// The stage on the test's virtual clock: minutes of warming take no real time.
+class StageVirtualTimeTest : public SimulatedLinkTest<> {
+protected:
+    void SetUp() override
+    {
+        SimulatedLinkTest::SetUp();
+        connect();
+        globals.applySerialNumber(kDefaultSimSerialNumber);
+    }
+    // The first generation reads the analog sensor raw; the factors make degrees.
+    double readDegrees(int target)
+    {
+        return SendTemperatureTarget(ctx, state, target) * globals.tempSlope + globals.tempOffset;
+    }
+
+    LinkState state;
+};
+
+TEST_F(StageVirtualTimeTest, TheStageReachesTheSetTemperatureAsTheClockAdvances)
+{
+    QElapsedTimer real;
+    real.start();
+    state.analogController = false;
+    EXPECT_NEAR(readDegrees(37), 22.0, 0.01);
+    EXPECT_TRUE(state.analogController); // the default unit answers "t"
+
+    ASSERT_EQ(SendPeltierHeat(ctx, state, 230, false), 1);
+    // Full heat settles 45 degrees above the ambient 22 with a 60 s time
+    // constant: 37 degrees come after 60 ln(45 / 30) = 24.3 s.
+    const qint64 heatedFrom = clock.elapsedMs();
+    qint64 reachedAfterMs = -1;
+    for (int second = 0; second < 120 && reachedAfterMs < 0; ++second) {
+        clock.advance(1000);
+        if (readDegrees(37) >= 37.0)
+            reachedAfterMs = clock.elapsedMs() - heatedFrom;
+    }
+    EXPECT_NEAR(reachedAfterMs, 24'300, 1'100);
+
+    clock.advance(20 * 60'000);
+    EXPECT_NEAR(readDegrees(37), 67.0, 0.01);
+
+    // Off: back to the ambient in virtual time too.
+    ASSERT_EQ(SendPeltierOff(ctx, state), 1);
+    clock.advance(20 * 60'000);
+    EXPECT_NEAR(readDegrees(37), 22.0, 0.01);
+    EXPECT_LT(real.elapsed(), 5'000);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "Bytes.h"
-#include "link/TemperatureReply.h"
+#include "link/commands/TemperatureReply.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "ScriptedLink.h"
-#include "core/AcquireState.h"
-#include "link/TemperatureSenders.h"
+#include "link/protocol/LinkState.h"
+#include "link/commands/TemperatureSenders.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ protected:
     std::vector<QByteArray> writes() const { return s.line.writes; }
 
     ScriptedLink s;
-    AcquireState state;
+    LinkState state;
 };
 
 TEST_F(TemperatureSendersTest, TargetIsClampedIntoAByteAndSentAsOneArray)
@@ -33,7 +33,7 @@ TEST_F(TemperatureSendersTest, TargetIsClampedIntoAByteAndSentAsOneArray)
         ScriptedLink link;
         link.connect();
         link.line.script(k25Degrees);
-        AcquireState st;
+        LinkState st;
         EXPECT_DOUBLE_EQ(SendTemperatureTarget(link.ctx, st, asked), 25.0) << asked;
         EXPECT_EQ(link.line.writes, std::vector<QByteArray>{tFrame(255, sent)}) << asked;
         EXPECT_EQ(link.line.purges, 1);
@@ -71,7 +71,7 @@ TEST_F(TemperatureSendersTest, TargetReplyKeepsTheReadingAndTheControllerKind)
         link.connect();
         link.globals.hardwareGeneration = c.generation;
         link.line.script(c.reply);
-        AcquireState st;
+        LinkState st;
         st.lastTemperature = 7.5;
         st.analogController = c.analogBefore;
         EXPECT_DOUBLE_EQ(SendTemperatureTarget(link.ctx, st, 0), c.result) << c.name;
@@ -110,7 +110,7 @@ TEST_F(TemperatureSendersTest, HeatAndCoolFrames)
         link.globals.hardwareGeneration = c.generation;
         link.line.script(k25Degrees);
         link.line.script(k25Degrees);
-        AcquireState st;
+        LinkState st;
         st.analogController = c.analog;
         const int result = c.heat ? SendPeltierHeat(link.ctx, st, c.power, c.showComm)
                                   : SendPeltierCool(link.ctx, st, c.power, c.showComm);
@@ -170,7 +170,7 @@ TEST_F(TemperatureSendersTest, DriveRepliesSetTheLastTemperature)
             link.globals.hardwareGeneration = c.generation;
             link.console.setCommText("-");
             link.line.script(c.reply);
-            AcquireState st;
+            LinkState st;
             st.analogController = false;
             st.lastTemperature = 7.5;
             const int result = sender == 0   ? SendPeltierHeat(link.ctx, st, 10, false)
@@ -189,7 +189,7 @@ TEST_F(TemperatureSendersTest, OffIsTheSameFrameOnBothControllers)
         ScriptedLink link;
         link.connect();
         link.line.script(kRaw20);
-        AcquireState st;
+        LinkState st;
         st.analogController = analog;
         EXPECT_EQ(SendPeltierOff(link.ctx, st), 1);
         EXPECT_EQ(link.line.writes, std::vector<QByteArray>{bytes({0xFF, 0x54, 1, 0, 0x55})});

@@ -1,6 +1,6 @@
 #include "ScriptedLink.h"
-#include "link/ReplyReader.h"
-#include "link/UnframedCommands.h"
+#include "link/protocol/ReplyReader.h"
+#include "link/commands/UnframedCommands.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "plate/CamConf.h"
+#include "plate/files/CamConf.h"
 #include "support/FixtureFiles.h"
 #include "support/TempProgramFolder.h"
 

@@ -1,9 +1,9 @@
 #include "support/FixtureFiles.h"
 #include "support/TempProgramFolder.h"
 #include "core/TextFile.h"
-#include "plate/DefaultConfigFiles.h"
-#include "plate/FormatFiles.h"
-#include "plate/WellSpecFile.h"
+#include "plate/files/DefaultConfigFiles.h"
+#include "plate/files/FormatFiles.h"
+#include "plate/files/WellSpecFile.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "plate/FormatFiles.h"
+#include "plate/files/FormatFiles.h"
 #include "support/FixtureFiles.h"
 #include "support/TempProgramFolder.h"
 

@@ -1,6 +1,6 @@
 #include "support/FixtureFiles.h"
 #include "support/TempProgramFolder.h"
-#include "plate/InstallUnitFolder.h"
+#include "plate/files/InstallUnitFolder.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>

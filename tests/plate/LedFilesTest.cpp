@@ -1,5 +1,5 @@
 #include "core/Globals.h"
-#include "plate/LedFiles.h"
+#include "plate/files/LedFiles.h"
 #include "support/FixtureFiles.h"
 #include "support/TempProgramFolder.h"
 

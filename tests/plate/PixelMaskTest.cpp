@@ -1,4 +1,4 @@
-#include "plate/PixelMask.h"
+#include "plate/pixelsets/PixelMask.h"
 #include "support/FixtureFiles.h"
 #include "support/TempProgramFolder.h"
 

@@ -1,5 +1,5 @@
-#include "plate/PixelFlagFile.h"
-#include "plate/PixelSetFiles.h"
+#include "plate/pixelsets/PixelFlagFile.h"
+#include "plate/pixelsets/PixelSetFiles.h"
 #include "support/FixtureFiles.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"

@@ -1,7 +1,7 @@
-#include "plate/PixelSetBuild.h"
-#include "plate/PixelSetFiles.h"
+#include "plate/pixelsets/PixelSetBuild.h"
+#include "plate/pixelsets/PixelSetFiles.h"
 #include "support/TempProgramFolder.h"
-#include "ui/PictureCanvas.h"
+#include "picture/PictureCanvas.h"
 
 #include <QFileInfo>
 
@@ -149,6 +149,35 @@ TEST(PixelSetRays, EveryEdgeStaysInsideTheUsableArea)
         EXPECT_GE(e.line, 1);
         EXPECT_LE(e.line, 139);
     }
+}
+
+} // namespace
+
+namespace {
+
+// A fixed synthetic frame and its search, worked out apart from the program
+// from the steps of the search: a bright cone around pixel 90, line 70,
+// stretched along the pixels, with a small ripple. The edges and the filled
+// count depend on every detail of the profile statistics: the steps counted
+// from radius 2, the mean taken over a samples, the noise over a - 1.
+TEST(PixelSetRays, APinnedSearchGivesItsExactEdgesAndFill)
+{
+    const FrameGrey grey = [](int pixel, int line) {
+        const double d = std::hypot((pixel - 90) / 1.4, line - 70);
+        return std::min(255, std::max(30, 230 - static_cast<int>(4 * d)) + (pixel * 7 + line * 13) % 5);
+    };
+    PictureCanvas canvas = framePicture();
+    const RaySearch search = FindPixelSetByRays(canvas, grey, {88, 72});
+
+    ASSERT_TRUE(search.complete);
+    const std::vector<FramePoint> edges{
+        {88, 76}, {89, 76}, {106, 103}, {114, 98}, {120, 90}, {124, 82}, {88, 72}, {88, 72}, {120, 53},
+        {88, 72}, {88, 72}, {88, 72},   {88, 72},  {79, 37},  {88, 72},  {88, 72}, {56, 54}, {52, 62},
+        {50, 72}, {52, 82}, {56, 91},   {62, 98},  {70, 103}, {87, 76},  {88, 76},
+    };
+    EXPECT_EQ(search.edges, edges);
+    EXPECT_EQ(search.region.count(), 3338);
+    EXPECT_EQ(search.smoothing, 5);
 }
 
 } // namespace

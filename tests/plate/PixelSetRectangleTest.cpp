@@ -1,8 +1,8 @@
-#include "plate/PixelSetBuild.h"
-#include "plate/PixelSetFiles.h"
+#include "plate/pixelsets/PixelSetBuild.h"
+#include "plate/pixelsets/PixelSetFiles.h"
 #include "support/FixtureFiles.h"
 #include "support/TempProgramFolder.h"
-#include "ui/PictureCanvas.h"
+#include "picture/PictureCanvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "plate/CameraLayout.h"
-#include "plate/PlateFormat.h"
-#include "plate/WellNumbering.h"
+#include "plate/geometry/CameraLayout.h"
+#include "plate/geometry/PlateFormat.h"
+#include "plate/geometry/WellNumbering.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +55,7 @@ TEST(CameraLayout, WellsEachCameraSeesInTheBuiltInFormats)
 {
     const auto names = [](const QString& code, int camera) {
         QStringList out;
-        for (int w : builtInCameraWells(code, camera))
+        for (int w : builtInCameraWells(resolvePlateFormat(code), camera))
             out << wellNameOfIndex(w, plateGrid(code));
         return out.join(QLatin1Char(' '));
     };
@@ -64,9 +64,9 @@ TEST(CameraLayout, WellsEachCameraSeesInTheBuiltInFormats)
     for (int c = 0; c < kCameraCount; ++c) {
         EXPECT_EQ(names(QStringLiteral("w6"), c), QLatin1String(w6[c])) << c;
         EXPECT_EQ(names(QStringLiteral("p35"), c), QLatin1String(w6[c])) << c;
-        EXPECT_EQ(builtInCameraWells(QStringLiteral("w6"), c), QList<int>{c}); // well index = camera
+        EXPECT_EQ(builtInCameraWells(resolvePlateFormat(QStringLiteral("w6")), c), QList<int>{c}); // well index = camera
         EXPECT_EQ(names(QStringLiteral("w24"), c), QLatin1String(w24[c])) << c;
     }
-    EXPECT_TRUE(builtInCameraWells(QStringLiteral("w96f"), 0).isEmpty());
-    EXPECT_TRUE(builtInCameraWells(QStringLiteral("w24"), kNoCamera).isEmpty());
+    EXPECT_TRUE(builtInCameraWells(resolvePlateFormat(QStringLiteral("w96f")), 0).isEmpty());
+    EXPECT_TRUE(builtInCameraWells(resolvePlateFormat(QStringLiteral("w24")), kNoCamera).isEmpty());
 }

@@ -1,9 +1,9 @@
 #include "core/Colors.h"
-#include "plate/ColourTable.h"
-#include "plate/PictureFont.h"
-#include "plate/PlatePicture.h"
-#include "plate/PlatePictureGeometry.h"
-#include "plate/WellGroupOverlay.h"
+#include "plate/pictures/ColourTable.h"
+#include "picture/PictureFont.h"
+#include "plate/pictures/PlatePicture.h"
+#include "plate/pictures/PlatePictureGeometry.h"
+#include "plate/pictures/WellGroupOverlay.h"
 
 #include <QRectF>
 #include <algorithm>
@@ -118,7 +118,7 @@ TEST(PlatePicture, GridLinesAtExactFractionsAndLabelsAtRoundedCellCorners)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.code);
         PictureCanvas picture = plateCanvas();
-        EXPECT_EQ(DrawPlateLayout(picture, QLatin1String(c.code), kAllEnabled), c.grid);
+        EXPECT_EQ(DrawPlateLayout(picture, resolvePlateFormat(QLatin1String(c.code)), kAllEnabled), c.grid);
         EXPECT_EQ(picture.scaleLeft(), -10);
         EXPECT_EQ(picture.scaleTop(), -20);
         EXPECT_EQ(picture.scaleWidth(), 120);
@@ -160,12 +160,12 @@ TEST(PlatePicture, TheTwoNinetySixWellCodesDrawAlikeAndAnUnknownCodeDrawsTheOutl
 {
     PictureCanvas f = plateCanvas();
     PictureCanvas u = plateCanvas();
-    EXPECT_EQ(DrawPlateLayout(f, QStringLiteral("w96f"), kAllEnabled), (PlateGrid{8, 12}));
-    DrawPlateLayout(u, QStringLiteral("w96u"), kAllEnabled);
+    EXPECT_EQ(DrawPlateLayout(f, resolvePlateFormat(QStringLiteral("w96f")), kAllEnabled), (PlateGrid{8, 12}));
+    DrawPlateLayout(u, resolvePlateFormat(QStringLiteral("w96u")), kAllEnabled);
     EXPECT_EQ(f.image(), u.image());
 
     PictureCanvas none = plateCanvas();
-    EXPECT_EQ(DrawPlateLayout(none, QStringLiteral("W24"), CameraFlags{}), (PlateGrid{0, 0}));
+    EXPECT_EQ(DrawPlateLayout(none, resolvePlateFormat(QStringLiteral("W24")), CameraFlags{}), (PlateGrid{0, 0}));
     EXPECT_EQ(colourAt(none, 0, 125), kRed);
     const auto other = [](const QColor& p) { return p != kBackground && p != kRed; };
     EXPECT_EQ(countPixels(none, QRectF(-10, -20, 120, 280), other), 0);
@@ -187,7 +187,7 @@ TEST(PlatePicture, DisabledCamerasMarkTheirWellsInTheFormatsWithKnownCameras)
         CameraFlags flags = kAllEnabled;
         flags[c.camera] = false;
         PictureCanvas picture = plateCanvas();
-        const PlateGrid grid = DrawPlateLayout(picture, QLatin1String(c.code), flags);
+        const PlateGrid grid = DrawPlateLayout(picture, resolvePlateFormat(QLatin1String(c.code)), flags);
         for (int column = 0; column < grid.columns; ++column) {
             for (int row = 0; row < grid.rows; ++row) {
                 const int well = WellIndex(column, row, grid.rows);
@@ -203,7 +203,7 @@ TEST(PlatePicture, EveryCameraEnabledMarksNothingInAnyFormat)
 {
     for (const QString& code : plateFormatCodes()) {
         PictureCanvas picture = plateCanvas();
-        DrawPlateLayout(picture, code, kAllEnabled);
+        DrawPlateLayout(picture, resolvePlateFormat(code), kAllEnabled);
         EXPECT_EQ(countPixels(picture, QRectF(0.5, 0.5, 99, 249), isBlackInk), 0) << code.toStdString();
     }
 }
@@ -211,10 +211,10 @@ TEST(PlatePicture, EveryCameraEnabledMarksNothingInAnyFormat)
 TEST(WellGroupOverlay, ClearsTheInnerCellFromItsRoundedCornerAndPrintsTheGroup)
 {
     PictureCanvas picture = plateCanvas();
-    const PlateGrid grid = DrawPlateLayout(picture, QStringLiteral("w48"), kAllEnabled);
+    DrawPlateLayout(picture, resolvePlateFormat(QStringLiteral("w48")), kAllEnabled);
     // B2: column 1 starts at 12 (12.5 rounded to even), row 1 at 42; the cell is
     // 12.5 by 41.67, so the white box spans x 13.25..23.25 and y 50.33..79.5.
-    DrawWellGroupOverlay(picture, QStringLiteral("w48"), grid, WellIndex(1, 1, 6), 3, kAllEnabled);
+    DrawWellGroupOverlay(picture, resolvePlateFormat(QStringLiteral("w48")), WellIndex(1, 1, 6), 3, kAllEnabled);
     const QColor white(Qt::white);
     EXPECT_EQ(colourAt(picture, 13.3, 60), white);
     EXPECT_EQ(colourAt(picture, 13.15, 60), kBackground);
@@ -234,7 +234,7 @@ TEST(WellGroupOverlay, ClearsTheInnerCellFromItsRoundedCornerAndPrintsTheGroup)
     EXPECT_EQ(picture.font.pointSize(), 8);
 
     // Out of any group: the label area turns plain white.
-    DrawWellGroupOverlay(picture, QStringLiteral("w48"), grid, WellIndex(1, 1, 6), -1, kAllEnabled);
+    DrawWellGroupOverlay(picture, resolvePlateFormat(QStringLiteral("w48")), WellIndex(1, 1, 6), -1, kAllEnabled);
     EXPECT_EQ(countPixels(picture, box, [&](const QColor& p) { return p != white; }), 0);
 }
 
@@ -243,9 +243,9 @@ TEST(WellGroupOverlay, MarksWellsOfADisabledCameraAndUsesSmallTextOnNinetySixWel
     CameraFlags flags = kAllEnabled;
     flags[1] = false;
     PictureCanvas picture = plateCanvas();
-    const PlateGrid grid = DrawPlateLayout(picture, QStringLiteral("w24"), kAllEnabled);
+    const PlateGrid grid = DrawPlateLayout(picture, resolvePlateFormat(QStringLiteral("w24")), kAllEnabled);
     for (int well : {0, 2, 3, 6, 7, 8}) {
-        DrawWellGroupOverlay(picture, QStringLiteral("w24"), grid, well, -1, flags);
+        DrawWellGroupOverlay(picture, resolvePlateFormat(QStringLiteral("w24")), well, -1, flags);
         const WellPosition p = *wellPosition(well, grid);
         const bool off = well != 0 && well != 8;
         EXPECT_EQ(countPixels(picture, offMarkArea(grid, p.column, p.row), isBlackInk) > 0, off) << well;
@@ -254,8 +254,8 @@ TEST(WellGroupOverlay, MarksWellsOfADisabledCameraAndUsesSmallTextOnNinetySixWel
     // In formats whose cameras are not known here nothing is marked, even for camera 0.
     flags = kAllEnabled;
     flags[0] = false;
-    const PlateGrid w96 = DrawPlateLayout(picture, QStringLiteral("w96f"), flags);
-    DrawWellGroupOverlay(picture, QStringLiteral("w96f"), w96, 0, -1, flags);
+    DrawPlateLayout(picture, resolvePlateFormat(QStringLiteral("w96f")), flags);
+    DrawWellGroupOverlay(picture, resolvePlateFormat(QStringLiteral("w96f")), 0, -1, flags);
     EXPECT_EQ(countPixels(picture, QRectF(0.5, 0.5, 99, 249), isBlackInk), 0);
     EXPECT_EQ(picture.font.pointSize(), 6);
 }
@@ -263,11 +263,11 @@ TEST(WellGroupOverlay, MarksWellsOfADisabledCameraAndUsesSmallTextOnNinetySixWel
 TEST(WellGroupOverlay, WellsOffTheGridAreNotDrawn)
 {
     PictureCanvas picture = plateCanvas();
-    const PlateGrid grid = DrawPlateLayout(picture, QStringLiteral("w48"), kAllEnabled);
+    DrawPlateLayout(picture, resolvePlateFormat(QStringLiteral("w48")), kAllEnabled);
     const QImage before = picture.image();
-    DrawWellGroupOverlay(picture, QStringLiteral("w48"), grid, 48, 1, kAllEnabled);
-    DrawWellGroupOverlay(picture, QStringLiteral("w48"), grid, -1, 1, kAllEnabled);
-    DrawWellGroupOverlay(picture, QStringLiteral("W48"), PlateGrid{}, 0, 1, kAllEnabled);
+    DrawWellGroupOverlay(picture, resolvePlateFormat(QStringLiteral("w48")), 48, 1, kAllEnabled);
+    DrawWellGroupOverlay(picture, resolvePlateFormat(QStringLiteral("w48")), -1, 1, kAllEnabled);
+    DrawWellGroupOverlay(picture, resolvePlateFormat(QStringLiteral("W48")), 0, 1, kAllEnabled);
     EXPECT_EQ(picture.image(), before);
 }
 
@@ -295,7 +295,7 @@ TEST(ColourTable, SixColoursFromDarkRedToDarkGreenAndABlackSeventh)
 TEST(PlatePicture, InitPlateViewGivesEachFramePixelFourUnits)
 {
     PictureCanvas picture = plateCanvas();
-    DrawPlateLayout(picture, QStringLiteral("w6"), kAllEnabled);
+    DrawPlateLayout(picture, resolvePlateFormat(QStringLiteral("w6")), kAllEnabled);
     InitPlateView(picture, 190, 140);
     EXPECT_EQ(picture.scaleLeft(), 0);
     EXPECT_EQ(picture.scaleTop(), 0);

@@ -1,4 +1,4 @@
-#include "plate/TempFactorFile.h"
+#include "plate/files/TempFactorFile.h"
 #include "support/FixtureFiles.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"

@@ -1,4 +1,4 @@
-#include "plate/WellSpecFile.h"
+#include "plate/files/WellSpecFile.h"
 #include "support/FixtureFiles.h"
 #include "support/TempProgramFolder.h"
 

@@ -1,10 +1,10 @@
 #include "core/Colors.h"
-#include "plate/ColourTable.h"
-#include "plate/PictureFont.h"
-#include "plate/PlatePicture.h"
-#include "plate/PlatePictureGeometry.h"
-#include "plate/WellValueMap.h"
-#include "plate/WindowStrip.h"
+#include "plate/pictures/ColourTable.h"
+#include "picture/PictureFont.h"
+#include "plate/pictures/PlatePicture.h"
+#include "plate/pictures/PlatePictureGeometry.h"
+#include "plate/pictures/WellValueMap.h"
+#include "plate/pictures/WindowStrip.h"
 
 #include <QRectF>
 #include <cmath>
@@ -69,7 +69,7 @@ PictureCanvas w24Picture()
 {
     PictureCanvas c(kPxWidth, kPxHeight);
     c.backColor = kBackground;
-    DrawPlateLayout(c, QStringLiteral("w24"), kAllEnabled);
+    DrawPlateLayout(c, resolvePlateFormat(QStringLiteral("w24")), kAllEnabled);
     return c;
 }
 

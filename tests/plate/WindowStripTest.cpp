@@ -1,4 +1,4 @@
-#include "plate/WindowStrip.h"
+#include "plate/pictures/WindowStrip.h"
 
 #include <QRectF>
 #include <cmath>

@@ -1,5 +1,5 @@
-#include "plate/PlateFormat.h"
-#include "plate/WellNumbering.h"
+#include "plate/geometry/PlateFormat.h"
+#include "plate/geometry/WellNumbering.h"
 #include "projects/WellSelection.h"
 
 #include <gtest/gtest.h>
@@ -19,11 +19,11 @@ Point centre(const PlateGrid& grid, int column, int row)
 struct WellSelectionFixture : ::testing::Test {
     void press(PlateMouseButton button, Point p, int runState = 0)
     {
-        Picact_MouseDown(selection, runState, grid, button, p.x, p.y);
+        beginWellSelection(selection, runState, grid, button, p.x, p.y);
     }
     WellSelectionResult release(PlateMouseButton button, Point p, int runState = 0)
     {
-        return Picact_MouseUp(selection, runState, grid, button, p.x, p.y, combogrup, groups,
+        return endWellSelection(selection, runState, grid, button, p.x, p.y, combogrup, groups,
                               [this](int well) { redrawn << well; });
     }
     QList<int> wellsInGroup(int group) const

@@ -2,10 +2,12 @@
 
 #include "core/Clock.h"
 
+#include <atomic>
 #include <functional>
 
 // Virtual time: a sleep advances it at once. A hook may run at each sleep or
 // event pump, so a test can change the world while the code under test waits.
+// The simulated instrument's thread may read the time while the test runs.
 class FakeClock final : public Clock {
 public:
     explicit FakeClock(QDateTime start = QDateTime(QDate(2026, 3, 14), QTime(9, 26, 53)))
@@ -36,7 +38,7 @@ public:
 
 private:
     QDateTime start_;
-    qint64 elapsed_ = 0;
+    std::atomic<qint64> elapsed_ = 0;
     int sleeps_ = 0;
     int pumps_ = 0;
 };

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "support/FakeClock.h"
-#include "link/SerialDevice.h"
-#include "link/SystemErrorText.h"
+#include "link/port/SerialDevice.h"
+#include "link/port/SystemErrorText.h"
 
 #include <QStringList>
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -14,6 +15,8 @@ struct RunResults {
     std::vector<double> scanTemperature;  // stage temperature of the scan, degrees
     std::vector<std::int32_t> wellReadTime; // scan-major: scan * wellsPerScan + well; seconds
     std::vector<double> wellActivity;       // same layout; negative: no value in that scan
+    // Live runs only: each well's activity summed since the run start, wells 0 to 96.
+    std::array<double, 97> wellActivityNow{};
 
     int scanCount() const { return static_cast<int>(scanTime.size()); }
     // Index of the last scan; -1 before the first.

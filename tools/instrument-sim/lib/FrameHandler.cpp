@@ -15,17 +15,8 @@ QByteArray answerFrameRequest(const SimCommand& c, InstrumentState& state)
     int& taken = frames.framesTaken[c.a];
     const SensorImage sensor(state, c.a, taken);
     ++taken;
-    QByteArray reply = frameReply(static_cast<char>(c.b), state.camera.cameras[c.a], frames.lineCheckBytes,
-                                  [&sensor](int line, int pixel) { return sensor.grey(line, pixel); });
-    if (frames.fault.kind == FrameFaultKind::None || frames.fault.frames <= 0 || reply.isEmpty())
-        return reply;
-    if (frames.fault.kind == FrameFaultKind::ShortFrame)
-        reply.chop(1);
-    else
-        reply.back() = static_cast<char>(~reply.back());
-    if (--frames.fault.frames <= 0)
-        frames.fault = {};
-    return reply;
+    return frameReply(static_cast<char>(c.b), state.camera.cameras[c.a], frames.lineCheckBytes,
+                      [&sensor](int line, int pixel) { return sensor.grey(line, pixel); });
 }
 
 } // namespace

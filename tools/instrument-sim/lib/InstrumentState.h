@@ -11,11 +11,13 @@ inline constexpr int kDefaultSimSerialNumber = 12;
 
 // Everything the simulated instrument remembers between commands.
 struct InstrumentState {
+    // The instrument's clock at the command being answered (SimTimeSource).
+    StageState::Time now{};
     int serialNumber = kDefaultSimSerialNumber;
     StageState stage; // Peltier, fan and blue light (StageModel.h)
     FlashMemory flash;
     SimCameraState camera; // the selected camera and each camera's settings
     LedPowers ledPower{}; // what frames are lit with (LedLighting.h)
-    SimFrameState frames; // the plate, frame faults and frames taken (FrameHandler.cpp)
+    SimFrameState frames; // the plate, line check bytes and frames taken (FrameHandler.cpp)
     SimPixelMasks pixelMasks; // the masks sent in blocks (PixelMaskHandlers.cpp)
 };

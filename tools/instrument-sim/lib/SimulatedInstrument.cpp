@@ -7,6 +7,8 @@
 
 namespace {
 
+constexpr int kMidReplyHangUpDelayMs = 50;
+
 timespec toTimespec(std::chrono::nanoseconds d)
 {
     if (d.count() < 0)
@@ -55,6 +57,13 @@ void SimulatedInstrument::stop()
     // The byte stays in the pipe, so every later wait of the thread sees it too.
     [[maybe_unused]] const ssize_t n = ::write(wakeWrite_, &byte, 1);
     thread_.join();
+}
+
+void SimulatedInstrument::hangUp()
+{
+    stop();
+    pty_.hangUp();
+    hungUp_ = true;
 }
 
 bool SimulatedInstrument::stopRequested() const
@@ -118,35 +127,60 @@ void SimulatedInstrument::run()
     }
 }
 
+std::vector<SimulatedInstrument::FaultInForce> SimulatedInstrument::faultsFor(const SimCommand& command) const
+{
+    std::vector<FaultInForce> hurting;
+    for (const FaultInForce& f : faults_) {
+        const bool spent = f.fault.times > 0 && f.fired >= f.fault.times;
+        if (!spent && faultApplies(f.fault, command.letter, command.a, command.b))
+            hurting.push_back(f);
+    }
+    return hurting;
+}
+
+void SimulatedInstrument::fire(const FaultInForce& fault, quint8 letter)
+{
+    std::lock_guard lock(mutex_);
+    ++fired_[{fault.fault.kind, letter}];
+    for (FaultInForce& f : faults_) {
+        if (f.id == fault.id)
+            ++f.fired;
+    }
+}
+
 void SimulatedInstrument::handle(const SimCommand& command)
 {
-    Fault fault;
+    std::vector<FaultInForce> faults;
     {
         std::lock_guard lock(mutex_);
         ++counts_[command.letter];
         log_.push_back(command);
-        fault = fault_;
+        faults = faultsFor(command);
     }
     received_.notify_all();
-    const bool applies = fault.letter == 0 || static_cast<quint8>(fault.letter) == command.letter;
-    const FaultKind kind = applies ? fault.kind : FaultKind::None;
 
-    switch (kind) {
-    case FaultKind::Silent:
-        return;
-    case FaultKind::HangUp:
-        pty_.hangUp();
-        hungUp_ = true;
-        return;
-    case FaultKind::NoAnswerOnFirstAttempt:
-        if (unanswered_ != command) {
-            unanswered_ = command;
+    // The faults that keep the command from being answered at all.
+    for (const FaultInForce& f : faults) {
+        switch (f.fault.kind) {
+        case FaultKind::Silent:
+            fire(f, command.letter);
             return;
+        case FaultKind::HangUp:
+            fire(f, command.letter);
+            pty_.hangUp();
+            hungUp_ = true;
+            return;
+        case FaultKind::NoAnswerOnFirstAttempt:
+            if (unanswered_ != command) {
+                fire(f, command.letter);
+                unanswered_ = command;
+                return;
+            }
+            unanswered_.reset();
+            break;
+        default:
+            break;
         }
-        unanswered_.reset();
-        break;
-    default:
-        break;
     }
 
     QByteArray reply;
@@ -154,18 +188,36 @@ void SimulatedInstrument::handle(const SimCommand& command)
         std::lock_guard lock(mutex_);
         const CommandHandler* handler =
             command.framed ? registry_.find(command.letter) : registry_.findUnframed(command.letter);
+        state_.now = time_->now();
         if (handler)
             reply = (*handler)(command, state_);
     }
+    for (const FaultInForce& f : faults) {
+        if (spoilsReply(f.fault, reply)) {
+            reply = spoilReply(f.fault, reply);
+            fire(f, command.letter);
+        }
+    }
     if (reply.isEmpty())
         return;
-    if (kind == FaultKind::GarbleReply) {
-        for (char& c : reply)
-            c = static_cast<char>(~c);
+    for (const FaultInForce& f : faults) {
+        if (f.fault.kind != FaultKind::Late)
+            continue;
+        fire(f, command.letter);
+        if (!waitUntil(std::chrono::steady_clock::now() + std::chrono::milliseconds(f.fault.delayMs)))
+            return;
     }
-    if (kind == FaultKind::LateReply
-        && !waitUntil(std::chrono::steady_clock::now() + std::chrono::milliseconds(fault.delayMs)))
+    for (const FaultInForce& f : faults) {
+        if (f.fault.kind != FaultKind::HangUpMidReply)
+            continue;
+        fire(f, command.letter);
+        // The half that went out reaches the program before the line drops.
+        if (sendPaced(reply.left(reply.size() / 2)))
+            waitUntil(std::chrono::steady_clock::now() + std::chrono::milliseconds(kMidReplyHangUpDelayMs));
+        pty_.hangUp();
+        hungUp_ = true;
         return;
+    }
     sendPaced(reply);
 }
 
@@ -227,8 +279,38 @@ void SimulatedInstrument::setSerialNumber(int serialNumber)
 
 void SimulatedInstrument::setFault(const Fault& fault)
 {
+    {
+        std::lock_guard lock(mutex_);
+        faults_.clear();
+    }
+    addFault(fault);
+}
+
+void SimulatedInstrument::addFault(const Fault& fault)
+{
+    if (fault.kind == FaultKind::None)
+        return;
     std::lock_guard lock(mutex_);
-    fault_ = fault;
+    faults_.push_back({fault, 0, nextFaultId_++});
+}
+
+int SimulatedInstrument::faultCount(FaultKind kind, char letter) const
+{
+    std::lock_guard lock(mutex_);
+    int count = 0;
+    for (const auto& [key, fired] : fired_) {
+        if (key.first == kind && (letter == 0 || key.second == static_cast<quint8>(letter)))
+            count += fired;
+    }
+    return count;
+}
+
+void SimulatedInstrument::setTimeSource(std::shared_ptr<const SimTimeSource> source)
+{
+    std::lock_guard lock(mutex_);
+    time_ = source ? std::move(source) : std::make_shared<SteadyTimeSource>();
+    // The new clock counts from elsewhere: the stage goes on from here.
+    state_.stage.updatedAt.reset();
 }
 
 void SimulatedInstrument::setPacing(int baudRate)
@@ -268,6 +350,7 @@ void SimulatedInstrument::resetCounts()
     counts_.clear();
     log_.clear();
     rejected_ = 0;
+    fired_.clear();
 }
 
 bool SimulatedInstrument::waitForCommandCount(int total, int timeoutMs) const

@@ -6,6 +6,7 @@
 #include "lib/InstrumentState.h"
 #include "lib/PseudoTerminal.h"
 #include "lib/SimCommand.h"
+#include "lib/SimTimeSource.h"
 
 #include <QString>
 
@@ -13,6 +14,7 @@
 #include <condition_variable>
 #include <functional>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -39,12 +41,23 @@ public:
     void start();
     // Stops the thread; also done by the destructor.
     void stop();
+    // Drops the line now, as an instrument unplugged or switched off while
+    // nothing is exchanged (or the simulator ending). It stays down.
+    void hangUp();
 
     InstrumentState state() const;
     void updateState(const std::function<void(InstrumentState&)>& change);
     void setSerialNumber(int serialNumber);
 
+    // The faults in force: setFault replaces them all (Fault::none() clears
+    // them), addFault adds one. Every fault that applies to a command fires.
     void setFault(const Fault& fault);
+    void addFault(const Fault& fault);
+    // How often faults of this kind fired, on commands of `letter` (0: any).
+    int faultCount(FaultKind kind, char letter = 0) const;
+    // The clock the stage follows; the steady clock unless set. The stage's
+    // temperature is taken as it stands at the change.
+    void setTimeSource(std::shared_ptr<const SimTimeSource> source);
     // Bytes go out at baudRate / 10 per second; 0 sends at once.
     void setPacing(int baudRate);
 
@@ -52,12 +65,19 @@ public:
     int totalCommandCount() const;
     int rejectedFrameCount() const;
     std::vector<SimCommand> receivedCommands() const;
+    // Clears the command counts, the log and the fault counts.
     void resetCounts();
     // Waits (really) until `total` commands have come in; false on time-out.
     bool waitForCommandCount(int total, int timeoutMs) const;
 
 private:
     using SteadyTime = std::chrono::steady_clock::time_point;
+
+    struct FaultInForce {
+        Fault fault;
+        int fired = 0;
+        int id = 0;
+    };
 
     void run();
     void handle(const SimCommand& command);
@@ -66,6 +86,9 @@ private:
     // Waits until `until`; false when stopped meanwhile.
     bool waitUntil(SteadyTime until) const;
     bool stopRequested() const;
+    // The faults in force that hurt this command now.
+    std::vector<FaultInForce> faultsFor(const SimCommand& command) const;
+    void fire(const FaultInForce& fault, quint8 letter);
 
     PseudoTerminal pty_;
     CommandRegistry registry_;
@@ -77,7 +100,10 @@ private:
     mutable std::mutex mutex_;
     mutable std::condition_variable received_;
     InstrumentState state_;
-    Fault fault_;
+    std::vector<FaultInForce> faults_;
+    int nextFaultId_ = 0;
+    std::map<std::pair<FaultKind, quint8>, int> fired_;
+    std::shared_ptr<const SimTimeSource> time_ = std::make_shared<SteadyTimeSource>();
     int pacingBaud_ = 0;
     std::map<quint8, int> counts_;
     std::vector<SimCommand> log_;

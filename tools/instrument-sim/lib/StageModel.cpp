@@ -25,9 +25,16 @@ void advanceStageTo(StageState& stage, StageState::Time now)
     stage.updatedAt = now;
 }
 
-QByteArray stageReading(const StageState& stage)
+StageController stageController(const StageState& stage, int serialNumber)
 {
-    const bool analog = stage.controller == StageController::Analog;
+    if (stage.controller)
+        return *stage.controller;
+    return serialNumber < kFirstSecondGenerationSerial ? StageController::Analog : StageController::Digital;
+}
+
+QByteArray stageReading(const StageState& stage, StageController controller)
+{
+    const bool analog = controller == StageController::Analog;
     const double units = analog ? (stage.temperature - kAnalogSensorOffset) / kAnalogSensorSlope * 1280.0
                                 : stage.temperature * 16.0;
     const int n = static_cast<int>(std::clamp(std::lround(units), 0L, 65535L));

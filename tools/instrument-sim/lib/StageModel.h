@@ -10,11 +10,15 @@
 // generation's) answers "t" with a raw sensor reading in 1280ths.
 enum class StageController { Digital, Analog };
 
+// Units numbered below this are of the first generation, with the analog controller.
+inline constexpr int kFirstSecondGenerationSerial = 50;
+
 // The Peltier stage, its fan and the blue light.
 struct StageState {
     using Time = std::chrono::steady_clock::time_point;
 
-    StageController controller = StageController::Digital;
+    // Set: this controller whatever the unit's generation (stageController).
+    std::optional<StageController> controller;
     double ambient = 22.0;      // degrees Celsius
     double temperature = 22.0;  // of the plate
     bool cooling = false;       // the Peltier's direction
@@ -44,5 +48,9 @@ void advanceStage(StageState& stage, double seconds);
 // Brings the temperature up to `now` from the last update.
 void advanceStageTo(StageState& stage, StageState::Time now);
 
+// The controller a unit of this serial number answers with: the one set on
+// the stage, else the one of its generation.
+StageController stageController(const StageState& stage, int serialNumber);
+
 // The temperature reply [letter, hi, lo] for the present temperature.
-QByteArray stageReading(const StageState& stage);
+QByteArray stageReading(const StageState& stage, StageController controller);

@@ -47,8 +47,8 @@ void registerTemperatureHandler(CommandRegistry& registry)
 {
     registry.add('T', [](const SimCommand& c, InstrumentState& state) {
         // The temperature moved under the old drive until now; the new one applies from here.
-        advanceStageTo(state.stage, std::chrono::steady_clock::now());
+        advanceStageTo(state.stage, state.now);
         apply(c, state.stage);
-        return stageReading(state.stage);
+        return stageReading(state.stage, stageController(state.stage, state.serialNumber));
     });
 }

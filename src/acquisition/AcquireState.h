@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+// The main window's state that its panels and procedures read and write. The
+// window owns one; procedures that need it take it by reference, so they run
+// without a window. What the link knows lives in LinkState.
+struct AcquireState {
+    int runState = 0;              // 0 idle, 1 acquisition running, -1 calibration running
+    bool abortRequested = false;   // stop a running calibration or run start
+    int pulseSecondsLeft = 0;
+    bool blankRun = false;
+
+    QString plateFormat;           // a plate format code, such as "w6"
+    int plateRows = 0;
+    int plateColumns = 0;
+    std::array<bool, 6> cameraEnabled{true, true, true, true, true, true};
+    QString blankInUse;            // first line of the current format's blank store file
+};

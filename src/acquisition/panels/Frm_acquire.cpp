@@ -1,0 +1,194 @@
+#include "acquisition/panels/Frm_acquire.h"
+
+#include "acquisition/panels/Frame_menu.h"
+#include "acquisition/panels/PlatePicturePanel.h"
+#include "calibration/panels/Frame_calibration.h"
+#include "core/Console.h"
+#include "flash/PixelMaskUpload.h"
+#include "link/port/ModCOMM.h"
+#include "link/protocol/LinkContext.h"
+#include "plate/geometry/CameraLayout.h"
+#include "plate/panels/Frame_select.h"
+#include "plate/pixelsets/PixelSetSelection.h"
+#include "projects/panels/Frame_project.h"
+#include "ui/PictureBox.h"
+#include "ui/WidgetConsole.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+// The menu of that name under a menu bar or menu, made when missing.
+template <typename Parent>
+QMenu* subMenu(Parent* parent, const char* name, const QString& title)
+{
+    if (auto* existing = parent->template findChild<QMenu*>(QLatin1String(name), Qt::FindDirectChildrenOnly))
+        return existing;
+    QMenu* menu = parent->addMenu(title);
+    menu->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+} // namespace
+
+Frm_acquire::Frm_acquire(AppContext context, QWidget* parent)
+    : QMainWindow(parent), ctx_(std::move(context))
+{
+    setObjectName(QStringLiteral("Frm_acquire"));
+    setWindowTitle(QStringLiteral("VELDO"));
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+
+    txt_in = new QPlainTextEdit(central);
+    txt_in->setObjectName(QStringLiteral("txt_in"));
+    txt_in->setReadOnly(true);
+    txt_in->setVisible(false); // shown by "Show Communication values"
+
+    lbl_lenrx = new QLabel(QStringLiteral("Len(Rx) = 0"), central);
+    lbl_lenrx->setObjectName(QStringLiteral("lbl_lenrx"));
+    lbl_lenrx->setVisible(false);
+
+    txt_status = new QLineEdit(central);
+    txt_status->setObjectName(QStringLiteral("txt_status"));
+    txt_status->setReadOnly(true);
+    console_ = std::make_unique<WidgetConsole>(txt_status, txt_in, lbl_lenrx);
+
+    // Group column and plate picture on the left, command column (or the well
+    // calibration column in its place) on the right.
+    frameProject = new Frame_project(central);
+    platePicture = new PlatePicturePanel(state, ctx_.globals.groups, central);
+    frameMenu = new Frame_menu(formatControls, *this, central);
+    frameCalibration = new Frame_calibration(central);
+    auto* main = new QHBoxLayout;
+    main->addWidget(frameProject);
+    main->addWidget(platePicture);
+    main->addWidget(frameMenu);
+    main->addWidget(frameCalibration);
+    main->addStretch(1);
+
+    platePicture->currentGroup = [this] { return frameProject->currentGroup(); };
+    connect(platePicture, &PlatePicturePanel::plateSizeDrawn, frameCalibration, &Frame_calibration::showPlateSize);
+    connect(platePicture, &PlatePicturePanel::groupListChanged, this, [this](const GroupComboList& list) {
+        formatControls.combogrup = list;
+        frameProject->showGroupList(list);
+    });
+
+    fillFormatLists(formatControls, state.plateFormat);
+    showFormatControls();
+    platePicture->DrawPlateLayout(resolvePlateFormat(state.plateFormat));
+
+    framePicture = std::make_unique<FramePicture>(platePicture->Picact->canvas(), cameraBoxes, frameImage);
+    // The masks live as long as the window; nothing changes the files behind its back.
+    LoadFlashPixelMasks(cameraPixelMask, ctx_.folder);
+    frameSelect = new Frame_select(FrameSelectContext{ctx_.folder, ctx_.prompts, *console_, frameImage,
+                                                      cameraBoxes.txt_cam, platePicture->Picact,
+                                                      [this](PixelMask& mask) { sendAppliedMask(mask); },
+                                                      ctx_.globals.flashBusy,
+                                                      [this] { return framePicture->showsFrame(); }},
+                                   central);
+
+    layout->addLayout(main);
+    layout->addWidget(frameSelect);
+    // The flash panel shares the window's console, so it comes after it.
+    layout->addWidget(buildFlashPanel(central));
+    layout->addStretch(1);
+    layout->addWidget(txt_in);
+    layout->addWidget(lbl_lenrx);
+    layout->addWidget(txt_status);
+    setCentralWidget(central);
+    buildMenus();
+    buildFlashMenu();
+    resize(800, 600);
+}
+
+Frm_acquire::~Frm_acquire()
+{
+    if (ctx_.comm)
+        ctx_.comm->setPortLostHandler({}); // it shows in this window's status line
+}
+
+void Frm_acquire::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+FormatChoiceContext Frm_acquire::formatChoiceContext()
+{
+    // The calibration column's plate box is read at the moment of the choice.
+    formatControls.cmb_formatplate = frameCalibration->cmb_formatplate->currentText();
+    return FormatChoiceContext{ctx_.globals, ctx_.folder, ctx_.prompts, state, geometry,
+                               [this](const PlateFormat& format) { platePicture->DrawPlateLayout(format); },
+                               [this](int well) { platePicture->DrawWellGroupOverlay(well); }};
+}
+
+void Frm_acquire::showFormatControls()
+{
+    frameMenu->showFormatControls();
+    frameCalibration->showFormatBox(formatControls.cmb_formatplate_items, formatControls.cmb_formatplate);
+    frameProject->showGroupList(formatControls.combogrup);
+}
+
+void Frm_acquire::buildMenus()
+{
+    QMenu* tools = subMenu(menuBar(), "mntools", QStringLiteral("Tools"));
+    QMenu* advanced = subMenu(tools, "mnadvan", QStringLiteral("Advanced"));
+    QMenu* factory = subMenu(advanced, "mn_fac", QStringLiteral("Factory Tools"));
+    const char* wells[kCameraCount] = {"A1", "B1", "A2", "B2", "A3", "B3"};
+    for (int i = 0; i < kCameraCount; ++i) {
+        QAction* item = factory->addAction(QStringLiteral("DISABLE CAM%1 (%2)").arg(i).arg(QLatin1String(wells[i])));
+        item->setObjectName(QStringLiteral("cam_disabled%1").arg(i));
+        item->setCheckable(true);
+        connect(item, &QAction::triggered, this, [this, i] { cam_disabled_Click(i); });
+        cam_disabled[i] = item;
+    }
+    showCameraFlags();
+    QAction* pixelSets = factory->addAction(QStringLiteral("Pixel sets"));
+    pixelSets->setObjectName(QStringLiteral("mn_pixelsets"));
+    connect(pixelSets, &QAction::triggered, frameSelect, &QWidget::show);
+}
+
+void Frm_acquire::showCameraFlags()
+{
+    for (int i = 0; i < kCameraCount; ++i) {
+        if (cam_disabled[i])
+            cam_disabled[i]->setChecked(!state.cameraEnabled[i]);
+    }
+}
+
+void Frm_acquire::cam_disabled_Click(int index)
+{
+    if (index < 0 || index >= kCameraCount)
+        return;
+    // The check mark mirrors the flag; the menu has already toggled it on its own.
+    state.cameraEnabled[index] = !state.cameraEnabled[index];
+    cam_disabled[index]->setChecked(!state.cameraEnabled[index]);
+    for (int well : builtInCameraWells(platePicture->format(), index))
+        platePicture->DrawWellGroupOverlay(well);
+}
+
+FrameWindow Frm_acquire::frameWindow()
+{
+    return mainWindowFrames(cameraBoxes, frameImage, *framePicture, state.abortRequested);
+}
+
+void Frm_acquire::sendAppliedMask(PixelMask& mask)
+{
+    if (!ctx_.comm) {
+        // No serial module: the mask file is all that can be made.
+        WriteFlashMaskFile(ctx_.folder, mask, kAppliedPixelMask);
+        console_->setStatus(QStringLiteral("Error"));
+        return;
+    }
+    LinkContext link{ctx_.globals, *ctx_.comm, ctx_.clock, *console_, ctx_.prompts};
+    UploadPixelMask(link, ctx_.folder, mask, kAppliedPixelMask);
+}

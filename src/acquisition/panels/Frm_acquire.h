@@ -1,0 +1,115 @@
+#pragma once
+
+#include "acquisition/AcquireState.h"
+#include "acquisition/PlateFormatChoice.h"
+#include "core/Globals.h"
+#include "core/ProgramFolder.h"
+#include "link/commands/CameraBoxes.h"
+#include "link/frames/FrameImage.h"
+#include "link/frames/FrameReaders.h"
+#include "link/protocol/LinkState.h"
+#include "link/search/ConfigTxt.h"
+#include "picture/FramePicture.h"
+#include "plate/geometry/PlateGeometry.h"
+#include "plate/pictures/ColourTable.h"
+#include "plate/pixelsets/PixelMask.h"
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+class Clock;
+class Console;
+class DesktopOpener;
+class Frame_calibration;
+class Frame_menu;
+class Frame_project;
+class Frame_select;
+class ModCOMM;
+class PageOpener;
+class PlatePicturePanel;
+class Prompts;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class frame_flash;
+
+// What the main window works with; the application owns all of it.
+struct AppContext {
+    Globals& globals;
+    ProgramFolder folder;
+    Clock& clock;
+    Prompts& prompts;
+    DesktopOpener& opener;
+    ModCOMM* comm = nullptr; // the serial module; none: no port is searched or closed
+    PageOpener* pages = nullptr; // opens the other pages; none: no page is built yet
+};
+
+// The main window: it creates, places and wires its panels, owns the menus,
+// the state the panels share and the run, and opens the program's pages.
+class Frm_acquire : public QMainWindow, private FormatChoiceHost {
+    Q_OBJECT
+public:
+    explicit Frm_acquire(AppContext context, QWidget* parent = nullptr);
+    ~Frm_acquire() override;
+
+    Console& console() { return *console_; }
+
+    // The strip and communication box at window level.
+    QLineEdit* txt_status = nullptr;
+    QPlainTextEdit* txt_in = nullptr;
+    QLabel* lbl_lenrx = nullptr;
+
+    // The panels.
+    Frame_menu* frameMenu = nullptr;               // command column: plate format, blank in use
+    Frame_project* frameProject = nullptr;         // group column: group list
+    PlatePicturePanel* platePicture = nullptr;     // plate picture Picact
+    Frame_calibration* frameCalibration = nullptr; // well calibration column: plate box and counts
+    Frame_select* frameSelect = nullptr;           // pixel sets
+    frame_flash* flashPanel = nullptr;             // flash transfer, behind the factory password
+
+    AcquireState state;
+    LinkState linkState;     // what the link knows: offline mode, last temperature, controller kind
+    PlateGeometry geometry;  // the current format's camera and well tables
+    CameraBoxes cameraBoxes; // the camera set-up panel's boxes (txt_cam, txt_gain, ... txtprogram)
+    FormatControls formatControls; // the texts of the format, blank and group controls
+    ColourTable colourTable = BuildColourTable();
+
+    // Every panel shows the format controls' texts.
+    void showFormatControls() override;
+
+    // The camera enable menu under Factory Tools.
+    std::array<QAction*, 6> cam_disabled{}; // "DISABLE CAM0 (A1)" ...; checked: camera disabled
+    void cam_disabled_Click(int index);
+    void showCameraFlags(); // the check marks from state.cameraEnabled
+
+    // Start-up and closing (Frm_acquire_startup.cpp).
+    ConfigTxtBoxes configBoxes; // txtcom, txtprogram, ... as config.txt records them
+    double formTempOffset = 0; // the temperature factors as start-up read them
+    double formTempSlope = 0;
+    void Form_Load();
+    void Form_Unload();
+
+    // The frame buffer and its picture, drawn on the plate picture.
+    FrameImage frameImage;
+    std::unique_ptr<FramePicture> framePicture;
+    FrameWindow frameWindow(); // the window's side of a general frame read
+    PixelMask cameraPixelMask; // read from the mask files
+
+    // The password menu item that shows the flash panel (Frm_acquire_flash.cpp).
+    void mnfactory_param_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    FormatChoiceContext formatChoiceContext() override;
+    void buildMenus();
+    void sendAppliedMask(PixelMask& mask);
+    QWidget* buildFlashPanel(QWidget* parent);
+    void buildFlashMenu();
+
+    AppContext ctx_;
+    std::unique_ptr<Console> console_;
+};

@@ -1,0 +1,33 @@
+# Builds the probes: every FAILING one must fail on a widget header, every
+# PASSING one must build. One build call for each group, going on after errors.
+if(GENERATOR MATCHES "Ninja")
+  set(keep_going -k 0)
+else()
+  set(keep_going -k)
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} --build ${BUILD_DIR} --target ${FAILING} --parallel 4 -- ${keep_going}
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+set(log "${out}${err}")
+if(rc EQUAL 0)
+  message(FATAL_ERROR "the widget probes compiled: a logic library reaches QtWidgets")
+endif()
+string(REGEX MATCHALL "QWidget: No such file|must not use widgets" refusals "${log}")
+list(LENGTH refusals refused)
+list(LENGTH FAILING expected)
+# gcc quotes each refusal once or twice (the message, then the offending line).
+if(refused LESS expected)
+  message(FATAL_ERROR "${refused} refusals for ${expected} widget probes:\n${log}")
+endif()
+foreach(target ${FAILING})
+  if(NOT log MATCHES "${target}\\.dir")
+    message(FATAL_ERROR "${target} did not fail:\n${log}")
+  endif()
+endforeach()
+message(STATUS "${expected} widget probes refused")
+execute_process(COMMAND ${CMAKE_COMMAND} --build ${BUILD_DIR} --target ${PASSING} --parallel 4
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "a QtGui probe did not compile:\n${out}${err}")
+endif()
+list(LENGTH PASSING built)
+message(STATUS "${built} QtGui probes built")

@@ -1,0 +1,4 @@
+// A logic source that reaches for a widget: must not compile.
+#include <QWidget>
+
+int widgetProbe() { return sizeof(QWidget); }
