@@ -100,6 +100,7 @@ Frm_acquire::Frm_acquire(AppContext context, QWidget* parent)
     layout->addWidget(frameSelect);
     // The flash panel shares the window's console, so it comes after it.
     layout->addWidget(buildFlashPanel(central));
+    layout->addWidget(buildReportPanel(central));
     layout->addStretch(1);
     layout->addWidget(txt_in);
     layout->addWidget(lbl_lenrx);

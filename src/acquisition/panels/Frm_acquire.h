@@ -34,6 +34,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class frame_flash;
+class Frm_report;
 
 // What the main window works with; the application owns all of it.
 struct AppContext {
@@ -68,6 +69,7 @@ public:
     Frame_calibration* frameCalibration = nullptr; // well calibration column: plate box and counts
     Frame_select* frameSelect = nullptr;           // pixel sets
     frame_flash* flashPanel = nullptr;             // flash transfer, behind the factory password
+    Frm_report* reportPanel = nullptr;             // report options and Generate
 
     AcquireState state;
     LinkState linkState;     // what the link knows: offline mode, last temperature, controller kind
@@ -89,6 +91,8 @@ public:
     double formTempOffset = 0; // the temperature factors as start-up read them
     double formTempSlope = 0;
     void Form_Load();
+    // The "Report" button, and the end of a run that was not a blank run.
+    void cmdreport_Click();
     void Form_Unload();
 
     // The frame buffer and its picture, drawn on the plate picture.
@@ -108,6 +112,7 @@ private:
     void buildMenus();
     void sendAppliedMask(PixelMask& mask);
     QWidget* buildFlashPanel(QWidget* parent);
+    QWidget* buildReportPanel(QWidget* parent);
     void buildFlashMenu();
 
     AppContext ctx_;

@@ -13,6 +13,7 @@ Frm_report::Frm_report(ReportServices services, QWidget* parent)
 {
     setObjectName(QStringLiteral("Frm_report"));
     setFrameShape(QFrame::Box);
+    setMinimumWidth(320); // room for the joint captions
     auto* grid = new QGridLayout(this);
 
     lbl_reportexport = new QLabel(state.title, this);
@@ -34,8 +35,8 @@ Frm_report::Frm_report(ReportServices services, QWidget* parent)
 
     label_binsize = new QLabel(QStringLiteral("Binsize"), this);
     Combo_reportbin = new QComboBox(this);
-    grid->addWidget(label_binsize, 3, 0);
-    grid->addWidget(Combo_reportbin, 3, 1, 1, 2);
+    grid->addWidget(label_binsize, 3, 0, 1, 2);
+    grid->addWidget(Combo_reportbin, 3, 2);
     grid->addWidget(new QLabel(QStringLiteral("min."), this), 3, 3);
 
     Combo_reportfile = new QComboBox(this);
@@ -154,7 +155,8 @@ void Frm_report::cmd_generatereport_Click()
     std::optional<ReportRun> run = currentRun ? currentRun() : std::nullopt;
     static const RunResults kNoRun;
     if (!run)
-        run.emplace(ReportRun{kNoRun, reportGroups, runFolder ? *runFolder : fallbackFolder, txt_welltype->text()});
+        run.emplace(ReportRun{kNoRun, reportGroups, runFolder ? *runFolder : fallbackFolder, txt_welltype->text(),
+                             serialNumber ? *serialNumber : 0});
     const GenerateOutcome outcome = generateFromPanel(choices(), state, *run, services_);
     state.binText = outcome.binText;
     if (Combo_reportbin->findText(outcome.binText) < 0)

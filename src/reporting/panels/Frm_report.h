@@ -34,6 +34,7 @@ public:
     // The run "Generate" reports; set by the window.
     std::function<std::optional<ReportRun>()> currentRun;
     QString* runFolder = nullptr; // the window's runFolder, read by the blank check
+    const int* serialNumber = nullptr; // the attached instrument's, when no run is given
 
     void cmdreport_Click(const QString& plateFormatText, const WellGroupTable& groups);
     void chk_blank_Click();
