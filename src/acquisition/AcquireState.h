@@ -17,4 +17,5 @@ struct AcquireState {
     int plateColumns = 0;
     std::array<bool, 6> cameraEnabled{true, true, true, true, true, true};
     QString blankInUse;            // first line of the current format's blank store file
+    QString projectName;           // folder of the current project under reports
 };

@@ -43,7 +43,7 @@ TEST(FormLoadFiles, AFirstStartInstallsTheInstrumentAndWritesTheSharedDefaults)
     EXPECT_EQ(b.bytes(kUnit + "/w24_row.dat"), expectedFile("w24_row.dat"));
     EXPECT_EQ(b.bytes(kUnit + "/tempfactor.dat"), expectedFile("tempfactor.dat"));
     EXPECT_EQ(b.foldersIn("reports"),
-              (QStringList{"_internal_blank_measurementSN12", "_internal_referenceSN12"}));
+              (QStringList{"_internal_blank_measurementSN12", "_internal_referenceSN12", "default_project"}));
     EXPECT_EQ(b.filesIn("config"), kSharedDefaults);
     for (const QString& name : kSharedDefaults)
         EXPECT_EQ(b.bytes("config/" + name), defaultFixture(name)) << name.toStdString();
@@ -85,7 +85,12 @@ TEST(FormLoadFiles, WithoutAnInstrumentTheSharedConfigServes)
     w.Form_Load();
 
     EXPECT_EQ(b.foldersIn(""), (QStringList{"config", "reports"}));
-    EXPECT_TRUE(b.foldersIn("reports").isEmpty());
+    // Start-up's default project, the one in use when no other is known.
+    EXPECT_EQ(b.foldersIn("reports"), QStringList{"default_project"});
+    EXPECT_EQ(b.bytes("reports/default_project/pjsetup.dat"), "acq_time=30\r\nplate_format=w6\r\ntemperature=20\r\n");
+    EXPECT_EQ(b.bytes("reports/pj_sn0.dat"), "default_project\r\n");
+    EXPECT_EQ(w.state.projectName, "default_project");
+    EXPECT_EQ(w.state.plateFormat, "w6");
     EXPECT_EQ(checkedCameras(w), QStringList{"cam_disabled0"});
     // The default factors, written where they were missing.
     EXPECT_EQ(readTextFile(b.file("config/tempfactor.dat")).value_or(QStringList()).value(0),

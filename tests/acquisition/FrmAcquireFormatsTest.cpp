@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -42,7 +43,7 @@ TEST(FrmAcquireFormats, FormatBoxAsksAndShowsTheChoice)
     EXPECT_EQ(window.frameMenu->label_blank->text(), QStringLiteral("Using blank [w24]:"));
     EXPECT_EQ(window.frameMenu->lbl_blanktime->text(), QStringLiteral("none"));
     EXPECT_EQ(window.frameProject->combogrup->count(), 1);
-    EXPECT_EQ(window.frameProject->combogrup->currentText(), QStringLiteral("000_Free"));
+    EXPECT_EQ(window.frameProject->currentGroup(), QStringLiteral("000_Free"));
 
     prompts.answers = {PromptAnswer::No};
     pickEntry(window.frameMenu->cmb_well, 0);

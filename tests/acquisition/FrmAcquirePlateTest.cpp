@@ -108,7 +108,7 @@ TEST_F(PlateWindowFixture, LeftDragFromB2ToA1GroupsFourWellsAndLabelsThem)
     globals.groups.wellGroup[95] = 2;
     window->formatControls.combogrup = RefreshGroupCombo(globals.groups, 3);
     window->showFormatControls();
-    ASSERT_EQ(window->frameProject->combogrup->currentText(), QStringLiteral("003_Free"));
+    ASSERT_EQ(window->frameProject->currentGroup(), QStringLiteral("003_Free"));
 
     drag(Qt::LeftButton, {1, 1}, {0, 0});
     for (int well : {0, 1, 8, 9}) {
@@ -118,7 +118,7 @@ TEST_F(PlateWindowFixture, LeftDragFromB2ToA1GroupsFourWellsAndLabelsThem)
     EXPECT_EQ(globals.groups.wellGroup[2], -1);
     EXPECT_EQ(globals.groups.wellGroup[16], -1);
     EXPECT_EQ(inkInCell(2, red), 0);
-    EXPECT_EQ(window->frameProject->combogrup->currentText(), QStringLiteral("003_Group3"));
+    EXPECT_EQ(window->frameProject->currentGroup(), QStringLiteral("003_Group3"));
 
     // The right button takes a well out again and leaves its label area white.
     drag(Qt::RightButton, {0, 0}, {0, 0});

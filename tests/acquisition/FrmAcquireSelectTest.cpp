@@ -20,6 +20,7 @@
 #include <QPushButton>
 
 #include <cmath>
+#include <QListWidget>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -139,7 +140,7 @@ TEST_F(SelectWindow, ClicksGroupWellsAgainOnceThePanelIsHidden)
 {
     window->platePicture->DrawPlateLayout(resolvePlateFormat("w6"));
     window->frameProject->combogrup->addItem("001_one");
-    window->frameProject->combogrup->setCurrentIndex(window->frameProject->combogrup->count() - 1);
+    window->frameProject->combogrup->setCurrentRow(window->frameProject->combogrup->count() - 1);
     window->frameSelect->show();
     click(10, 10);
     EXPECT_EQ(globals.groups.wellGroup[0], -1);

@@ -82,7 +82,7 @@ TEST(StartupLink, ClosingWritesConfigTxtAndClosesThePortInUse)
 
     // The boxes as the user left them; txtcom no longer names the open port.
     b.window.configBoxes.txtcom = "9";
-    b.window.configBoxes.txtlapse = "120";
+    b.window.configBoxes.txtlapse = "120"; // the default project's set-up gave 30 and 20 degrees
     b.window.frameMenu->cmb_well->setEditText("w24");
     // What an acquisition and the camera set-up left in the camera boxes.
     b.window.cameraBoxes.txtprogram = "A";
@@ -94,7 +94,7 @@ TEST(StartupLink, ClosingWritesConfigTxtAndClosesThePortInUse)
     EXPECT_FALSE(b.globals.portOpen);
     EXPECT_EQ(b.configTxt(),
               (QStringList{"\"COM=9\"", "\"TX_TRANSMIT=A\"", "\"GAIN=20\"", "\"EXPOSURE=140\"", "\"LED=\"",
-                           "\"ACQLAPSE=120\"", "\"WELLFORMAT=w24\"", "\"SET_TEMP=\""}));
+                           "\"ACQLAPSE=120\"", "\"WELLFORMAT=w24\"", "\"SET_TEMP=20\""}));
 }
 
 TEST(StartupLink, TheSystemsRequestToEndClosesTheWindowAsClosingItDoes)

@@ -64,12 +64,12 @@ Frm_acquire::Frm_acquire(AppContext context, QWidget* parent)
 
     // Group column and plate picture on the left, command column (or the well
     // calibration column in its place) on the right.
-    frameProject = new Frame_project(central);
+    QWidget* groupPanel = buildGroupPanel(central);
     platePicture = new PlatePicturePanel(state, ctx_.globals.groups, central);
     frameMenu = new Frame_menu(formatControls, *this, central);
     frameCalibration = new Frame_calibration(central);
     auto* main = new QHBoxLayout;
-    main->addWidget(frameProject);
+    main->addWidget(groupPanel);
     main->addWidget(platePicture);
     main->addWidget(frameMenu);
     main->addWidget(frameCalibration);
@@ -137,6 +137,7 @@ void Frm_acquire::showFormatControls()
     frameMenu->showFormatControls();
     frameCalibration->showFormatBox(formatControls.cmb_formatplate_items, formatControls.cmb_formatplate);
     frameProject->showGroupList(formatControls.combogrup);
+    frameProject->showGroupMenu(formatControls.mnopciongrup);
 }
 
 void Frm_acquire::buildMenus()

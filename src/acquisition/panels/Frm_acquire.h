@@ -13,6 +13,7 @@
 #include "plate/geometry/PlateGeometry.h"
 #include "plate/pictures/ColourTable.h"
 #include "plate/pixelsets/PixelMask.h"
+#include "projects/ProjectPanelHost.h"
 
 #include <QMainWindow>
 #include <array>
@@ -35,6 +36,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class frame_flash;
 class Frm_report;
+class frame_group;
 
 // What the main window works with; the application owns all of it.
 struct AppContext {
@@ -49,7 +51,7 @@ struct AppContext {
 
 // The main window: it creates, places and wires its panels, owns the menus,
 // the state the panels share and the run, and opens the program's pages.
-class Frm_acquire : public QMainWindow, private FormatChoiceHost {
+class Frm_acquire : public QMainWindow, private FormatChoiceHost, private ProjectPanelHost {
     Q_OBJECT
 public:
     explicit Frm_acquire(AppContext context, QWidget* parent = nullptr);
@@ -64,7 +66,8 @@ public:
 
     // The panels.
     Frame_menu* frameMenu = nullptr;               // command column: plate format, blank in use
-    Frame_project* frameProject = nullptr;         // group column: group list
+    frame_group* frameGroup = nullptr;             // group column: projects, groups, recorded runs
+    Frame_project* frameProject = nullptr;         // inside frameGroup: project box and group list
     PlatePicturePanel* platePicture = nullptr;     // plate picture Picact
     Frame_calibration* frameCalibration = nullptr; // well calibration column: plate box and counts
     Frame_select* frameSelect = nullptr;           // pixel sets
@@ -101,6 +104,9 @@ public:
     FrameWindow frameWindow(); // the window's side of a general frame read
     PixelMask cameraPixelMask; // read from the mask files
 
+    // Projects and groups (Frm_acquire_projects.cpp): start-up's default and last project.
+    void startProjects();
+
     // The password menu item that shows the flash panel (Frm_acquire_flash.cpp).
     void mnfactory_param_Click();
 
@@ -114,6 +120,10 @@ private:
     QWidget* buildFlashPanel(QWidget* parent);
     QWidget* buildReportPanel(QWidget* parent);
     void buildFlashMenu();
+    QWidget* buildGroupPanel(QWidget* parent);
+    ProjectContext projectContext() override;
+    void projectChosen(const ProjectSelection& selection) override;
+    void groupListChanged(const GroupComboList& list) override;
 
     AppContext ctx_;
     std::unique_ptr<Console> console_;

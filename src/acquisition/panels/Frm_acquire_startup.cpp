@@ -9,6 +9,7 @@
 #include "plate/files/CamConf.h"
 #include "plate/files/DefaultConfigFiles.h"
 #include "plate/files/TempFactorFile.h"
+#include "projects/LastProject.h"
 #include "picture/PictureCanvas.h"
 
 #include <QComboBox>
@@ -46,11 +47,14 @@ void Frm_acquire::Form_Load()
     const TempCalibration factors = ReadTempFactor(ctx_.folder, ctx_.globals, *console_, ctx_.prompts);
     formTempOffset = factors.offset;
     formTempSlope = factors.slope;
+    startProjects();
 }
 
 void Frm_acquire::Form_Unload()
 {
     configBoxes.cmb_well = frameMenu->cmb_well->currentText();
+    if (!state.projectName.isEmpty())
+        WriteLastProject(ctx_.folder, ctx_.globals.serialNumber, state.projectName);
     if (!ctx_.comm) {
         WriteConfigTxt(ctx_.folder, configBoxes, cameraBoxes);
         return;
