@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 // Whole autocalibrations of one camera against the simulated instrument on
@@ -37,6 +38,8 @@ constexpr std::array<int, 9> kSteps{15, 30, 89, 100, 170, 200, 5, 25, 64};
 // The final level for each light per step, worked out by hand from the sweep
 // (highest level with level x step <= T1) and one correction against T2.
 const std::map<int, int> kFinalW6{{15, 8}, {30, 5}, {89, 1}, {100, 1}, {170, 0}, {200, 2}, {5, 8}, {25, 6}, {64, 2}};
+// The levels of the sweep alone (w6, T1 178).
+const std::map<int, int> kChoiceW6{{15, 8}, {30, 5}, {89, 2}, {100, 1}, {170, 1}, {200, 0}, {5, 8}, {25, 7}, {64, 2}};
 const std::map<int, int> kFinalW24{{15, 7}, {30, 3}, {89, 1}, {100, 1}, {170, 2}, {200, 2}, {5, 8}, {25, 4}, {64, 1}};
 
 int initialPower(int led) { return led % 4; }
@@ -162,6 +165,30 @@ TEST_F(AutocalibrationSimTest, StopDuringTheSweepWritesAndSendsNothingMore)
     EXPECT_EQ(allLedLevels(), (std::vector<int>{0, 0, 1}));
     EXPECT_EQ(sim.commandCount('l'), 0);
     EXPECT_EQ(fileBytes(unitFile("ledpower.dat")), before);
+}
+
+TEST_F(AutocalibrationSimTest, StopDuringTheCorrectionKeepsTheChoiceInTheFile)
+{
+    clock.onTick = [this] {
+        if (console.status().endsWith("[Image Processing...]"))
+            runState = 0;
+    };
+    EXPECT_EQ(calibrate(3, "w6"), AutocalibrationEnd::Stopped);
+    EXPECT_EQ(fileBytes(unitFile("ledpower.dat")), expectedPowerFile(3, kChoiceW6));
+    EXPECT_EQ(allLedLevels(), kAllLevels);
+}
+
+// Started from the main window (runState -1) the chosen powers are not sent,
+// so the verification frame is dark and every LED goes up two levels.
+TEST_F(AutocalibrationSimTest, ACalibrationOutsideARunVerifiesInTheDark)
+{
+    runState = -1;
+    std::map<int, int> raised;
+    for (const auto& [step, level] : kChoiceW6)
+        raised[step] = std::min(8, level + 2);
+    EXPECT_EQ(calibrate(4, "p35"), AutocalibrationEnd::Completed);
+    EXPECT_EQ(fileBytes(unitFile("ledpower.dat")), expectedPowerFile(4, raised));
+    EXPECT_EQ(sim.commandCount('L') + sim.commandCount('l'), static_cast<int>(kAllLevels.size()));
 }
 
 TEST_F(AutocalibrationSimTest, FormatWithoutTargetsSendsAndWritesNothing)
