@@ -91,4 +91,21 @@ TEST(SimulatedLedLighting, PoweredLedsBrightenWhereTheyShine)
         ASSERT_EQ(v, 15 * kSimLightPerPowerStep);
 }
 
+TEST(SimulatedLedLighting, EachLedMayHaveItsOwnLightPerStep)
+{
+    InstrumentState state; // generation 1
+    const auto at = [](const std::vector<int>& map, int line, int pixel) {
+        return map[static_cast<size_t>(line * kSimSensorPixels + pixel)];
+    };
+    state.ledLightPerStep[82] = 30; // camera 2, lines 17-34, pixels 47-70
+    state.ledLightPerStep[83] = 100; // the next row down, pixels 71-94
+    state.ledPower[82] = 5;
+    state.ledPower[83] = 3;
+    state.ledPower[84] = 2; // the default light per step
+    const std::vector<int> lit = ledLightMap(state, 2);
+    EXPECT_EQ(at(lit, 20, 50), 150);
+    EXPECT_EQ(at(lit, 20, 80), 255); // capped
+    EXPECT_EQ(at(lit, 20, 100), 2 * kSimLightPerPowerStep);
+}
+
 } // namespace

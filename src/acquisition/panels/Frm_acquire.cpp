@@ -2,6 +2,7 @@
 
 #include "acquisition/panels/Frame_menu.h"
 #include "acquisition/panels/PlatePicturePanel.h"
+#include "calibration/CameraWindowButton.h"
 #include "calibration/panels/Frame_calibration.h"
 #include "core/Console.h"
 #include "flash/PixelMaskUpload.h"
@@ -193,4 +194,9 @@ void Frm_acquire::sendAppliedMask(PixelMask& mask)
     }
     LinkContext link{ctx_.globals, *ctx_.comm, ctx_.clock, *console_, ctx_.prompts};
     UploadPixelMask(link, ctx_.folder, mask, kAppliedPixelMask);
+}
+
+void Frm_acquire::cmd_default_Click()
+{
+    applyDefaultCameraWindow(cameraBoxes, ctx_.globals.hardwareGeneration);
 }

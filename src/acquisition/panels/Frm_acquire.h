@@ -78,6 +78,7 @@ public:
     LinkState linkState;     // what the link knows: offline mode, last temperature, controller kind
     PlateGeometry geometry;  // the current format's camera and well tables
     CameraBoxes cameraBoxes; // the camera set-up panel's boxes (txt_cam, txt_gain, ... txtprogram)
+    void cmd_default_Click(); // "Default": the default camera window and speed text, nothing sent
     FormatControls formatControls; // the texts of the format, blank and group controls
     ColourTable colourTable = BuildColourTable();
 

@@ -18,6 +18,9 @@ struct InstrumentState {
     FlashMemory flash;
     SimCameraState camera; // the selected camera and each camera's settings
     LedPowers ledPower{}; // what frames are lit with (LedLighting.h)
+    // Grey levels one power step of each LED adds where it shines; a test may
+    // give each LED its own, so the level a calibration picks is known.
+    LedPowers ledLightPerStep = uniformLedValues(kSimDefaultLightPerPowerStep);
     SimFrameState frames; // the plate, line check bytes and frames taken (FrameHandler.cpp)
     SimPixelMasks pixelMasks; // the masks sent in blocks (PixelMaskHandlers.cpp)
 };

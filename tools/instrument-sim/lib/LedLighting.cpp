@@ -53,7 +53,7 @@ std::vector<int> ledLightMap(const InstrumentState& state, int camera)
             continue;
         for (int line = s->firstLine; line <= s->lastLine; ++line)
             for (int pixel = s->firstPixel; pixel <= s->lastPixel; ++pixel)
-                light[static_cast<size_t>(line * kSimSensorPixels + pixel)] += power * kSimLightPerPowerStep;
+                light[static_cast<size_t>(line * kSimSensorPixels + pixel)] += power * state.ledLightPerStep[static_cast<size_t>(led)];
     }
     for (int& v : light)
         v = std::min(v, kMaxGrey);

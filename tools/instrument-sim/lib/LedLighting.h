@@ -8,8 +8,8 @@
 // The sensor frame every camera takes: 140 lines of 190 pixels.
 inline constexpr int kSimSensorLines = 140;
 inline constexpr int kSimSensorPixels = 190;
-// Grey levels one power step of an LED adds where it shines.
-inline constexpr int kSimLightPerPowerStep = 12;
+// Grey levels one power step of an LED adds where it shines, by default.
+inline constexpr int kSimLightPerPowerStep = kSimDefaultLightPerPowerStep;
 
 // The part of its camera's sensor frame an LED lights: its column within the
 // camera's block spans lines, its row spans pixels, the block covering the frame.
@@ -29,6 +29,6 @@ struct LedSpot {
 std::optional<LedSpot> ledSpot(int generation, int led);
 
 // The grey level the powered LEDs add to each point of a camera's sensor frame,
-// indexed line * kSimSensorPixels + pixel: power times kSimLightPerPowerStep
-// where an LED shines, capped at 255.
+// indexed line * kSimSensorPixels + pixel: power times the LED's light per
+// power step where it shines, capped at 255.
 std::vector<int> ledLightMap(const InstrumentState& state, int camera);

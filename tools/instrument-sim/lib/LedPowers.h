@@ -7,6 +7,16 @@ inline constexpr int kSimLedCount = 416;
 // The power each LED was last given, by LED number.
 using LedPowers = std::array<int, kSimLedCount>;
 
+// Grey levels one power step of an LED adds where it shines, unless a test sets its own.
+inline constexpr int kSimDefaultLightPerPowerStep = 12;
+
+inline LedPowers uniformLedValues(int value)
+{
+    LedPowers values{};
+    values.fill(value);
+    return values;
+}
+
 // The instrument's hardware generation follows its serial number: 1 below 50, else 2.
 int simHardwareGeneration(int serialNumber);
 
