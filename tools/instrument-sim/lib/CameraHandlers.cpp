@@ -20,6 +20,9 @@ CommandHandler setting(const std::function<void(SimCameraSettings&, const SimCom
 
 int word(const SimCommand& c) { return c.a * 256 + c.b; }
 
+// "C" with B = 42 ("*") is the put-camera command, not a selection.
+constexpr int kPutCameraArgument = 42;
+
 } // namespace
 
 QByteArray answerCameraSelect(const SimCommand& command, InstrumentState& state)
@@ -31,6 +34,8 @@ QByteArray answerCameraSelect(const SimCommand& command, InstrumentState& state)
 void registerCameraHandlers(CommandRegistry& registry)
 {
     registry.add('C', [](const SimCommand& c, InstrumentState& state) {
+        if (c.b == kPutCameraArgument)
+            return echoReply(c); // the put-camera command is confirmed by its echo
         return c.b == 0 ? answerCameraSelect(c, state) : QByteArray();
     });
     registry.add('G', setting([](SimCameraSettings& s, const SimCommand& c) { s.gain = word(c); }));
