@@ -50,6 +50,9 @@ void place(QWidget* widget, const PagePlace& p)
 {
     const int width = p.width < 0 ? widget->width() : p.width;
     const int height = p.height < 0 ? widget->sizeHint().height() : p.height;
+    // The page sizes its controls itself, pictures included.
+    widget->setMinimumSize(0, 0);
+    widget->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     widget->setGeometry(p.left, p.top, width, height);
 }
 
@@ -288,6 +291,8 @@ void Frm_advance::Form_Load()
     boxes.txt_speed = advancedCameraSpeed(ctx_.globals.hardwareGeneration);
     showBoxes();
     chkdummy->setChecked(ctx_.globals.dummyMode == 1);
+    // The page starts in plain selection; Frame8 switches to the ray search.
+    frameSelect->selection.selectionMode = 0;
     Shape_circle_selection->setFill(selectionIndicatorFill(frameSelect->selection.selectionMode));
 }
 

@@ -20,9 +20,6 @@ CommandHandler setting(const std::function<void(SimCameraSettings&, const SimCom
 
 int word(const SimCommand& c) { return c.a * 256 + c.b; }
 
-// "C" with B = 42 ("*") is the put-camera command, not a selection.
-constexpr int kPutCameraArgument = 42;
-
 } // namespace
 
 QByteArray answerCameraSelect(const SimCommand& command, InstrumentState& state)
