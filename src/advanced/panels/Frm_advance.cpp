@@ -118,7 +118,7 @@ Frm_advance::~Frm_advance() = default;
 QLineEdit* Frm_advance::boundBox(QWidget* parent, const char* name, QString& text)
 {
     auto* box = named<QLineEdit>(parent, name, text);
-    box->setMaximumWidth(56);
+    box->setMaximumWidth(44);
     bound_[box] = &text;
     connect(box, &QLineEdit::textChanged, this, [&text](const QString& now) { text = now; });
     return box;
@@ -293,6 +293,7 @@ void Frm_advance::Form_Load()
     chkdummy->setChecked(ctx_.globals.dummyMode == 1);
     // The page starts in plain selection; Frame8 switches to the ray search.
     frameSelect->selection.selectionMode = 0;
+    frameSelect->show();
     Shape_circle_selection->setFill(selectionIndicatorFill(frameSelect->selection.selectionMode));
 }
 
