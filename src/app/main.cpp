@@ -1,4 +1,5 @@
 #include "acquisition/panels/Frm_acquire.h"
+#include "app/AppPageOpener.h"
 #include "core/Clock.h"
 #include "core/DesktopOpener.h"
 #include "core/Globals.h"
@@ -23,7 +24,16 @@ int main(int argc, char** argv)
 
     ModCOMM comm(globals, PortMapping(folder), QtSerialDevice::factory());
 
-    Frm_acquire window(AppContext{globals, folder, clock, prompts, opener, &comm});
+    Frm_acquire* main = nullptr;
+    AppPageOpener pages([&] {
+        return AdvanceContext{globals, folder, clock, prompts, &comm, [&] { return main->state.plateFormat; }, [&] {
+                                  main->show();
+                                  main->raise();
+                                  main->activateWindow();
+                              }};
+    });
+    Frm_acquire window(AppContext{globals, folder, clock, prompts, opener, &comm, &pages});
+    main = &window;
     new TerminationSignals(&window); // owned by the window: log-out ends the program as closing it does
     window.Form_Load(); // shows the window, then looks for the instrument
     return app.exec();

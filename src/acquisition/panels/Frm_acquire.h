@@ -110,6 +110,7 @@ public:
 
     // The password menu item that shows the flash panel (Frm_acquire_flash.cpp).
     void mnfactory_param_Click();
+    void mnadvanced_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

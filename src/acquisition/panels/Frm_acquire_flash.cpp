@@ -1,18 +1,12 @@
 #include "acquisition/panels/Frm_acquire.h"
 
-#include "core/Prompts.h"
+#include "core/FactoryPassword.h"
+#include "core/PageOpener.h"
 #include "flash/panels/frame_flash.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-
-namespace {
-
-// Compared exactly, letter case and blanks included.
-const QString kFactoryPassword = QStringLiteral("Tulip5082");
-
-} // namespace
 
 QWidget* Frm_acquire::buildFlashPanel(QWidget* parent)
 {
@@ -32,13 +26,23 @@ void Frm_acquire::buildFlashMenu()
     // Above the camera items, as the menu lists it.
     factory->insertAction(cam_disabled[0], item);
     connect(item, &QAction::triggered, this, [this] { mnfactory_param_Click(); });
+    auto* advancedPage = new QAction(QStringLiteral("Factory Tools(Require password)"), factory);
+    advancedPage->setObjectName(QStringLiteral("mnadvanced"));
+    factory->insertAction(item, advancedPage);
+    connect(advancedPage, &QAction::triggered, this, [this] { mnadvanced_Click(); });
+}
+
+void Frm_acquire::mnadvanced_Click()
+{
+    if (!askFactoryPassword(ctx_.prompts))
+        return;
+    if (ctx_.pages)
+        ctx_.pages->openAdvancedPage();
 }
 
 void Frm_acquire::mnfactory_param_Click()
 {
-    if (ctx_.prompts.input(QStringLiteral("Enter password")) != kFactoryPassword) {
-        ctx_.prompts.message(QStringLiteral("Wrong password"));
+    if (!askFactoryPassword(ctx_.prompts))
         return;
-    }
     flashPanel->show();
 }

@@ -31,6 +31,8 @@ QByteArray answerCameraSelect(const SimCommand& command, InstrumentState& state)
 void registerCameraHandlers(CommandRegistry& registry)
 {
     registry.add('C', [](const SimCommand& c, InstrumentState& state) {
+        if (c.b == kPutCameraArgument)
+            return echoReply(c); // the put-camera command is confirmed by its echo
         return c.b == 0 ? answerCameraSelect(c, state) : QByteArray();
     });
     registry.add('G', setting([](SimCameraSettings& s, const SimCommand& c) { s.gain = word(c); }));

@@ -1,5 +1,6 @@
 #include "lib/CameraHandlers.h"
 #include "lib/CommandRegistry.h"
+#include "lib/EchoReply.h"
 #include "lib/FrameReplies.h"
 #include "lib/SensorImage.h"
 
@@ -21,10 +22,13 @@ QByteArray answerFrameRequest(const SimCommand& c, InstrumentState& state)
 
 } // namespace
 
-// Replaces the camera handlers' "C": a B of 0 still selects the camera.
+// Replaces the camera handlers' "C": a B of 0 still selects the camera and
+// the put-camera command is still echoed.
 void registerFrameHandlers(CommandRegistry& registry)
 {
     registry.add('C', [](const SimCommand& c, InstrumentState& state) {
+        if (c.b == kPutCameraArgument)
+            return echoReply(c);
         return c.b == 0 ? answerCameraSelect(c, state) : answerFrameRequest(c, state);
     });
 }

@@ -8,12 +8,14 @@
 #include "lib/StageModel.h"
 
 inline constexpr int kDefaultSimSerialNumber = 12;
+inline constexpr int kDefaultSimInstrumentId = 0x0102;
 
 // Everything the simulated instrument remembers between commands.
 struct InstrumentState {
     // The instrument's clock at the command being answered (SimTimeSource).
     StageState::Time now{};
     int serialNumber = kDefaultSimSerialNumber;
+    int instrumentId = kDefaultSimInstrumentId; // answered to "I"
     StageState stage; // Peltier, fan and blue light (StageModel.h)
     FlashMemory flash;
     SimCameraState camera; // the selected camera and each camera's settings

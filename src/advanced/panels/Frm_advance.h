@@ -1,0 +1,166 @@
+#pragma once
+
+#include "advanced/AdvancedConnect.h"
+#include "advanced/AdvancedGridOverlay.h"
+#include "core/ProgramFolder.h"
+#include "link/commands/CameraBoxes.h"
+#include "link/frames/FrameImage.h"
+#include "picture/FramePicture.h"
+#include "plate/pixelsets/PixelMask.h"
+
+#include <QSize>
+#include <QWidget>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+
+class Clock;
+class Console;
+class Frame_select;
+class ModCOMM;
+class PictureBox;
+class Prompts;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenuBar;
+class QPlainTextEdit;
+class QPushButton;
+class SelectionIndicator;
+struct Globals;
+struct LinkContext;
+
+// What the advanced page works with; the application owns all of it.
+struct AdvanceContext {
+    Globals& globals;
+    ProgramFolder folder;
+    Clock& clock;
+    Prompts& prompts;
+    ModCOMM* comm = nullptr;                  // none: the device buttons send nothing
+    std::function<QString()> plateFormat;     // the main window's current plate format
+    std::function<void()> showMainWindow;     // shows the main window and brings it forward
+};
+
+// The advanced page "Acquisition Page": the instrument's parts driven one by one.
+class Frm_advance : public QWidget {
+    Q_OBJECT
+public:
+    explicit Frm_advance(AdvanceContext context, QWidget* parent = nullptr);
+    ~Frm_advance() override;
+
+    Console& console() { return *console_; }
+
+    // Shows the page with its "Advanced parameters" panel and "Close" button
+    // and brings it forward (the main window's "Factory Tools(Require password)").
+    void showPage();
+
+    // Shared display controls.
+    QLabel* lbl_status = nullptr;
+    QLineEdit* txt_status = nullptr;
+    QLineEdit* txt_timepass = nullptr;
+    QPlainTextEdit* txt_in = nullptr;
+    QLabel* lbl_lenrx = nullptr;
+    QLabel* lblrx = nullptr;
+    QFrame* Shape5 = nullptr;
+    QFrame* Line5 = nullptr;
+    QFrame* frame_main = nullptr;
+    PictureBox* Picact = nullptr;
+    PictureBox* Picact2 = nullptr;
+    PictureBox* Picrealtime = nullptr;
+    QGroupBox* frame_advanced = nullptr;
+    QPushButton* cmd_menu = nullptr;
+    QMenuBar* menuBar = nullptr;
+
+    // Device controls.
+    QPushButton* cmdopen = nullptr;
+    QLineEdit* txtcom = nullptr;
+    QCheckBox* chkdummy = nullptr;
+    QPushButton* cmdsn = nullptr;
+    QPushButton* cmd_mnid = nullptr;
+    QPushButton* cmd_putcamera = nullptr;
+    QPushButton* cmd_camera = nullptr;
+    QLineEdit* txt_cam = nullptr;
+    QPushButton* Cmd_bluelight = nullptr;
+    QLineEdit* txt_blue = nullptr;
+    QPushButton* cmd_measuretemp2 = nullptr;
+    QLabel* lbl_speed = nullptr;
+    QLineEdit* txt_speed = nullptr;
+    QPushButton* cmd_camspeed = nullptr;
+    QLineEdit* txt_exposure = nullptr;
+    QPushButton* cmd_exposure = nullptr;
+    QComboBox* txt_led = nullptr;
+    QPushButton* cmd_ledpowerall = nullptr;
+    QLineEdit* txt_xini = nullptr;
+    QLineEdit* txt_xfin = nullptr;
+    QLineEdit* txt_yini = nullptr;
+    QLineEdit* txt_yfin = nullptr;
+    QPushButton* cmd_xy = nullptr;
+    QLineEdit* txt_lines = nullptr;
+    QLineEdit* txt_pix = nullptr;
+    QLineEdit* txt_crc = nullptr;
+    QLineEdit* txt_n_lines = nullptr;
+    QLineEdit* txt_byte_x_line = nullptr;
+    QLineEdit* txt_len_input = nullptr;
+    QPushButton* Command_fullframe = nullptr;
+    QCheckBox* chk_video = nullptr;
+    QCheckBox* chk_exportbmp = nullptr;
+    QFrame* Frame8 = nullptr;
+    SelectionIndicator* Shape_circle_selection = nullptr;
+    QPushButton* cmdset = nullptr;
+    Frame_select* frameSelect = nullptr;
+
+    // Page state.
+    CameraBoxes boxes = CameraBoxes::advancedPage();
+    AdvancedPortControls portControls;
+    GridOverlay gridOverlay;
+    PageFrameGeometry frameGeometry;
+    FrameImage frameImage;
+
+    void Form_Load();
+    void LayoutAdvancedPage();
+    void Form_Unload();
+    void cmd_menu_Click();
+    void mnadvanced_Click();
+    void cmdopen_Click();
+    void chkdummy_Click();
+    void chk_video_Click();
+    void Frame8_Click();
+    void cmdset_Click();
+    void cmdsn_Click();
+    void cmd_mnid_Click();
+    void cmd_putcamera_Click();
+    void cmd_camera_Click();
+    void Cmd_bluelight_Click();
+    void cmd_measuretemp2_Click();
+    void cmd_camspeed_Click();
+    void cmd_exposure_Click();
+    void cmd_ledpowerall_Click();
+    void cmd_xy_Click();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildDeviceControls();
+    void buildMenus();
+    // The box widget bound to a text of the page's state.
+    QLineEdit* boundBox(QWidget* parent, const char* name, QString& text);
+    void showBoxes();
+    // The link to the instrument; none when the page has no serial module.
+    std::optional<LinkContext> link();
+    void sendAppliedMask(PixelMask& mask);
+
+    AdvanceContext ctx_;
+    std::unique_ptr<Console> console_;
+    std::unique_ptr<FramePicture> framePicture;
+    QString txtCrc_ = QStringLiteral("0");
+    std::map<QLineEdit*, QString*> bound_;
+    std::optional<QPointF> dragStart_;
+};
