@@ -3,6 +3,8 @@
 #include "plate/geometry/CameraLayout.h"
 #include "plate/geometry/PlateGeometry.h"
 
+#include <QString>
+
 #include <array>
 #include <vector>
 
@@ -20,6 +22,9 @@ struct WindowPixelList {
     std::vector<int> pixelColumn;    // camera-relative well column k of the pixel's rectangle
     std::vector<int> pixelWindow;    // window (camera-relative well row) of the rectangle
     std::vector<char> pixelInWell;   // 1 when the pixel lies inside its well's mask
+    std::vector<int> pixelX;         // line offset inside the column rectangle
+    std::vector<int> pixelY;         // pixel offset inside the window
+    std::vector<QString> pixelWellName; // well name of the pixel's rectangle
 
     int positions() const { return static_cast<int>(pixelWellIndex.size()) - 1; }
     // The well of position n; positions the list does not hold lie outside every well.
@@ -39,6 +44,15 @@ struct RunSetup {
     std::array<std::array<WindowPixelList, kRowWindows>, kCameraCount> pixels;
     std::array<int, kRunWells> wellPixelCount{}; // in-mask pixels per data index
     int meanWellPixels = 0;                      // their mean over the wells that have pixels
+
+    // Frame-wide maps, camera by x by y in frame coordinates 0..192.
+    static constexpr int kFrameSide = 193;
+    std::vector<char> wellMask;  // 1 inside a well's mask
+    std::vector<int> pixelSlot;  // window x columns + column of the rectangle holding the pixel
+    static size_t frameSlot(int camera, int x, int y)
+    {
+        return (size_t(camera) * kFrameSide + size_t(x)) * kFrameSide + size_t(y);
+    }
 
     const WindowPixelList* window(int camera, int window) const
     {
