@@ -1,0 +1,14 @@
+#pragma once
+
+#include "acquisition/layout/MainWindowLayout.h"
+
+class QWidget;
+
+// Twips to the screen's pixels (96 dots per inch), nearest.
+int twipsToPixels(double twips);
+
+// Places every widget under root whose object name the layout names, relative to its
+// own parent; a size left as designed keeps the widget's size. Widgets the layout names
+// but the window lacks are skipped, so a panel can be plugged in later under its name.
+// Hides lblrx, as the rule does.
+void applyMainWindowLayout(QWidget& root, const MainWindowLayout& layout);
