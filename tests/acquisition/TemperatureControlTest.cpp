@@ -160,13 +160,17 @@ TEST(TemperatureCycle, StepsAcrossTwoItemsThenSwitchesOff)
     r.clock.advance(10 * 60000);
     ASSERT_TRUE(r.control.Timer3Tick(pulse, light));
     EXPECT_EQ(r.control.view.cycleMinutesText, "20.0");
-    r.clock.advance(20 * 60000);
+    // each regulating tick waits 700 ms of its own
+    r.clock.advance(20 * 60000 - 2000);
     r.control.Timer3Tick(pulse, light);
-    EXPECT_EQ(r.control.view.setPointText, "25"); // not above 30 minutes yet
-    r.clock.advance(1000);
+    EXPECT_EQ(r.control.view.cycleTempText, "25"); // not above 30 minutes yet
+    r.clock.advance(2000);
     r.control.Timer3Tick(pulse, light);
-    EXPECT_EQ(r.control.view.setPointText, "5");
-    EXPECT_EQ(r.control.view.cycleMinutesText, "15");
+    EXPECT_EQ(r.control.view.cycleTempText, "5");
+    EXPECT_EQ(r.control.view.cycleSelected, 1);
+    EXPECT_EQ(r.control.view.setPointText, "20"); // 5 corrected by the regulation
+    r.control.Timer3Tick(pulse, light);
+    EXPECT_EQ(r.control.view.cycleMinutesText, "15.0");
     r.clock.advance(16 * 60000);
     r.link.sent.clear();
     EXPECT_FALSE(r.control.Timer3Tick(pulse, light));
