@@ -1,0 +1,25 @@
+#include "acquisition/temperature/SendersTemperatureLink.h"
+
+#include "core/AcquireState.h"
+#include "link/LightPulse.h"
+#include "link/TemperatureSenders.h"
+
+double SendersTemperatureLink::readTemperature(int targetCode)
+{
+    return SendTemperatureTarget(ctx_, state_, targetCode);
+}
+
+void SendersTemperatureLink::peltierHeat(int power) { SendPeltierHeat(ctx_, state_, power, false); }
+
+void SendersTemperatureLink::peltierCool(int power) { SendPeltierCool(ctx_, state_, power, false); }
+
+void SendersTemperatureLink::peltierOff() { SendPeltierOff(ctx_, state_); }
+
+void SendersTemperatureLink::fanLevel(int level) { SendFanLevel(ctx_, level); }
+
+void SendersTemperatureLink::lightPulse(int level)
+{
+    const std::optional<LightIndicator> shown = SendLightPulse(ctx_, level, state_.pulseSecondsLeft);
+    if (shown && onLightIndicator)
+        onLightIndicator(*shown);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "acquisition/temperature/TemperatureLink.h"
+
+#include <functional>
+
+struct AcquireState;
+struct LinkContext;
+struct LightIndicator;
+
+// The temperature and light commands through the instrument senders.
+class SendersTemperatureLink final : public TemperatureLink {
+public:
+    SendersTemperatureLink(LinkContext& ctx, AcquireState& state) : ctx_(ctx), state_(state) {}
+
+    double readTemperature(int targetCode) override;
+    void peltierHeat(int power) override;
+    void peltierCool(int power) override;
+    void peltierOff() override;
+    void fanLevel(int level) override;
+    void lightPulse(int level) override;
+
+    // The light panel shows the indicator each switching gives.
+    std::function<void(const LightIndicator&)> onLightIndicator;
+
+private:
+    LinkContext& ctx_;
+    AcquireState& state_;
+};
