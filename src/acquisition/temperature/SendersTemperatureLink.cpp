@@ -1,8 +1,7 @@
 #include "acquisition/temperature/SendersTemperatureLink.h"
 
-#include "core/AcquireState.h"
-#include "link/LightPulse.h"
-#include "link/TemperatureSenders.h"
+#include "link/commands/LightPulse.h"
+#include "link/commands/TemperatureSenders.h"
 
 double SendersTemperatureLink::readTemperature(int targetCode)
 {
@@ -19,7 +18,7 @@ void SendersTemperatureLink::fanLevel(int level) { SendFanLevel(ctx_, level); }
 
 void SendersTemperatureLink::lightPulse(int level)
 {
-    const std::optional<LightIndicator> shown = SendLightPulse(ctx_, level, state_.pulseSecondsLeft);
+    const std::optional<LightIndicator> shown = SendLightPulse(ctx_, level, pulseSecondsLeft_);
     if (shown && onLightIndicator)
         onLightIndicator(*shown);
 }

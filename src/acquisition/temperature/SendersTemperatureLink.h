@@ -4,14 +4,15 @@
 
 #include <functional>
 
-struct AcquireState;
 struct LinkContext;
+struct LinkState;
 struct LightIndicator;
 
 // The temperature and light commands through the instrument senders.
 class SendersTemperatureLink final : public TemperatureLink {
 public:
-    SendersTemperatureLink(LinkContext& ctx, AcquireState& state) : ctx_(ctx), state_(state) {}
+    SendersTemperatureLink(LinkContext& ctx, LinkState& state, int& pulseSecondsLeft)
+        : ctx_(ctx), state_(state), pulseSecondsLeft_(pulseSecondsLeft) {}
 
     double readTemperature(int targetCode) override;
     void peltierHeat(int power) override;
@@ -25,5 +26,6 @@ public:
 
 private:
     LinkContext& ctx_;
-    AcquireState& state_;
+    LinkState& state_;
+    int& pulseSecondsLeft_;  // the light pulse's countdown, kept by the window's state
 };
