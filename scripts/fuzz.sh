@@ -25,6 +25,7 @@ printf '%-20s %10s %9s %10s %s\n' target inputs seconds inputs/s findings
 for t in "${targets[@]}"; do
   corpus="$build/fuzz/corpus/$t"
   findings="$build/fuzz/findings/$t"
+  rm -rf "$findings"
   mkdir -p "$corpus" "$findings"
   log="$build/fuzz/$t.log"
   start=$(date +%s.%N)

@@ -1,6 +1,6 @@
 // The factor files: the reference runs' current_activity.txt, the unit's
 // intfactor_<code>.dat and the project's factor_correction.txt. Any of them
-// gives one bounded factor per well and a written factor_correction.txt.
+// gives one factor per well within 0 to 2.55 and a written factor_correction.txt.
 #include "FuzzFolder.h"
 
 #include "calibration/InternalReferenceFactors.h"
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         LoadInternalReferenceFactors(setting, f.path(QStringLiteral("project")), QStringLiteral("w6"), 0, 1);
     check(factors.written, "factor_correction.txt not written");
     for (const double v : factors.table)
-        check(std::isfinite(v) && v > 0, "factor not finite or not positive");
+        check(std::isfinite(v) && v >= 0 && v <= 2.55, "factor outside 0 to 2.55");
     check(factors.bytes.isEmpty() || factors.bytes.size() == 6, "one byte per well");
     return 0;
 }
