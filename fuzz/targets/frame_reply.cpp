@@ -21,8 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         qint64 expected = 0;
         for (const auto& s : layout.columns)
             expected += qint64(layout.rowBytes) * (s.end - s.start);
+        // Windows may overlap, so only the sum of their sizes is known.
         check(cut->size() == expected, "cut frame not the windows' size");
-        check(cut->size() <= reply.size(), "cut frame longer than the reply");
     }
     return 0;
 }
