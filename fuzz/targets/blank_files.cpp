@@ -1,0 +1,31 @@
+// The blank files (blank_<code>.dat of the blank measurement folder): the
+// header shown, the lapse and the packed bytes sent to the flash.
+#include "FuzzFolder.h"
+
+#include "calibration/BlankStore.h"
+#include "core/Globals.h"
+#include "flash/FlashLayout.h"
+#include "flash/FlashPackers.h"
+#include "support/FakeClock.h"
+#include "support/ScriptedPrompts.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    FuzzFolder& f = fuzzFolder();
+    f.clear();
+    const ProgramFolder folder = f.folder();
+    FuzzFolder::writeBytes(folder.blankMeasurementFolder(0) + QStringLiteral("/blank_w24.dat"), inputBytes(data, size));
+    makeFolder(folder.unitFolder(0));
+
+    (void)ReadBlankFileHeader(folder, 0, QStringLiteral("w24"));
+
+    Globals globals;
+    FakeClock clock;
+    ScriptedPrompts prompts;
+    const FlashPackContext ctx{globals, folder, clock, prompts, 0};
+    if (const std::optional<int> lapse = ReadBlankAcqLapse(ctx, QStringLiteral("w24")))
+        check(*lapse >= 0, "negative lapse");
+    if (const PackedBytes packed = PackBlankBytes(ctx, QStringLiteral("w24")))
+        check(packed->size() == kFlashPageDataBytes, "packed blank not one page of data");
+    return 0;
+}
