@@ -10,6 +10,8 @@ runs=${1:-1000000}
 shift || true
 build=${VELDO_FUZZ_BUILD:-build-fuzz}
 jobs=${VELDO_FUZZ_JOBS:-4}
+# 0 lets libFuzzer pick; CI fixes it so a pass repeats exactly.
+seed=${VELDO_FUZZ_SEED:-0}
 
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
       -DVELDO_FUZZ=ON -DVELDO_TESTS=OFF -DVELDO_BENCH=OFF >/dev/null
@@ -31,12 +33,12 @@ for t in "${targets[@]}"; do
   start=$(date +%s.%N)
   # Each input reads at most a few small files; 64 KiB covers every format.
   "$build/fuzz/fuzz_$t" -runs="$runs" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
-      -artifact_prefix="$findings/" -print_final_stats=1 "$corpus" "$build/fuzz/seeds/$t" >"$log" 2>&1 || true
+      -artifact_prefix="$findings/" -print_final_stats=1 -seed="$seed" "$corpus" "$build/fuzz/seeds/$t" >"$log" 2>&1 || true
   end=$(date +%s.%N)
   done_runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || echo 0)
   found=$(find "$findings" -type f | wc -l)
-  secs=$(echo "$end - $start" | bc)
-  rate=$(echo "scale=0; ${done_runs:-0} / ($secs + 0.001)" | bc)
+  secs=$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.1f", b - a }')
+  rate=$(awk -v n="${done_runs:-0}" -v s="$secs" 'BEGIN { printf "%d", n / (s + 0.001) }')
   printf '%-20s %10s %9.1f %10s %s\n' "$t" "${done_runs:-0}" "$secs" "$rate" "$found"
   if [ "$found" -gt 0 ] || ! grep -q 'stat::number_of_executed_units' "$log"; then
     status=1
