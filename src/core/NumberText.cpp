@@ -160,3 +160,9 @@ QString withDecimalPoint(QString text)
 {
     return text.replace(QLatin1Char(','), QLatin1Char('.'));
 }
+
+double roundToHundredths(double value)
+{
+    const double hundredths = QString::number(value * 100, 'g', 15).toDouble();
+    return std::nearbyint(hundredths) / 100.0; // nearbyint rounds halves to even
+}

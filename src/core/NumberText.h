@@ -12,6 +12,10 @@ QString formatNumber(double value, const QString& pattern);
 // The same with the system's decimal separator.
 QString formatNumberLocal(double value, const QString& pattern);
 
+// A value rounded to two decimals, halves to the even neighbour; taken to 15
+// significant digits first so that 1.125 stored as 1.12499... rounds as 1.125.
+double roundToHundredths(double value);
+
 // The numeric value of a text: leading blanks skipped, optional sign, digits and
 // one '.', stopping at the first character that cannot continue; no number is 0.
 double textValue(const QString& text);

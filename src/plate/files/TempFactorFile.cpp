@@ -43,13 +43,17 @@ double inRangeOr(std::optional<double> value, double low, double high, double fa
     return value && *value > low && *value < high ? *value : fallback;
 }
 
-bool plausible(const TempCalibration& c)
+} // namespace
+
+bool tempFactorsPlausible(const TempCalibration& c)
 {
     const double d1 = kDegrees1 - c.degrees(kRaw1);
     const double d2 = kDegrees2 - c.degrees(kRaw2);
     const double limit = kPlausibleDeviation - kDeviationTolerance;
     return std::fabs(d1) < limit && std::fabs(d2) < limit;
 }
+
+namespace {
 
 // The pair the file holds, or nullopt when its lines cannot be read.
 std::optional<TempCalibration> readPair(const QString& path)
@@ -83,10 +87,7 @@ QString tempFactorPath(const ProgramFolder& folder, int serialNumber)
 
 QString tempFactorText(double value)
 {
-    // To 15 significant digits first, so that 1.125 stored as 1.12499... still rounds as 1.125.
-    const double hundredths = QString::number(value * 100, 'g', 15).toDouble();
-    // nearbyint rounds halves to even; the value stays a double, whatever its size.
-    QString text = formatNumber(std::nearbyint(hundredths) / 100.0, QStringLiteral("0.00"));
+    QString text = formatNumber(roundToHundredths(value), QStringLiteral("0.00"));
     while (text.endsWith(QLatin1Char('0')))
         text.chop(1);
     if (text.endsWith(QLatin1Char('.')))
@@ -116,7 +117,7 @@ TempCalibration ReadTempFactor(const ProgramFolder& folder, Globals& globals, Co
         prompts.message(kTempFactorFileError);
         return keep(globals, defaults);
     }
-    if (!plausible(*read)) {
+    if (!tempFactorsPlausible(*read)) {
         console.setStatus(kTempFactorOutOfLimit);
         return keep(globals, defaults);
     }

@@ -25,6 +25,10 @@ inline const QString kTempFactorFileError = QStringLiteral("Error in tempfactor 
 inline const QString kTempFactorOutOfLimit =
     QStringLiteral("[#T001]: Temperature Calibration factors out of limit. Using default parameters");
 
+// Whether a pair reads within 5 degrees of the known readings at raw 20 (18.3)
+// and 37 (47.744); the loader replaces any other pair by the defaults.
+bool tempFactorsPlausible(const TempCalibration& c);
+
 // "tempfactor.dat" in the unit folder ("config" when there is no serial number).
 QString tempFactorPath(const ProgramFolder& folder, int serialNumber);
 
