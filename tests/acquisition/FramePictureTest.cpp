@@ -1,6 +1,6 @@
 #include "link/FrameReplyBytes.h"
 #include "link/ScriptedLink.h"
-#include "acquisition/FrameCutTables.h"
+#include "plate/geometry/FrameCutTables.h"
 #include "link/frames/FrameAcquisition.h"
 #include "picture/FramePicture.h"
 

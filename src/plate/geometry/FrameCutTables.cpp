@@ -1,4 +1,4 @@
-#include "acquisition/FrameCutTables.h"
+#include "plate/geometry/FrameCutTables.h"
 
 FrameCutLayout frameCutLayout(const CameraWindowTables& tables, int camera, int window)
 {
