@@ -211,6 +211,28 @@ TEST_F(LightingRoundSim, AStopDuringTheRoundEndsItWhereItStands)
     EXPECT_EQ(r.currentCamera, 0);
 }
 
+TEST_F(LightingRoundSim, DummyModeSendsNothingAndDrawsRandomFrames)
+{
+    globals.dummyMode = 1;
+    plate.setScale(0, 0, 100, 250);
+    plate.clear();
+    LightingRound r = round(); // the random source gives 0.5: grey 127.5, to even 128
+    RunAutoreferenceRound(r);
+    EXPECT_EQ(sim.totalCommandCount(), 0);
+    EXPECT_EQ(fileBytes(powerFile()), storedPowerFile);
+    // The frame holds (61 - 1) x (41 - 1) = 2400 of the window's 2460 pixels.
+    int grey = 0, other = 0;
+    for (int x = 0; x < 17; ++x)
+        for (int y = 0; y < 63; ++y) {
+            const QColor c = plate.pixel(x, y);
+            grey += c == QColor(128, 128, 128) ? 1 : 0;
+            other += c != QColor(128, 128, 128) && c != QColor(Qt::white) ? 1 : 0;
+        }
+    EXPECT_GT(grey, 0);
+    EXPECT_EQ(other, 0);
+    EXPECT_EQ(view.events.count("white 0"), 2);
+}
+
 TEST_F(LightingRoundSim, NoEnabledCameraResetsRedrawsAndWaits)
 {
     enabled.fill(false);
