@@ -1,15 +1,8 @@
 #include "calibration/LedPositionMapping.h"
 
-#include "calibration/CameraWindowButton.h"
 #include "core/Clock.h"
 #include "core/Console.h"
-#include "core/Globals.h"
 #include "core/NumberText.h"
-#include "link/commands/CameraCommands.h"
-#include "link/commands/CameraSettings.h"
-#include "link/commands/LedPowerCommands.h"
-#include "link/frames/FrameAcquisition.h"
-#include "plate/files/LedFiles.h"
 
 #include <algorithm>
 
@@ -28,7 +21,7 @@ int boxWhole(const QString& text) { return int(textValue(text)); }
 
 QString cameraTag(const CameraBoxes& boxes) { return QStringLiteral("CAM[") + boxes.txt_cam + QStringLiteral("]: "); }
 
-bool litAny(LedPositionMapping& m, int camera, const LedValues& field, int value, const QString& where)
+bool litAny(LedCalibrationRun& m, int camera, const LedValues& field, int value, const QString& where)
 {
     bool lit = false;
     for (int led = 0; led < kLedCount; ++led) {
@@ -37,19 +30,19 @@ bool litAny(LedPositionMapping& m, int camera, const LedValues& field, int value
         m.ctx.console.setStatus(cameraTag(m.boxes) + QStringLiteral("Setting led power=") + QString::number(led) +
                                 QStringLiteral("..") + where + QStringLiteral("[") + QString::number(value) +
                                 QStringLiteral("]"));
-        m.steps.lightLed(led);
+        m.steps.setLed(led, kLitPower);
         lit = true;
     }
     return lit;
 }
 
-void litFrame(LedPositionMapping& m)
+void litFrame(LedCalibrationRun& m)
 {
     Clock& clock = m.ctx.clock;
     clock.sleepMs(100);
     m.steps.takeFrame();
     clock.sleepMs(100);
-    m.steps.allLedsOff();
+    m.steps.setAllLeds(0, 50);
     clock.sleepMs(100);
 }
 
@@ -118,7 +111,7 @@ std::vector<double> pixelProfile(const FrameImage& image, int camera, int lines,
     return profile;
 }
 
-LedMappingEnd MapLedPositions(LedPositionMapping& m)
+LedMappingEnd MapLedPositions(LedCalibrationRun& m)
 {
     if (m.runState == 0)
         return LedMappingEnd::Stopped;
@@ -130,7 +123,7 @@ LedMappingEnd MapLedPositions(LedPositionMapping& m)
     console.setStatus(QStringLiteral("Setting Zero lighting reference"));
     m.steps.selectCamera();
     clock.sleepMs(100);
-    m.steps.allLedsOff();
+    m.steps.setAllLeds(0, 50);
     clock.sleepMs(200);
 
     console.setStatus(cameraTag(m.boxes) + QStringLiteral("Setting Zero lighting reference...acquiring1"));
@@ -195,23 +188,3 @@ LedMappingEnd MapLedPositions(LedPositionMapping& m)
     console.setStatus(cameraTag(m.boxes) + QStringLiteral("OK"));
     return LedMappingEnd::Written;
 }
-
-void MainWindowLedMapping::loadTables(LedTable& leds) { LoadLedSetup(leds, folder_, ctx_.globals); }
-
-void MainWindowLedMapping::selectCamera() { sendCameraBox(frames_.boxes, ctx_); }
-
-void MainWindowLedMapping::allLedsOff()
-{
-    ctx_.clock.sleepMs(50);
-    SendAllLedsPower(ctx_, 0);
-}
-
-void MainWindowLedMapping::setDefaultWindow() { applyDefaultCameraWindow(frames_.boxes, ctx_.globals.hardwareGeneration); }
-
-void MainWindowLedMapping::applyCameraSettings() { ApplyCameraSettings(frames_.boxes, ctx_); }
-
-void MainWindowLedMapping::takeFrame() { AcquireCalibrationFrame(ctx_, frames_); }
-
-void MainWindowLedMapping::lightLed(int led) { SendOneLedPower(ctx_, led, kLitPower); }
-
-void MainWindowLedMapping::writeLedXy(const LedTable& leds) { WriteLedXyFile(folder_, ctx_.globals.serialNumber, leds); }

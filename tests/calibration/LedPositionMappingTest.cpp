@@ -72,8 +72,8 @@ protected:
 
     LedMappingEnd map()
     {
-        MainWindowLedMapping steps(ctx, folder.folder(), mainWindowFrames(boxes, image, frameView, abortRequested));
-        LedPositionMapping m{ctx, boxes, image, runState, leds, steps};
+        MainWindowLedSteps steps(ctx, folder.folder(), mainWindowFrames(boxes, image, frameView, abortRequested));
+        LedCalibrationRun m{ctx, boxes, image, runState, leds, steps};
         return MapLedPositions(m);
     }
 
