@@ -25,6 +25,8 @@ void MainWindowLedSteps::applyCameraSettings() { ApplyCameraSettings(frames_.box
 
 void MainWindowLedSteps::takeFrame() { AcquireCalibrationFrame(ctx_, frames_); }
 
+void MainWindowLedSteps::takeAutoCalibrationFrame() { AcquireAutoCalibrationFrame(ctx_, frames_); }
+
 void MainWindowLedSteps::setLed(int led, int power) { SendOneLedPower(ctx_, led, power); }
 
 void MainWindowLedSteps::writeLedXy(const LedTable& leds) { WriteLedXyFile(folder_, ctx_.globals.serialNumber, leds); }

@@ -21,6 +21,7 @@ public:
     virtual void setDefaultWindow() = 0;
     virtual void applyCameraSettings() = 0;
     virtual void takeFrame() = 0; // one full-window frame into the frame image
+    virtual void takeAutoCalibrationFrame() = 0; // every fifth line and pixel
     virtual void setLed(int led, int power) = 0;
     virtual void writeLedXy(const LedTable& leds) = 0;
     virtual void writeLedPower(const LedTable& leds) = 0;
@@ -42,6 +43,7 @@ public:
     void setDefaultWindow() override;
     void applyCameraSettings() override;
     void takeFrame() override;
+    void takeAutoCalibrationFrame() override;
     void setLed(int led, int power) override;
     void writeLedXy(const LedTable& leds) override;
     void writeLedPower(const LedTable& leds) override;
@@ -58,7 +60,7 @@ private:
 // lets it go on (-1).
 struct LedCalibrationRun {
     LinkContext& ctx;
-    const CameraBoxes& boxes;
+    CameraBoxes& boxes;
     const FrameImage& image;
     const int& runState;
     LedTable& leds;
