@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calibration/CalibrationMessages.h"
 #include "plate/files/TempFactorFile.h"
 
 #include <QString>
@@ -19,7 +20,6 @@ struct TemperatureCalibrationView {
     bool saveEnabled = false;                 // cmd_closetmpcal
 };
 
-inline const QString kOfflineRefusal = QStringLiteral("Operation not possible in OFFLINE Mode");
 inline const QString kTempCalibrationInRun = QStringLiteral("Temperature Calibration not possible in playMode");
 
 // The two-point calibration of the stage's temperature sensor, as the panel's

@@ -1,4 +1,5 @@
 #include "calibration/InPlateLedCalibration.h"
+#include "calibration/LightCalibrationCommands.h"
 #include "plate/files/DefaultConfigFiles.h"
 #include "plate/files/LedFiles.h"
 #include "support/FixtureFiles.h"
@@ -111,6 +112,51 @@ TEST_F(InPlateSim, NoKeepsTheChoiceAndStillSendsAndWritesIt)
     EXPECT_EQ(boxes.txt_speed, "1");
     EXPECT_EQ(boxes.txt_exposure, "240");
     EXPECT_EQ(runState, 0);
+}
+
+TEST_F(InPlateSim, InPlateButtonPutsTheGainAndExposureBack)
+{
+    MainWindowLedSteps steps(ctx, folder.folder(), mainWindowFrames(boxes, image, frameView, abortRequested));
+    LedCalibrationRun r{ctx, boxes, image, runState, leds, steps};
+    boxes.txt_gain = "21";
+    boxes.txt_exposure = "33.7";
+    prompts.answers = {PromptAnswer::Cancel};
+    RunInPlateLedStep(r, prompts);
+    EXPECT_EQ(sim.totalCommandCount(), 0);
+
+    prompts.answers = {PromptAnswer::Ok, PromptAnswer::No};
+    RunInPlateLedStep(r, prompts);
+    EXPECT_EQ(prompts.questions, (QStringList{"please INSERT micropate for this test using culture condition",
+                                              "please INSERT micropate for this test using culture condition",
+                                              "Apply 2nd round of adjustment?"}));
+    EXPECT_EQ(boxes.txt_gain, "21");
+    EXPECT_EQ(boxes.txt_exposure, "33");
+    // The last commands set the camera up again with them: gain 21, exposure 33.
+    const std::vector<SimCommand> sent = sim.receivedCommands();
+    const auto last = [&](char letter) {
+        for (auto it = sent.rbegin(); it != sent.rend(); ++it)
+            if (it->letter == quint8(letter))
+                return it->a * 256 + it->b;
+        return -1;
+    };
+    EXPECT_EQ(last('G'), 21);
+    EXPECT_EQ(last('E'), 33);
+}
+
+TEST(RemovedPlateLedStep, RunStateIsMinusOneOnlyWhileItRuns)
+{
+    ScriptedPrompts prompts;
+    int pageRunState = 0;
+    int seen = 1;
+    prompts.answers = {PromptAnswer::Cancel, PromptAnswer::Ok};
+    RunRemovedPlateLedStep(prompts, pageRunState, [&] { seen = pageRunState; });
+    EXPECT_EQ(seen, 1) << "Cancel runs nothing";
+    EXPECT_EQ(pageRunState, 0);
+    RunRemovedPlateLedStep(prompts, pageRunState, [&] { seen = pageRunState; });
+    EXPECT_EQ(seen, -1);
+    EXPECT_EQ(pageRunState, 0);
+    EXPECT_EQ(prompts.questions, (QStringList{"please Remove micropate for this test",
+                                              "please Remove micropate for this test"}));
 }
 
 } // namespace

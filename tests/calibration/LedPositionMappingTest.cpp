@@ -1,4 +1,5 @@
 #include "calibration/LedPositionMapping.h"
+#include "calibration/LightCalibrationCommands.h"
 #include "plate/files/DefaultConfigFiles.h"
 #include "plate/files/LedFiles.h"
 #include "support/FixtureFiles.h"
@@ -140,6 +141,63 @@ TEST_P(LedMappingSim, AStopDuringTheRowFramesKeepsTheFile)
     EXPECT_EQ(map(), LedMappingEnd::Stopped);
     EXPECT_EQ(fileBytes(ledXyFilePath(folder.folder(), serial)), before);
     EXPECT_TRUE(console.status().endsWith("..row[3]")) << console.status().toStdString();
+}
+
+// "Background light" of the main window over cameras 0 to 5, stopped during camera 2.
+TEST_P(LedMappingSim, BackgroundLightStoppedDuringCameraTwoKeepsTheLaterCameras)
+{
+    int colourScaleMax = 0;
+    QStringList shown;
+    BackgroundLightWindow window{runState, colourScaleMax, [&] { shown << "STOP Setup"; }, [&] { shown << "Play"; }};
+    runState = 0;
+    clock.onTick = [&] {
+        if (console.status().startsWith("CAM[2]: Setting led power=") && console.status().endsWith("col[4]"))
+            runState = 0; // the Start button's stop
+    };
+    prompts.answers = {PromptAnswer::Ok};
+    RunBackgroundLight(ctx, boxes, window, [&] { map(); });
+
+    EXPECT_EQ(prompts.questions, QStringList{"Remove Microplate and press OK"});
+    EXPECT_EQ(prompts.messages, QStringList{"Calibration Finished"});
+    EXPECT_EQ(shown, (QStringList{"STOP Setup", "Play"}));
+    EXPECT_EQ(runState, 0);
+    EXPECT_EQ(colourScaleMax, 6000);
+    for (const char* t : {"Testing Camera #3", "Testing Camera #4", "Testing Camera #5"})
+        EXPECT_TRUE(console.statuses.contains(t)) << t;
+
+    LedTable written;
+    ASSERT_TRUE(LoadLedSetup(written, folder.folder(), globals).xyFound);
+    for (int led = 0; led < kLedCount; ++led) {
+        const auto i = size_t(led);
+        const auto truth = simulatedLedRectangle(GetParam(), led);
+        if (!truth || truth->camera > 1 || truth->x1 <= 0 || truth->y1 <= 0) {
+            if (written.ledCamera[i] >= 2) {
+                EXPECT_EQ(written.ledX1[i], 5) << "LED " << led << " of a camera after the stop";
+            }
+            continue;
+        }
+        EXPECT_NEAR(written.ledX1[i], truth->x1, 2) << "LED " << led;
+        EXPECT_NEAR(written.ledY2[i], truth->y2, 2) << "LED " << led;
+    }
+}
+
+TEST_P(LedMappingSim, BackgroundLightCancelledOrOfflineMapsNothing)
+{
+    int colourScaleMax = 0;
+    BackgroundLightWindow window{runState, colourScaleMax, {}, {}};
+    prompts.answers = {PromptAnswer::Cancel};
+    RunBackgroundLight(ctx, boxes, window, [&] { map(); });
+    EXPECT_EQ(sim.totalCommandCount(), 0);
+    EXPECT_EQ(prompts.messages, QStringList{"Calibration Finished"});
+    EXPECT_EQ(runState, 0);
+    EXPECT_EQ(fileBytes(ledXyFilePath(folder.folder(), serial)), before);
+
+    prompts.messages.clear();
+    globals.portOpen = false;
+    runState = 5;
+    RunBackgroundLight(ctx, boxes, window, [&] { map(); });
+    EXPECT_EQ(prompts.messages, QStringList{"Operation not possible in OFFLINE Mode"});
+    EXPECT_EQ(runState, 5);
 }
 
 INSTANTIATE_TEST_SUITE_P(Generations, LedMappingSim, ::testing::Values(1, 2));
