@@ -7,6 +7,7 @@
 #include "core/Console.h"
 #include "flash/PixelMaskUpload.h"
 #include "link/port/ModCOMM.h"
+#include "calibration/WellPositionCalibration.h"
 #include "link/protocol/LinkContext.h"
 #include "plate/geometry/CameraLayout.h"
 #include "plate/panels/Frame_select.h"
@@ -23,6 +24,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -73,7 +76,11 @@ Frm_acquire::Frm_acquire(AppContext context, QWidget* parent)
     main->addWidget(groupPanel);
     main->addWidget(platePicture);
     main->addWidget(frameMenu);
-    main->addWidget(frameCalibration);
+    auto* calibrationColumn = new QVBoxLayout;
+    buildWellCalibration(central);
+    calibrationColumn->addWidget(cmd_menu);
+    calibrationColumn->addWidget(frameCalibration);
+    main->addLayout(calibrationColumn);
     main->addStretch(1);
 
     platePicture->currentGroup = [this] { return frameProject->currentGroup(); };
@@ -145,6 +152,8 @@ void Frm_acquire::buildMenus()
 {
     QMenu* tools = subMenu(menuBar(), "mntools", QStringLiteral("Tools"));
     QMenu* advanced = subMenu(tools, "mnadvan", QStringLiteral("Advanced"));
+    if (!advanced->findChild<QMenu*>(QStringLiteral("mnwellcal"), Qt::FindDirectChildrenOnly))
+        buildWellCalibrationMenu(advanced);
     QMenu* factory = subMenu(advanced, "mn_fac", QStringLiteral("Factory Tools"));
     const char* wells[kCameraCount] = {"A1", "B1", "A2", "B2", "A3", "B3"};
     for (int i = 0; i < kCameraCount; ++i) {

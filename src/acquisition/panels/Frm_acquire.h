@@ -37,6 +37,12 @@ class QPlainTextEdit;
 class frame_flash;
 class Frm_report;
 class frame_group;
+class QMenu;
+class QPushButton;
+class QTimer;
+class WellCalibrationWindow;
+class WellPositionCalibration;
+struct LinkContext;
 
 // What the main window works with; the application owns all of it.
 struct AppContext {
@@ -112,6 +118,17 @@ public:
     void mnfactory_param_Click();
     void mnadvanced_Click();
 
+    // The well-position calibration (Frm_acquire_wellcal.cpp).
+    QPushButton* cmd_menu = nullptr; // "Close", above the calibration column
+    QTimer* Timer5 = nullptr;        // one repaint of the frame and overlay after the last move
+    void mncalibratewell_Click();
+    void cmd_menu_Click();
+    void Timer5_Timer();
+
+signals:
+    // A calibration took the window: a run or temperature cycle stops without a question.
+    void runStopped();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -126,6 +143,15 @@ private:
     ProjectContext projectContext() override;
     void projectChosen(const ProjectSelection& selection) override;
     void groupListChanged(const GroupComboList& list) override;
+    void buildWellCalibration(QWidget* parent);
+    void buildWellCalibrationMenu(QMenu* advanced);
+    void showWellCalibration();
+    void drawWellCalibrationOverlay();
+
+    class WellCalibrationSide;
+    std::unique_ptr<LinkContext> wellLink_;
+    std::unique_ptr<WellCalibrationWindow> wellSide_;
+    std::unique_ptr<WellPositionCalibration> wellCalibration_;
 
     AppContext ctx_;
     std::unique_ptr<Console> console_;
