@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 class RecordingWindow final : public WellCalibrationWindow {
@@ -157,6 +159,24 @@ TEST_F(WellCalibrationSim, RefusalsAndClose)
     EXPECT_FALSE(cal.view.open);
     EXPECT_FALSE(cal.view.plateBoxLocked);
     EXPECT_EQ(window.events.last(), "plate w6");
+}
+
+TEST_F(WellCalibrationSim, SecondGenerationExposureIsOneAndAHalfUnits)
+{
+    for (const int serial : {57, 90}) {
+        sim.resetCounts();
+        sim.setSerialNumber(serial);
+        globals.applySerialNumber(serial);
+        globals.serialNumber = 12; // the files stay where the fixture put them
+        cal.open("w6");
+        int exposure = -1;
+        for (const SimCommand& c : sim.receivedCommands())
+            if (c.letter == 'E')
+                exposure = c.a * 256 + c.b;
+        EXPECT_EQ(exposure, int(std::nearbyint(globals.exposureUnit * 1.5))) << serial;
+        EXPECT_EQ(window.events.first(), "stop run") << "a run or cycle stops on opening";
+        window.events.clear();
+    }
 }
 
 } // namespace
