@@ -2,6 +2,7 @@
 #include "calibration/LightingRound.h"
 #include "picture/PictureCanvas.h"
 #include "plate/files/LedFiles.h"
+#include "support/MainWindowFrames.h"
 #include "support/FixtureFiles.h"
 #include "support/RecordingConsole.h"
 #include "support/SimulatedLink.h"
@@ -37,10 +38,6 @@ public:
     void focusMainWindow() override {}
 };
 
-class NoFrameView final : public FrameView {
-public:
-    void showFrame(int, int, int) override {}
-};
 
 // The run's record behind the round's tables.
 class RecordTables final : public RunWindowTables {
@@ -91,7 +88,7 @@ PlateGeometry w96fCameraZero()
 
 constexpr int kSerial = 57;
 
-class LightingRoundSim : public SimulatedLinkTest<FakeClock, RecordingConsole> {
+class LightingRoundSim : public SimulatedLinkTest<FakeClock, RecordingConsole>, protected MainWindowFrameRig {
 protected:
     void SetUp() override
     {
@@ -120,7 +117,7 @@ protected:
 
     LightingRound round()
     {
-        return LightingRound{ctx,     folder.folder(), mainWindowFrames(boxes, image, frameView, abortRequested),
+        return LightingRound{ctx,     folder.folder(), frames(),
                              leds,    mask,            runState,
                              "w96f",  enabled,         run.cameraSpeed,
                              run.cameraExposure,       geometry,
@@ -140,10 +137,6 @@ protected:
     PlateGeometry geometry = w96fCameraZero();
     RunRecord run;
     RecordTables tables{run};
-    CameraBoxes boxes = CameraBoxes::mainWindow();
-    FrameImage image;
-    NoFrameView frameView;
-    bool abortRequested = false;
     LedTable leds;
     WellMask mask;
     int runState = 1;

@@ -1,3 +1,4 @@
+#include "support/MainWindowFrames.h"
 #include "support/FixtureFiles.h"
 #include "support/RecordingConsole.h"
 #include "support/SimulatedLedRectangles.h"
@@ -25,10 +26,6 @@ public:
     int focused = 0;
 };
 
-class NoFrameView final : public FrameView {
-public:
-    void showFrame(int, int, int) override {}
-};
 
 constexpr int kSerial = 12; // generation 1
 constexpr int kGeneration = 1;
@@ -44,7 +41,7 @@ const std::map<int, int> kFinalW24{{15, 7}, {30, 3}, {89, 1}, {100, 1}, {170, 2}
 
 int initialPower(int led) { return led % 4; }
 
-class AutocalibrationSimTest : public SimulatedLinkTest<FakeClock, RecordingConsole> {
+class AutocalibrationSimTest : public SimulatedLinkTest<FakeClock, RecordingConsole>, protected MainWindowFrameRig {
 protected:
     void SetUp() override
     {
@@ -74,7 +71,7 @@ protected:
     AutocalibrationEnd calibrate(int camera, const QString& format)
     {
         boxes.txt_cam = QString::number(camera);
-        CameraLedAutocalibration c{ctx, folder.folder(), mainWindowFrames(boxes, image, frameView, abortRequested),
+        CameraLedAutocalibration c{ctx, folder.folder(), frames(),
                                    leds, mask, runState, format, view};
         return AutocalibrateCameraLeds(c);
     }
@@ -102,10 +99,6 @@ protected:
         return text;
     }
 
-    CameraBoxes boxes = CameraBoxes::mainWindow();
-    FrameImage image;
-    NoFrameView frameView;
-    bool abortRequested = false;
     LedTable leds;
     WellMask mask;
     int runState = 1;

@@ -1,11 +1,7 @@
 #include "calibration/InPlateLedCalibration.h"
 #include "calibration/LightCalibrationCommands.h"
-#include "plate/files/DefaultConfigFiles.h"
-#include "plate/files/LedFiles.h"
+#include "PlateOutLedSim.h"
 #include "support/FixtureFiles.h"
-#include "support/RecordingConsole.h"
-#include "support/SimulatedLedRectangles.h"
-#include "support/SimulatedLink.h"
 
 #include <gtest/gtest.h>
 
@@ -47,49 +43,29 @@ TEST(InPlateSecondRound, EachLedAgainstTheMeanOfTheChosenLevels)
     EXPECT_TRUE(none.empty());
 }
 
-constexpr std::array<int, 9> kSteps{15, 30, 89, 100, 170, 200, 5, 25, 64};
 // The highest L with L x step <= 178.
 const std::map<int, int> kChoice{{15, 8}, {30, 5}, {89, 2}, {100, 1}, {170, 1}, {200, 0}, {5, 8}, {25, 7}, {64, 2}};
 
-class InPlateSim : public SimulatedLinkTest<FakeClock, RecordingConsole> {
+class InPlateSim : public PlateOutLedSim {
 protected:
     void SetUp() override
     {
-        SimulatedLinkTest::SetUp();
-        sim.setSerialNumber(12);
-        globals.applySerialNumber(12);
-        sim.updateState([](InstrumentState& s) {
-            s.frames.plate.wells.clear();
-            for (int led = 0; led < kSimLedCount; ++led)
-                s.ledLightPerStep[size_t(led)] = kSteps[size_t(led % 9)];
-        });
-        ASSERT_TRUE(WriteDefaultLedSetup1(folder.folder(), QStringLiteral("config")));
-        ASSERT_TRUE(writeSimulatedLedXyFile(ledXyFilePath(folder.folder(), 12), 1));
+        PlateOutLedSim::SetUp();
         QByteArray power = kLedFileTitle.toLatin1() + "\r\n" + kLedPowerColumns.toLatin1() + "\r\n";
         for (int led = 0; led < kLedCount; ++led)
             power += QByteArray::number(led) + ",3\r\n";
-        ASSERT_TRUE(writeBytes(ledPowerFilePath(folder.folder(), 12), power));
+        ASSERT_TRUE(writeBytes(ledPowerFilePath(folder.folder(), kSerial), power));
         boxes.txt_cam = "4";
         connect();
     }
 
-    class NoFrameView final : public FrameView {
-    public:
-        void showFrame(int, int, int) override {}
-    };
-
-    CameraBoxes boxes = CameraBoxes::mainWindow();
-    FrameImage image;
-    NoFrameView frameView;
-    bool abortRequested = false;
-    LedTable leds;
     int runState = 0; // the in-plate calibration neither reads nor changes it
 };
 
 TEST_F(InPlateSim, NoKeepsTheChoiceAndStillSendsAndWritesIt)
 {
-    MainWindowLedSteps steps(ctx, folder.folder(), mainWindowFrames(boxes, image, frameView, abortRequested));
-    LedCalibrationRun r{ctx, boxes, image, runState, leds, steps};
+    MainWindowLedSteps s = steps();
+    LedCalibrationRun r{ctx, boxes, image, runState, leds, s};
     prompts.answers = {PromptAnswer::No};
     AutocalibrateAndSaveCameraLeds(r, prompts);
 
@@ -101,7 +77,7 @@ TEST_F(InPlateSim, NoKeepsTheChoiceAndStillSendsAndWritesIt)
         const bool mine = rect && rect->camera == 4;
         cameraLeds += mine ? 1 : 0;
         expected += QByteArray::number(led) + ',' +
-                    QByteArray::number(mine ? kChoice.at(kSteps[size_t(led % 9)]) : 3) + "\r\n";
+                    QByteArray::number(mine ? kChoice.at(kLedLightSteps[size_t(led % 9)]) : 3) + "\r\n";
     }
     ASSERT_GT(cameraLeds, 60);
     EXPECT_EQ(fileBytes(ledPowerFilePath(folder.folder(), 12)), expected);
@@ -116,8 +92,8 @@ TEST_F(InPlateSim, NoKeepsTheChoiceAndStillSendsAndWritesIt)
 
 TEST_F(InPlateSim, InPlateButtonPutsTheGainAndExposureBack)
 {
-    MainWindowLedSteps steps(ctx, folder.folder(), mainWindowFrames(boxes, image, frameView, abortRequested));
-    LedCalibrationRun r{ctx, boxes, image, runState, leds, steps};
+    MainWindowLedSteps s = steps();
+    LedCalibrationRun r{ctx, boxes, image, runState, leds, s};
     boxes.txt_gain = "21";
     boxes.txt_exposure = "33.7";
     prompts.answers = {PromptAnswer::Cancel};

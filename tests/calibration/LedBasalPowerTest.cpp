@@ -1,10 +1,6 @@
 #include "calibration/LedBasalPower.h"
-#include "plate/files/DefaultConfigFiles.h"
-#include "plate/files/LedFiles.h"
+#include "PlateOutLedSim.h"
 #include "support/FixtureFiles.h"
-#include "support/RecordingConsole.h"
-#include "support/SimulatedLedRectangles.h"
-#include "support/SimulatedLink.h"
 
 #include <gtest/gtest.h>
 
@@ -53,26 +49,15 @@ TEST(LedBasalPower, RectangleBrightnessCountsEmptyPixelsAndStaysInTheImage)
     EXPECT_EQ(ledRectangleBrightness(image, 4, leds, 2), 30) << "cut at the image: 90 / 3";
 }
 
-// Light per power step by LED (index modulo 9), and the level the plate-out
-// sweep gives each: the highest L with L x step <= 178.
-constexpr std::array<int, 9> kSteps{15, 30, 89, 100, 170, 200, 5, 25, 64};
+// The level the plate-out sweep gives each light per step: the highest L with L x step <= 178.
 const std::map<int, int> kBasal{{15, 8}, {30, 5}, {89, 2}, {100, 1}, {170, 1}, {200, 0}, {5, 8}, {25, 7}, {64, 2}};
 
-class LedBasalSim : public SimulatedLinkTest<FakeClock, RecordingConsole> {
+class LedBasalSim : public PlateOutLedSim {
 protected:
     void SetUp() override
     {
-        SimulatedLinkTest::SetUp();
-        sim.setSerialNumber(12);
-        globals.applySerialNumber(12);
-        sim.updateState([](InstrumentState& s) {
-            s.frames.plate.wells.clear();
-            for (int led = 0; led < kSimLedCount; ++led)
-                s.ledLightPerStep[size_t(led)] = kSteps[size_t(led % 9)];
-        });
-        ASSERT_TRUE(WriteDefaultLedSetup1(folder.folder(), QStringLiteral("config")));
-        ASSERT_TRUE(writeSimulatedLedXyFile(ledXyFilePath(folder.folder(), 12), 1));
-        ASSERT_TRUE(writeBytes(ledPowerFilePath(folder.folder(), 12), powerFile({})));
+        PlateOutLedSim::SetUp();
+        ASSERT_TRUE(writeBytes(ledPowerFilePath(folder.folder(), kSerial), powerFile({})));
         boxes.txt_cam = "2";
         connect();
     }
@@ -91,21 +76,11 @@ protected:
 
     LedBasalEnd calibrate()
     {
-        MainWindowLedSteps steps(ctx, folder.folder(), mainWindowFrames(boxes, image, frameView, abortRequested));
-        LedCalibrationRun r{ctx, boxes, image, runState, leds, steps};
+        MainWindowLedSteps s = steps();
+        LedCalibrationRun r{ctx, boxes, image, runState, leds, s};
         return CalibrateLedBasalPower(r);
     }
 
-    class NoFrameView final : public FrameView {
-    public:
-        void showFrame(int, int, int) override {}
-    };
-
-    CameraBoxes boxes = CameraBoxes::mainWindow();
-    FrameImage image;
-    NoFrameView frameView;
-    bool abortRequested = false;
-    LedTable leds;
     int runState = -1;
 };
 
@@ -116,7 +91,7 @@ TEST_F(LedBasalSim, EachLedOfTheCameraGetsTheLevelItsLightGives)
     for (int led = 0; led < kLedCount; ++led) {
         const auto rect = simulatedLedRectangle(1, led);
         if (rect && rect->camera == 2)
-            expected[led] = kBasal.at(kSteps[size_t(led % 9)]);
+            expected[led] = kBasal.at(kLedLightSteps[size_t(led % 9)]);
     }
     ASSERT_GT(expected.size(), 60u);
     EXPECT_EQ(fileBytes(ledPowerFilePath(folder.folder(), 12)), powerFile(expected));

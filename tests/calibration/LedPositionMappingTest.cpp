@@ -2,6 +2,7 @@
 #include "calibration/LightCalibrationCommands.h"
 #include "plate/files/DefaultConfigFiles.h"
 #include "plate/files/LedFiles.h"
+#include "support/MainWindowFrames.h"
 #include "support/FixtureFiles.h"
 #include "support/RecordingConsole.h"
 #include "support/SimulatedLedRectangles.h"
@@ -78,10 +79,6 @@ protected:
         return MapLedPositions(m);
     }
 
-    class NoFrameView final : public FrameView {
-    public:
-        void showFrame(int, int, int) override {}
-    };
 
     int serial = 0;
     CameraBoxes boxes = CameraBoxes::mainWindow();

@@ -1,5 +1,6 @@
 #include "calibration/WellPositionCalibration.h"
 #include "plate/files/FormatFiles.h"
+#include "support/MainWindowFrames.h"
 #include "support/FixtureFiles.h"
 #include "support/RecordingConsole.h"
 #include "support/SimulatedLink.h"
@@ -25,10 +26,6 @@ public:
     int disarms = 0;
 };
 
-class NoFrameView final : public FrameView {
-public:
-    void showFrame(int, int, int) override {}
-};
 
 class WellCalibrationSim : public SimulatedLinkTest<FakeClock, RecordingConsole> {
 protected:
@@ -37,10 +34,7 @@ protected:
         SimulatedLinkTest::SetUp();
         sim.setSerialNumber(12);
         globals.applySerialNumber(12);
-        ASSERT_TRUE(QDir().mkpath(folder.path("config_SN12")) && QDir().mkpath(folder.path("config")));
-        for (const QString f : {"w6_col.dat", "w6_row.dat"})
-            ASSERT_TRUE(copyFixture("plate/" + f, folder.path("config_SN12/" + f)));
-        ASSERT_TRUE(copyFixture("plate/w6_spc.dat", folder.path("config/w6_spc.dat")));
+        ASSERT_TRUE(copyFormatFixtures("w6", folder.path("config"), folder.path("config_SN12")));
         connect();
     }
 

@@ -16,6 +16,15 @@ inline bool copyFixture(const QString& fixture, const QString& destination)
     return QFile::copy(QStringLiteral(VELDO_FIXTURES "/") + fixture, destination);
 }
 
+// A format's well table into the shared config folder and its column and
+// row files into a unit folder, from tests/fixtures/plate.
+inline bool copyFormatFixtures(const QString& code, const QString& configFolder, const QString& unitFolder)
+{
+    return copyFixture("plate/" + code + "_spc.dat", configFolder + "/" + code + "_spc.dat") &&
+           copyFixture("plate/" + code + "_col.dat", unitFolder + "/" + code + "_col.dat") &&
+           copyFixture("plate/" + code + "_row.dat", unitFolder + "/" + code + "_row.dat");
+}
+
 // The bytes of a file; empty when it cannot be read.
 inline QByteArray fileBytes(const QString& path)
 {
