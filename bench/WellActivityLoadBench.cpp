@@ -1,0 +1,130 @@
+// Loading a long run's wellactivity00.csv for the heat map against a plain
+// read of the same file: the load must keep at least half the plain speed and
+// stay under 200 MB. VELDO_WELLACTIVITY_MB sets the file size (default 1024).
+#include "analysis/WellActivityLoader.h"
+#include "core/Prompts.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+class NoPrompts final : public Prompts {
+public:
+    void message(const QString&, const QString&) override {}
+    PromptAnswer question(const QString&, PromptButtons, const QString&) override { return PromptAnswer::No; }
+    QString input(const QString&, const QString&, const QString&) override { return {}; }
+};
+
+long statusKb(const char* key)
+{
+    std::FILE* f = std::fopen("/proc/self/status", "r");
+    if (!f)
+        return -1;
+    char line[256];
+    long kb = -1;
+    while (std::fgets(line, sizeof line, f))
+        if (std::strncmp(line, key, std::strlen(key)) == 0)
+            kb = std::atol(line + std::strlen(key));
+    std::fclose(f);
+    return kb;
+}
+
+bool resetPeak()
+{
+    std::FILE* f = std::fopen("/proc/self/clear_refs", "w");
+    if (!f)
+        return false;
+    const bool ok = std::fputs("5", f) >= 0;
+    return std::fclose(f) == 0 && ok;
+}
+
+// One well, 140 lines of 150 cells a scan block, as a run writes it: the
+// corners outside the well's mask "-", the rest small activity counts.
+struct GeneratedRun {
+    QTemporaryDir dir;
+    qint64 bytes = 0;
+
+    GeneratedRun()
+    {
+        const char* mb = std::getenv("VELDO_WELLACTIVITY_MB");
+        const qint64 target = qint64(mb ? std::atol(mb) : 1024) * 1024 * 1024;
+        QFile f(dir.filePath("wellactivity00.csv"));
+        if (!f.open(QIODevice::WriteOnly))
+            return;
+        QByteArray block;
+        for (int scan = 0; bytes < target; ++scan) {
+            block = "scan," + QByteArray::number(scan) + "\r\ntime[m],\"" + QByteArray::number(scan * 0.1, 'f', 1) +
+                    "\"\r\n";
+            for (int line = 0; line < 140; ++line) {
+                block += "A1," + QByteArray::number(line);
+                for (int cell = 0; cell < 150; ++cell) {
+                    const int dx = cell - 75, dy = line - 70;
+                    if (dx * dx + dy * dy > 70 * 70)
+                        block += ",-";
+                    else
+                        block += ',' + QByteArray::number((scan + line * 7 + cell * 13) % 23);
+                }
+                block += "\r\n";
+            }
+            block += "\r\n";
+            f.write(block);
+            bytes += block.size();
+        }
+    }
+};
+
+GeneratedRun& run()
+{
+    static GeneratedRun r;
+    return r;
+}
+
+void BM_PlainRead(benchmark::State& state)
+{
+    GeneratedRun& r = run();
+    QByteArray buffer(1 << 16, '\0');
+    for (auto _ : state) {
+        QFile f(r.dir.filePath("wellactivity00.csv"));
+        f.open(QIODevice::ReadOnly);
+        qint64 total = 0;
+        qint64 n = 0;
+        while ((n = f.readLine(buffer.data(), buffer.size())) > 0)
+            total += n;
+        benchmark::DoNotOptimize(total);
+    }
+    state.SetBytesProcessed(state.iterations() * r.bytes);
+}
+
+void BM_LoadForHeatMap(benchmark::State& state)
+{
+    GeneratedRun& r = run();
+    NoPrompts prompts;
+    const long before = statusKb("VmRSS:");
+    const bool peakReset = resetPeak();
+    for (auto _ : state) {
+        HeatMapData data;
+        const WellActivityLoad result = LoadWellActivityFiles(r.dir.path(), "w6", data, {}, prompts);
+        if (result != WellActivityLoad::Loaded)
+            state.SkipWithError("the load did not finish");
+        benchmark::DoNotOptimize(data.maxSumActivity);
+    }
+    state.SetBytesProcessed(state.iterations() * r.bytes);
+    state.counters["peak_MB_above_start"] = peakReset ? double(statusKb("VmHWM:") - before) / 1024.0 : -1.0;
+    state.counters["file_MB"] = double(r.bytes) / (1024.0 * 1024.0);
+}
+
+} // namespace
+
+// Cache warm for both: the plain read runs first.
+BENCHMARK(BM_PlainRead)->Iterations(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadForHeatMap)->Iterations(2)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();

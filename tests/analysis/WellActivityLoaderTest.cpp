@@ -1,0 +1,166 @@
+#include "analysis/WellActivityLoader.h"
+#include "support/FixtureFiles.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempProgramFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A w6 run of three scans, every camera's window file alike but for its well:
+// positions 0 and 4 all "-", positions 1 to 3 with values in scans 0 and 1.
+QByteArray wellFile(const QByteArray& well, const std::vector<std::array<const char*, 3>>& scans,
+                    const char* edgeLine = "-,-,-,-,-,-")
+{
+    const char* times[] = {"\"12.5\"", "\"13.5\"", "\"14.0\""};
+    QByteArray text;
+    for (size_t s = 0; s < scans.size(); ++s) {
+        text += "scan," + QByteArray::number(qulonglong(s)) + "\r\n";
+        text += QByteArray("time[m],") + times[s] + "\r\n";
+        text += well + ",0," + edgeLine + "\r\n";
+        for (int p = 0; p < 3; ++p)
+            text += well + "," + QByteArray::number(p + 1) + "," + scans[s][size_t(p)] + "\r\n";
+        text += well + ",4,-,-,-,-,-,-\r\n";
+        text += "\r\n";
+    }
+    return text;
+}
+
+const std::vector<std::array<const char*, 3>> kScans = {
+    {"-,2,0,1,-,-", "-,0,3,0,-,-", "-,4,0,0,-,-"},
+    {"-,0,0,0,-,-", "-,0,0,5,-,-", "-,0,0,0,-,-"},
+    {"-,0,0,0,-,-", "-,0,0,0,-,-", "-,0,0,0,-,-"},
+};
+const char* kWells[] = {"A1", "B1", "A2", "B2", "A3", "B3"};
+
+struct RecordedRun {
+    TempProgramFolder tmp;
+    explicit RecordedRun(int cameras = 6)
+    {
+        for (int c = 0; c < cameras; ++c)
+            write(c, wellFile(kWells[c], kScans));
+    }
+    void write(int camera, const QByteArray& bytes)
+    {
+        EXPECT_TRUE(writeBytes(tmp.path(QStringLiteral("run/wellactivity%1%2.csv").arg(camera).arg(0)), bytes));
+    }
+    WellActivityLoad load(const QString& format = "w6")
+    {
+        WellActivityLoadView view{[this](const QString& t) { progress << t; }, {}, {}};
+        return LoadWellActivityFiles(tmp.path("run"), format, data, view, prompts);
+    }
+    HeatMapData data;
+    ScriptedPrompts prompts;
+    QStringList progress;
+};
+
+TEST(WellActivityLoader, SixWellRunSumsMaximaTimesAndProgress)
+{
+    RecordedRun run;
+    ASSERT_EQ(run.load(), WellActivityLoad::Loaded);
+    EXPECT_TRUE(run.prompts.messages.isEmpty());
+    EXPECT_EQ(run.progress, (QStringList{"0% Read", "17% Read", "33% Read", "50% Read", "67% Read", "83% Read",
+                                         "100% OK"}));
+    const HeatMapData& d = run.data;
+    EXPECT_EQ(d.lastLine, 4) << "3 lines x 1.5, halves to even";
+    EXPECT_EQ(d.lastCell, 4);
+    EXPECT_EQ(d.lastScan, 2);
+    EXPECT_EQ(d.scanMinutes, (std::vector<double>{12.5, 13.5, 14.0}));
+    EXPECT_EQ(d.maxSumActivity, 5);
+    EXPECT_EQ(d.maxScanActivity, 5);
+    for (int well = 0; well < 6; ++well) {
+        SCOPED_TRACE(well);
+        EXPECT_EQ(d.geometry[size_t(well)].lineCount, 3);
+        EXPECT_EQ(d.geometry[size_t(well)].cellCount, 3);
+        EXPECT_EQ(d.sum(well, 0, 0), 2);
+        EXPECT_EQ(d.sum(well, 0, 2), 1);
+        EXPECT_EQ(d.sum(well, 1, 1), 3);
+        EXPECT_EQ(d.sum(well, 2, 0), 4);
+        EXPECT_EQ(d.sum(well, 1, 2), 5);
+        EXPECT_EQ(d.sum(well, 0, 1), 0);
+    }
+
+    // One scan's grid, read again from its offset: [line][cell], the cell past
+    // the well's count unread (0), "-" as -1.
+    const WellGrid g0 = scanGrid(d, 3, 0); // B2
+    ASSERT_EQ(g0.lines, 5);
+    const std::vector<qint32> rows0 = {2, 0, 1, -1, 0, 0, 3, 0, -1, 0, 4, 0, 0, -1, 0, -1, -1, -1, -1, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(g0.values, rows0);
+    const WellGrid g1 = scanGrid(d, 0, 1);
+    EXPECT_EQ(g1.at(1, 2), 5);
+    EXPECT_EQ(g1.at(0, 0), 0);
+    EXPECT_TRUE(scanGrid(d, 0, 3).values.empty()) << "no such scan";
+}
+
+TEST(WellActivityLoader, FaultyRuns)
+{
+    struct Case {
+        const char* name;
+        std::function<void(RecordedRun&)> spoil;
+        WellActivityLoad outcome;
+        QStringList messages;
+        int wellsLoaded; // wells whose sums hold the run's values
+    };
+    const Case cases[] = {
+        {"no scan line", [](RecordedRun& r) { r.write(0, "A1,1,-,2\r\n"); }, WellActivityLoad::ErrorFile, {"error file"}, 0},
+        {"no time line",
+         [](RecordedRun& r) { r.write(2, "scan,0\r\nA2,1,-,2,0,1,-,-\r\n"); },
+         WellActivityLoad::NoTimeLine,
+         {},
+         2},
+        {"a well line without a comma",
+         [](RecordedRun& r) { r.write(1, "scan,0\r\ntime[m],1\r\nB1\r\n\r\n"); },
+         WellActivityLoad::FileError,
+         {"File error c1b0.csv"},
+         1},
+        {"a cell beyond the bounds",
+         [](RecordedRun& r) { r.write(4, wellFile("A3", {{"-,1,1,1,1,1,1,1", "-,0,0,0,-,-", "-,0,0,0,-,-"}})); },
+         WellActivityLoad::ProcessingError,
+         {"Error processing files"},
+         4},
+        {"no camera 5", [](RecordedRun& r) { QFile::remove(r.tmp.path("run/wellactivity50.csv")); }, WellActivityLoad::Loaded,
+         {}, 5},
+        {"no camera 0", [](RecordedRun& r) { QFile::remove(r.tmp.path("run/wellactivity00.csv")); },
+         WellActivityLoad::ErrorFile, {"error file"}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordedRun run;
+        c.spoil(run);
+        EXPECT_EQ(run.load(), c.outcome);
+        EXPECT_EQ(run.prompts.messages, c.messages);
+        int loaded = 0;
+        if (run.data.loaded())
+            for (int well = 0; well < 6; ++well)
+                loaded += run.data.sum(well, 1, 2) == 5 ? 1 : 0;
+        EXPECT_EQ(loaded, c.wellsLoaded);
+    }
+}
+
+TEST(WellActivityLoader, PositionZeroLastCellsAndLargeSums)
+{
+    RecordedRun run(1);
+    // Position 0 holds a value; the last cell of a line is read; sums pass 16 bits.
+    run.write(0, wellFile("A1", {{"-,20000,0,7", "-,0,3,0,-,-", "-,4,0,0,-,-"},
+                                 {"-,20000,0,0,-,-", "-,0,0,5,-,-", "-,0,0,0,-,-"}},
+                          "-,9,-,-,-,-"));
+    ASSERT_EQ(run.load(), WellActivityLoad::Loaded);
+    const HeatMapData& d = run.data;
+    EXPECT_EQ(d.geometry[0].firstDataLine, 0) << "position 0 holds a value";
+    EXPECT_EQ(d.sum(0, 0, 0), 18) << "position 0: 9 in both scans";
+    EXPECT_EQ(d.sum(0, 1, 0), 40000);
+    EXPECT_EQ(d.sum(0, 1, 2), 7) << "the line's last cell";
+    EXPECT_EQ(d.maxSumActivity, 40000);
+    EXPECT_EQ(d.maxScanActivity, 20000);
+    EXPECT_TRUE(run.prompts.messages.isEmpty());
+}
+
+TEST(WellActivityLoader, FormatsWithoutLayoutLoadNothing)
+{
+    RecordedRun run;
+    EXPECT_EQ(run.load("w96f"), WellActivityLoad::Loaded);
+    EXPECT_FALSE(run.data.loaded());
+    EXPECT_TRUE(run.progress.isEmpty());
+}
+
+} // namespace
