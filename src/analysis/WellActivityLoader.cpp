@@ -9,6 +9,10 @@
 
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <optional>
 
 namespace {
@@ -156,34 +160,140 @@ qint64 cellValue(const char* p, qsizetype n)
     return v;
 }
 
-// Reads lines into one buffer, so a long file costs no allocation per line.
-class LineReader {
+// A whole number as the loader reads positions and scan numbers: plain
+// digits (with an optional "-") straight away, anything else the slow way.
+std::optional<int> fastWholeNumber(const char* p, qsizetype n)
+{
+    const bool negative = n > 0 && p[0] == '-';
+    qsizetype i = negative ? 1 : 0;
+    if (n - i < 1 || n - i > 9)
+        return wholeNumber(QByteArray(p, n));
+    int v = 0;
+    for (; i < n; ++i) {
+        const unsigned d = unsigned(p[i]) - '0';
+        if (d > 9)
+            return wholeNumber(QByteArray(p, n));
+        v = v * 10 + int(d);
+    }
+    return negative ? -v : v;
+}
+
+// Lines handed to the cell reader have this many readable bytes after their
+// end, so a cell or a block of 64 can be loaded whole near the line's end.
+constexpr qsizetype kLinePadding = 64;
+
+// Bit k set where block[k] is a comma, for the 64 bytes at block.
+quint64 commaMask(const char* block)
+{
+#if defined(__SSE2__)
+    const __m128i comma = _mm_set1_epi8(',');
+    quint64 mask = 0;
+    for (int k = 0; k < 4; ++k) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * k));
+        mask |= quint64(quint32(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, comma)))) << (16 * k);
+    }
+    return mask;
+#else
+    quint64 mask = 0;
+    for (int k = 0; k < 64; ++k)
+        mask |= quint64(block[k] == ',') << k;
+    return mask;
+#endif
+}
+
+// A cell of n characters at p (padding readable after it): digits of up to
+// eight characters are summed eight bytes at once, without a branch per
+// character; "-", blanks, signs and long cells go through cellValue.
+qint64 cellAt(const char* p, qsizetype n)
+{
+    if (n == 1 || n == 2) {
+        // The common short counts, still without a branch on their length.
+        const unsigned d0 = unsigned(uchar(p[0])) - '0';
+        const unsigned d1 = unsigned(uchar(p[1])) - '0';
+        const bool two = n == 2;
+        if ((d0 <= 9) & (!two | (d1 <= 9)))
+            return two ? d0 * 10 + d1 : d0;
+        if (!two && p[0] == '-')
+            return -1;
+    }
+    if (n < 1 || n > 8)
+        return cellValue(p, n);
+    quint64 x;
+    std::memcpy(&x, p, 8);
+    // The cell's characters in the top bytes, '0' below them.
+    const int shift = 8 * (8 - int(n));
+    quint64 digits = x << shift;
+    if (shift > 0)
+        digits |= 0x3030303030303030ULL >> (64 - shift);
+    if ((((digits + 0x4646464646464646ULL) | (digits - 0x3030303030303030ULL)) & 0x8080808080808080ULL) != 0)
+        return cellValue(p, n);
+    digits -= 0x3030303030303030ULL;
+    digits = digits * 10 + (digits >> 8);
+    digits = (((digits & 0x000000FF000000FFULL) * (100 + (1000000ULL << 32))) +
+              (((digits >> 16) & 0x000000FF000000FFULL) * (1 + (10000ULL << 32)))) >>
+             32;
+    return qint64(digits);
+}
+
+// Reads a file in large chunks and hands out its lines in place, with the
+// offset of each, so a multi-GB file costs no allocation or copy per line.
+class ChunkLineReader {
 public:
-    explicit LineReader(QFile& f) : f_(f), buffer_(1 << 16, '\0') {}
+    explicit ChunkLineReader(QFile& f) : f_(f), base_(f.pos()), capacity_(qsizetype(1) << 22)
+    {
+        buffer_.resize(size_t(capacity_ + kLinePadding));
+    }
+
     bool next(Bytes& line, qint64& at)
     {
-        at = f_.pos();
-        qint64 n = f_.readLine(buffer_.data(), buffer_.size());
-        if (n <= 0)
-            return false;
-        while (n == buffer_.size() - 1 && buffer_[n - 1] != '\n') {
-            // A line longer than the buffer: make room for the rest.
-            const QByteArray rest = f_.readLine();
-            buffer_.resize(n + rest.size() + 1);
-            std::memcpy(buffer_.data() + n, rest.constData(), size_t(rest.size()));
-            n += rest.size();
-            if (rest.isEmpty() || rest.endsWith('\n'))
-                break;
+        for (;;) {
+            if (start_ < filled_) {
+                const void* nl = std::memchr(buffer_.data() + start_, '\n', size_t(filled_ - start_));
+                if (nl || eof_) {
+                    const qsizetype end = nl ? static_cast<const char*>(nl) - buffer_.data() : filled_;
+                    at = base_ + start_;
+                    qsizetype n = end - start_;
+                    while (n > 0 && buffer_[size_t(start_ + n - 1)] == '\r')
+                        --n;
+                    line = {buffer_.data() + start_, n};
+                    start_ = nl ? end + 1 : filled_;
+                    return true;
+                }
+            } else if (eof_) {
+                return false;
+            }
+            refill();
         }
-        while (n > 0 && (buffer_[n - 1] == '\n' || buffer_[n - 1] == '\r'))
-            --n;
-        line = {buffer_.constData(), n};
-        return true;
     }
 
 private:
+    void refill()
+    {
+        // Keep the unfinished line at the front; grow for a line longer than the buffer.
+        const qsizetype rest = filled_ - start_;
+        if (rest > 0)
+            std::memmove(buffer_.data(), buffer_.data() + start_, size_t(rest));
+        base_ += start_;
+        start_ = 0;
+        filled_ = rest;
+        if (filled_ == capacity_) {
+            capacity_ *= 2;
+            buffer_.resize(size_t(capacity_ + kLinePadding));
+        }
+        const qint64 n = f_.read(buffer_.data() + filled_, capacity_ - filled_);
+        if (n <= 0)
+            eof_ = true;
+        else
+            filled_ += n;
+    }
+
     QFile& f_;
-    QByteArray buffer_;
+    qint64 base_;
+    qsizetype capacity_;
+    std::vector<char> buffer_; // capacity_ bytes and the lines' padding
+    qsizetype start_ = 0;
+    qsizetype filled_ = 0;
+    bool eof_ = false;
 };
 
 class Loader {
@@ -218,10 +328,9 @@ bool Loader::allocate()
 bool Loader::pixelValues(SlotGeometry& slot, Bytes line, int scan)
 {
     const qsizetype c1 = line.find(',', 0);
-    qsizetype c2 = line.find(',', c1 + 1);
+    const qsizetype c2 = line.find(',', c1 + 1);
     const qsizetype positionEnd = c2 < 0 ? line.n : c2;
-    const std::optional<int> position =
-        wholeNumber(QByteArray::fromRawData(line.p + c1 + 1, positionEnd - c1 - 1));
+    const std::optional<int> position = fastWholeNumber(line.p + c1 + 1, positionEnd - c1 - 1);
     if (!position)
         return false;
     int& last = lastPosition_[size_t(slot.well)];
@@ -233,27 +342,48 @@ bool Loader::pixelValues(SlotGeometry& slot, Bytes line, int scan)
     if (lineIndex > d_.lastLine || scan < 0)
         return false;
     // Cells after the leading ones, each up to the next comma or the line's end.
-    qsizetype at = c2;
+    const char* q = line.p + c2;
+    const char* const end = line.p + line.n;
     for (int skip = 0; skip < slot.g.firstCell; ++skip) {
-        at = line.find(',', at + 1);
-        if (at < 0)
+        q = static_cast<const char*>(std::memchr(q + 1, ',', size_t(end - q - 1)));
+        if (!q)
             return true;
     }
-    for (int i = 0; i <= slot.g.cellCount && at >= 0 && at < line.n; ++i) {
-        const qsizetype next = line.find(',', at + 1);
-        const qsizetype end = next < 0 ? line.n : next;
-        const qint64 v = cellValue(line.p + at + 1, end - at - 1);
-        at = next;
+    // Cell i runs from the comma before it to the next comma or the line's
+    // end. The commas of 64 bytes are found at once, so no cell waits for the
+    // one before it to be read.
+    // The largest sum is taken from the table once the file is read.
+    qint64* const sums = &d_.sum(slot.well, lineIndex, 0);
+    qint64 maxScan = d_.maxScanActivity;
+    const auto take = [&](int i, qint64 v) {
         if (i > d_.lastCell)
             return false;
-        if (v <= 0)
-            continue;
-        qint64& s = d_.sum(slot.well, lineIndex, i);
-        s += v;
-        d_.maxSumActivity = std::max(d_.maxSumActivity, s);
-        d_.maxScanActivity = std::max(d_.maxScanActivity, v);
+        // Without branches: cells of 0 and "-" mix unpredictably.
+        sums[i] += std::max<qint64>(v, 0);
+        maxScan = std::max(maxScan, v);
+        return true;
+    };
+    const auto done = [&](bool ok) {
+        d_.maxScanActivity = maxScan;
+        return ok;
+    };
+    const char* cell = q + 1;
+    int i = 0;
+    for (const char* block = cell; block < end && i <= slot.g.cellCount; block += 64) {
+        quint64 commas = commaMask(block);
+        if (end - block < 64)
+            commas &= (quint64(1) << (end - block)) - 1;
+        for (; commas != 0 && i <= slot.g.cellCount; ++i) {
+            const char* const comma = block + __builtin_ctzll(commas);
+            commas &= commas - 1;
+            if (!take(i, cellAt(cell, comma - cell)))
+                return done(false);
+            cell = comma + 1;
+        }
     }
-    return true;
+    if (i <= slot.g.cellCount && !take(i, cellAt(cell, end - cell)))
+        return done(false);
+    return done(true);
 }
 
 WellActivityLoad Loader::readWindow(const QString& path, int camera, int window, bool sizesTables)
@@ -373,26 +503,35 @@ WellActivityLoad Loader::readWindow(const QString& path, int camera, int window,
         return fail();
     takeTime(timeLine);
     for (const auto& [k, l] : firstBlock) {
-        if (k < usable && !pixelValues(windowWells[size_t(k)], Bytes{l.constData(), l.size()}, h))
+        const QByteArray padded = l + QByteArray(kLinePadding, '\0');
+        if (k < usable && !pixelValues(windowWells[size_t(k)], Bytes{padded.constData(), l.size()}, h))
             return fail();
     }
-    LineReader reader(file);
+    ChunkLineReader reader(file);
     Bytes l;
     qint64 at = 0;
+    const auto is = [](const char* p, qsizetype n, const char* word, qsizetype wordLength) {
+        return n == wordLength && std::memcmp(p, word, size_t(n)) == 0;
+    };
     while (reader.next(l, at)) {
         const qsizetype comma = l.find(',', 0);
         if (comma < 1)
             continue;
-        const QByteArray name = QByteArray::fromRawData(l.p, comma);
-        if (name == "scan") {
-            const std::optional<int> n = wholeNumber(QByteArray::fromRawData(l.p + comma + 1, l.n - comma - 1));
+        SlotGeometry* slot = nullptr;
+        for (SlotGeometry& s : windowWells)
+            if (is(l.p, comma, s.name.constData(), s.name.size())) {
+                slot = &s;
+                break;
+            }
+        if (slot) {
+            if (!pixelValues(*slot, l, h))
+                return fail();
+        } else if (is(l.p, comma, "scan", 4)) {
+            const std::optional<int> n = fastWholeNumber(l.p + comma + 1, l.n - comma - 1);
             if (!n || !enterScan(*n, at))
                 return fail();
-        } else if (name == "time[m]") {
+        } else if (is(l.p, comma, "time[m]", 7)) {
             takeTime(QByteArray(l.p, l.n));
-        } else if (SlotGeometry* s = slotOf(name)) {
-            if (!pixelValues(*s, l, h))
-                return fail();
         }
     }
     d_.files.push_back(std::move(record));
@@ -434,6 +573,9 @@ WellActivityLoad LoadWellActivityFiles(const QString& runFolder, const QString& 
                 return WellActivityLoad::Stopped;
             const QString path = folder.filePath(QStringLiteral("wellactivity%1%2.csv").arg(camera).arg(window));
             const WellActivityLoad r = loader.readWindow(path, camera, window, camera == 0 && window == 0);
+            // Sums only grow, so the largest is the table's largest, also after a fault.
+            for (const qint64 sum : data.sumActivity)
+                data.maxSumActivity = std::max(data.maxSumActivity, sum);
             if (r != WellActivityLoad::Loaded)
                 return r;
             if (view.progress)

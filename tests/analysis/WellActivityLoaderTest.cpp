@@ -164,3 +164,70 @@ TEST(WellActivityLoader, FormatsWithoutLayoutLoadNothing)
 }
 
 } // namespace
+
+namespace {
+
+// One A1 window file: a first block of `cells` zero cells at position 0, then
+// the given value lines at position 0, a scan each.
+QByteArray oneLineRun(int cells, const std::vector<QByteArray>& lines)
+{
+    QByteArray zeros;
+    for (int c = 0; c < cells; ++c)
+        zeros += ",0";
+    QByteArray text = "scan,0\r\ntime[m],\"0.5\"\r\nA1,0" + zeros + "\r\n\r\n";
+    for (size_t s = 0; s < lines.size(); ++s)
+        text += "scan," + QByteArray::number(qulonglong(s + 1)) + "\r\ntime[m],\"1.0\"\r\nA1,0," + lines[s] + "\r\n\r\n";
+    return text;
+}
+
+TEST(WellActivityLoader, CellFormsAcrossALongLine)
+{
+    // Each cell as the loader reads it: a whole number above 0 counts, "-",
+    // blanks around digits, signs, decimals and over-long numbers as the
+    // slow reader has them. Enough cells that they cross 64-byte blocks.
+    const std::vector<std::pair<QByteArray, qint64>> cells = {
+        {"7", 7},          {"12", 12},        {"123", 123},           {"12345678", 12345678}, {"123456789", 123456789},
+        {"-", 0},          {"", 0},           {" 5", 5},              {"5 ", 5},              {"+3", 0},
+        {"1.5", 0},        {"abc", 0},        {"-3", 0},              {"00000012", 12},       {"99999999", 99999999},
+        {"0000000000000000042", 0},           {"9", 9},               {"x", 0},               {"10", 10},
+        {"1234", 1234},    {"0", 0},          {"22", 22},             {"-", 0},               {"3", 3},
+    };
+    QByteArray line;
+    for (size_t i = 0; i < cells.size(); ++i)
+        line += (i ? "," : "") + cells[i].first;
+    RecordedRun run(0);
+    run.write(0, oneLineRun(int(cells.size()), {line}));
+    ASSERT_EQ(run.load(), WellActivityLoad::Loaded);
+    for (size_t i = 0; i < cells.size(); ++i)
+        EXPECT_EQ(run.data.sum(0, 0, int(i)), cells[i].second) << "cell " << i << " \"" << cells[i].first.constData() << "\"";
+    EXPECT_EQ(run.data.maxScanActivity, 123456789);
+    EXPECT_EQ(run.data.maxSumActivity, 123456789);
+}
+
+TEST(WellActivityLoader, FileLongerThanTheReadBuffer)
+{
+    // 2500 scans of a 1000-cell line (about 5 MB, past the 4 MB chunk): lines
+    // cross the reader's chunks and every scan's offset still finds its block.
+    // The first cell of the line of file scan n is (n - 1) % 7 + 1, the rest 1.
+    QByteArray ones;
+    for (int c = 1; c < 1000; ++c)
+        ones += ",1";
+    std::vector<QByteArray> lines;
+    for (int s = 0; s < 2500; ++s)
+        lines.push_back(QByteArray::number(s % 7 + 1) + ones);
+    RecordedRun run(0);
+    run.write(0, oneLineRun(1000, lines));
+    ASSERT_EQ(run.load(), WellActivityLoad::Loaded);
+    EXPECT_EQ(run.data.lastScan, 2500);
+    EXPECT_EQ(run.data.sum(0, 0, 0), 357 * 28 + 1);
+    EXPECT_EQ(run.data.sum(0, 0, 999), 2500);
+    EXPECT_EQ(run.data.maxSumActivity, 357 * 28 + 1);
+    for (const auto& [scan, first] : {std::pair{2000, 5}, {1999, 4}, {2500, 1}, {3, 3}}) {
+        const WellGrid grid = scanGrid(run.data, 0, scan);
+        ASSERT_EQ(grid.lines, run.data.lastLine + 1);
+        EXPECT_EQ(grid.at(0, 0), first) << "scan " << scan;
+        EXPECT_EQ(grid.at(0, 999), 1);
+    }
+}
+
+} // namespace
