@@ -1,0 +1,92 @@
+#include "analysis/barplot/GroupBarPlot.h"
+#include "picture/PictureCanvas.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A run of the given per-scan values for wells 0, 1, ...; -1 is no value.
+RunResults runOf(const std::vector<std::vector<double>>& wells, int wellsPerScan = 24)
+{
+    RunResults run;
+    run.wellsPerScan = wellsPerScan;
+    const size_t scans = wells.empty() ? 0 : wells[0].size();
+    for (size_t s = 0; s < scans; ++s) {
+        run.addScan(int(s) * 60);
+        for (size_t w = 0; w < wells.size(); ++w)
+            run.wellActivity[run.slot(int(w), int(s))] = wells[w][s];
+    }
+    return run;
+}
+
+std::array<int, kWellSlots> groupsOf(std::initializer_list<std::pair<int, int>> wellToGroup)
+{
+    std::array<int, kWellSlots> groups;
+    groups.fill(-1);
+    for (const auto& [well, group] : wellToGroup)
+        groups[size_t(well)] = group;
+    return groups;
+}
+
+TEST(GroupBarPlot, SumsWholeTotalsByGroup)
+{
+    // Group 0: wells 0 and 1; group 7: well 2; well 3 has no group.
+    const RunResults run = runOf({{1.5, 1.0, 0.5}, {2.5, -1, 0.25}, {20000, 20000, 0}, {99, 99, 99}});
+    GroupTotals totals{};
+    // Well 0: 1.5 -> 2, 3 -> 3, 3.5 -> 4; well 1 adds 2.5 -> 6.5 -> 6 (halves to even),
+    // no value adds nothing, 6.25 -> 6. Group 7 reaches 40000, beyond 16 bits.
+    EXPECT_EQ(SumGroupActivity(run, groupsOf({{0, 0}, {1, 0}, {2, 7}}), totals), 40000);
+    EXPECT_EQ(totals[0], 6.0);
+    EXPECT_EQ(totals[7], 40000.0);
+    EXPECT_EQ(totals[1], 0.0);
+
+    // Only wells 0 to 23 count; with no scans every bar is 0.
+    const RunResults wide = runOf(std::vector<std::vector<double>>(30, {5.0}), 30);
+    EXPECT_EQ(SumGroupActivity(wide, groupsOf({{24, 3}, {29, 3}}), totals), 0);
+    EXPECT_EQ(totals[3], 0.0);
+    EXPECT_EQ(SumGroupActivity(runOf({}), groupsOf({{0, 0}}), totals), 0);
+}
+
+// y runs from 1.2 M at the top to -0.135 M at the bottom over 400 pixels,
+// x from 0 to 120 over 600.
+QPoint pixelOf(double x, double y, double m) { return {int(x * 5), int((1.2 * m - y) / (1.335 * m) * 400)}; }
+
+TEST(GroupBarPlot, BarsOfTheListWithTheSelectedOneDarker)
+{
+    // Group 0 totals 100, group 2 totals 60, group 5 totals 40000.
+    const RunResults run = runOf({{100}, {60}, {40000}});
+    PictureCanvas canvas(600, 400);
+    GroupBarPlotInput input{{"000_ctrl", "002_drug", "005_long_name_cut"}, 1, "proj", "20240315_0930", "mice"};
+    DrawGroupBarPlot(canvas, run, groupsOf({{0, 0}, {1, 2}, {2, 5}}), input);
+    const double m = 40000; // the largest total sets the scale, not cut to 16 bits
+    const QPoint bar3 = pixelOf(10 * 3 + 6, 20000, m);
+    EXPECT_EQ(canvas.pixel(bar3.x(), bar3.y()), QColor(220, 220, 220));
+    const QPoint aboveBar3 = pixelOf(10 * 3 + 6, 41000, m);
+    EXPECT_EQ(canvas.pixel(aboveBar3.x(), aboveBar3.y()), QColor(255, 255, 255));
+
+    // On a scale of 100 the two small bars show their heights; the second is selected.
+    const RunResults small = runOf({{100}, {60}});
+    PictureCanvas plot(600, 400);
+    input.groupList.removeLast();
+    DrawGroupBarPlot(plot, small, groupsOf({{0, 0}, {1, 2}}), input);
+    const auto at = [&plot](double x, double y) {
+        const QPoint p = pixelOf(x, y, 100);
+        return plot.pixel(p.x(), p.y());
+    };
+    EXPECT_EQ(at(16, 50), QColor(220, 220, 220));
+    EXPECT_EQ(at(16, 95), QColor(220, 220, 220));
+    EXPECT_EQ(at(26, 50), QColor(200, 200, 200)) << "the selected entry";
+    EXPECT_EQ(at(26, 70), QColor(255, 255, 255)) << "above a bar of 60";
+    EXPECT_EQ(at(60, 0), QColor(128, 128, 128)) << "the x axis";
+    plot.image().save(QStringLiteral("/tmp/barplot.png"));
+
+    // A run whose wells have no group: axes and labels, no bars, scale 50.
+    PictureCanvas bare(600, 400);
+    DrawGroupBarPlot(bare, small, groupsOf({}), {});
+    const QPoint axisTop = pixelOf(10, 49, 50);
+    EXPECT_EQ(bare.pixel(axisTop.x(), axisTop.y()), QColor(128, 128, 128));
+    const QPoint noBar = pixelOf(16, 10, 50);
+    EXPECT_EQ(bare.pixel(noBar.x(), noBar.y()), QColor(255, 255, 255));
+}
+
+} // namespace
