@@ -1,12 +1,16 @@
 // Loading a long run's wellactivity00.csv for the heat map against a plain
 // read of the same file: the load must keep at least half the plain speed and
-// stay under 200 MB. VELDO_WELLACTIVITY_MB sets the file size (default 1024).
+// stay under 200 MB. Then one scan view of the run, read on demand and drawn. VELDO_WELLACTIVITY_MB sets the file size (default 1024).
 #include "analysis/WellActivityLoader.h"
+#include "analysis/heatmap/HeatMapDrawing.h"
+#include "core/Clock.h"
+#include "picture/PictureCanvas.h"
 #include "core/Prompts.h"
 
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -22,6 +26,14 @@ public:
     void message(const QString&, const QString&) override {}
     PromptAnswer question(const QString&, PromptButtons, const QString&) override { return PromptAnswer::No; }
     QString input(const QString&, const QString&, const QString&) override { return {}; }
+};
+
+class NoWaitClock final : public Clock {
+public:
+    QDateTime now() const override { return {}; }
+    qint64 elapsedMs() const override { return 0; }
+    void sleepMs(int) override {}
+    void processEvents() override {}
 };
 
 long statusKb(const char* key)
@@ -122,9 +134,40 @@ void BM_LoadForHeatMap(benchmark::State& state)
     state.counters["file_MB"] = double(r.bytes) / (1024.0 * 1024.0);
 }
 
+// One scan view of the loaded run: its last scan parsed from its offset and drawn.
+void BM_ScanView(benchmark::State& state)
+{
+    GeneratedRun& r = run();
+    NoPrompts prompts;
+    HeatMapData data;
+    if (LoadWellActivityFiles(r.dir.path(), "w6", data, {}, prompts) != WellActivityLoad::Loaded)
+        state.SkipWithError("the load did not finish");
+    PictureCanvas canvas(600, 400);
+    NoWaitClock clock;
+    const PlateGrid w6{2, 3};
+    for (auto _ : state) {
+        setHeatMapScale(canvas, w6);
+        canvas.clear();
+        const HeatMapDrawn drawn =
+            DrawHeatMap(canvas, data, w6, HeatMapMode::Scan, data.lastScan, {}, [] { return true; }, clock);
+        benchmark::DoNotOptimize(drawn.minutes);
+    }
+    state.counters["scans"] = data.lastScan + 1;
+}
+
 } // namespace
 
 // Cache warm for both: the plain read runs first.
 BENCHMARK(BM_PlainRead)->Iterations(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadForHeatMap)->Iterations(2)->Unit(benchmark::kMillisecond);
-BENCHMARK_MAIN();
+BENCHMARK(BM_ScanView)->Iterations(5)->Unit(benchmark::kMillisecond);
+// The drawing prints well names: fonts need a GUI application (offscreen).
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
