@@ -35,8 +35,17 @@ struct HeatMapLayout {
 };
 HeatMapLayout heatMapLayout(const QString& plateFormat);
 
+// How a long window file is cut into stretches read on several threads at
+// once: at most maxStretches (0: as many as the machine runs at once), none
+// shorter than minStretchBytes.
+struct WellActivityLoadTuning {
+    int maxStretches = 0;
+    qint64 minStretchBytes = qint64(32) << 20;
+};
+
 // LoadWellActivityFiles: the run folder's wellactivity<c><w>.csv into the data,
 // each window file read once. Messages go through the prompts; what was read
 // before a fault stays loaded.
 WellActivityLoad LoadWellActivityFiles(const QString& runFolder, const QString& plateFormat, HeatMapData& data,
-                                       const WellActivityLoadView& view, Prompts& prompts);
+                                       const WellActivityLoadView& view, Prompts& prompts,
+                                       const WellActivityLoadTuning& tuning = {});

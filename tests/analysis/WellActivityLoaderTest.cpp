@@ -16,7 +16,7 @@ QByteArray wellFile(const QByteArray& well, const std::vector<std::array<const c
     QByteArray text;
     for (size_t s = 0; s < scans.size(); ++s) {
         text += "scan," + QByteArray::number(qulonglong(s)) + "\r\n";
-        text += QByteArray("time[m],") + times[s] + "\r\n";
+        text += QByteArray("time[m],") + times[s % 3] + "\r\n";
         text += well + ",0," + edgeLine + "\r\n";
         for (int p = 0; p < 3; ++p)
             text += well + "," + QByteArray::number(p + 1) + "," + scans[s][size_t(p)] + "\r\n";
@@ -44,10 +44,10 @@ struct RecordedRun {
     {
         EXPECT_TRUE(writeBytes(tmp.path(QStringLiteral("run/wellactivity%1%2.csv").arg(camera).arg(0)), bytes));
     }
-    WellActivityLoad load(const QString& format = "w6")
+    WellActivityLoad load(const QString& format = "w6", const WellActivityLoadTuning& tuning = {})
     {
         WellActivityLoadView view{[this](const QString& t) { progress << t; }, {}, {}};
-        return LoadWellActivityFiles(tmp.path("run"), format, data, view, prompts);
+        return LoadWellActivityFiles(tmp.path("run"), format, data, view, prompts, tuning);
     }
     HeatMapData data;
     ScriptedPrompts prompts;
@@ -227,6 +227,79 @@ TEST(WellActivityLoader, FileLongerThanTheReadBuffer)
         ASSERT_EQ(grid.lines, run.data.lastLine + 1);
         EXPECT_EQ(grid.at(0, 0), first) << "scan " << scan;
         EXPECT_EQ(grid.at(0, 999), 1);
+    }
+}
+
+} // namespace
+
+namespace {
+
+void expectSameLoad(const HeatMapData& a, const HeatMapData& b)
+{
+    EXPECT_EQ(a.lastLine, b.lastLine);
+    EXPECT_EQ(a.lastCell, b.lastCell);
+    EXPECT_EQ(a.lastScan, b.lastScan);
+    EXPECT_EQ(a.scanMinutes, b.scanMinutes);
+    EXPECT_EQ(a.sumActivity, b.sumActivity);
+    EXPECT_EQ(a.maxSumActivity, b.maxSumActivity);
+    EXPECT_EQ(a.maxScanActivity, b.maxScanActivity);
+    for (size_t w = 0; w < a.geometry.size(); ++w) {
+        EXPECT_EQ(a.geometry[w].lineCount, b.geometry[w].lineCount);
+        EXPECT_EQ(a.geometry[w].cellCount, b.geometry[w].cellCount);
+        EXPECT_EQ(a.geometry[w].file, b.geometry[w].file);
+    }
+    ASSERT_EQ(a.files.size(), b.files.size());
+    for (size_t f = 0; f < a.files.size(); ++f)
+        EXPECT_EQ(a.files[f].scanOffsets, b.files[f].scanOffsets);
+}
+
+TEST(WellActivityLoader, StretchesReadAtOnceLoadAsOnePass)
+{
+    // Forty scans a file, cut at scan lines into four stretches read on their
+    // own threads, against one pass: the same tables, faults at the same place.
+    std::vector<std::array<const char*, 3>> scans;
+    for (int s = 0; s < 40; ++s)
+        scans.push_back(kScans[size_t(s % 2)]);
+    const auto longRun = [&](RecordedRun& r) {
+        for (int c = 0; c < 6; ++c)
+            r.write(c, wellFile(kWells[c], scans));
+    };
+    struct Case {
+        const char* name;
+        std::function<void(RecordedRun&)> make;
+    };
+    const Case cases[] = {
+        {"a whole run", longRun},
+        {"a cell beyond the bounds in scan 25 of camera 2",
+         [&](RecordedRun& r) {
+             longRun(r);
+             auto spoiled = scans;
+             spoiled[25] = {"-,1,1,1,1,1,1,1", "-,0,0,0,-,-", "-,0,0,0,-,-"};
+             r.write(2, wellFile("A2", spoiled));
+         }},
+        {"a scan beyond camera 0's last in camera 3",
+         [&](RecordedRun& r) {
+             longRun(r);
+             r.write(3, wellFile("B2", scans) + "scan,41\r\ntime[m],1\r\nB2,1,-,9,9,9,-,-\r\n");
+         }},
+        {"lines keeping the last position at the start of every later scan",
+         [&](RecordedRun& r) {
+             longRun(r);
+             // Position 4 of the scan before: line 3 of the well gets 7s.
+             QByteArray text = wellFile("A1", scans);
+             const qsizetype second = text.indexOf("scan,1\r\n");
+             r.write(0, text.left(second) + text.mid(second).replace("A1,0,-,-,-,-,-,-", "A1,-1,-,7,7,7,-,-"));
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordedRun one, stretches;
+        c.make(one);
+        c.make(stretches);
+        const WellActivityLoad whole = one.load("w6", {1, 1});
+        EXPECT_EQ(stretches.load("w6", {4, 1}), whole);
+        EXPECT_EQ(stretches.prompts.messages, one.prompts.messages);
+        expectSameLoad(stretches.data, one.data);
     }
 }
 
