@@ -99,7 +99,7 @@ TEST(ReportPanel, ApplyBlankNeedsTheRunsBlankCopy)
     EXPECT_FALSE(confirmRunBlank(f.runFolder, QStringLiteral("w6"), f.prompts));
     EXPECT_EQ(f.prompts.messages, QStringList{QStringLiteral("Not blank for this experiment dated 2025/03/14_10:15:00")});
 
-    writeFile(f.runFolder + QStringLiteral("/blank_w6.dat"), "none\r\n30\r\nx\r\n1\r\n");
+    writeFile(f.runFolder + QStringLiteral("/blank_w6.dat"), "none\r\nacqlapse=30\r\n\"#well\",\"Value\"\r\n0,1\r\n");
     f.prompts.answers = {PromptAnswer::Cancel};
     EXPECT_TRUE(confirmRunBlank(f.runFolder, QStringLiteral("w6"), f.prompts));
     EXPECT_EQ(f.prompts.questions, QStringList{QStringLiteral("Using blank file available on 2025/03/14_10:15:00")});
@@ -243,12 +243,19 @@ TEST(ReportReaders, SerialAndRunBlank)
     const BlankRecord none = ReadRunBlankFile(tmp.path(), QStringLiteral("w6"));
     EXPECT_EQ(none.blankLapse, 30);
     EXPECT_EQ(none.blankValue[0], 0);
-    writeFile(tmp.path(QStringLiteral("blank_w6.dat")), "blank run\r\n45\r\nA1 B1\r\n7\r\n9\r\n");
+    // The blank file's own form: lapse after "=", "index,count" lines in any
+    // order, a later line for an index winning; lines that are not skipped.
+    writeFile(tmp.path(QStringLiteral("blank_w6.dat")),
+              "20250314_101500_blank_b\r\nacqlapse=0045\r\n\"#well\",\"Value\"\r\n1,9\r\n0,7\r\n"
+              "2,4\r\n2,5\r\n385,3\r\n3,70000\r\n4,x\r\nrubbish\r\n384,2\r\n");
     const BlankRecord blank = ReadRunBlankFile(tmp.path(), QStringLiteral("w6"));
     EXPECT_EQ(blank.blankLapse, 45);
     EXPECT_EQ(blank.blankValue[0], 7);
     EXPECT_EQ(blank.blankValue[1], 9);
-    EXPECT_EQ(blank.blankValue[2], 0);
+    EXPECT_EQ(blank.blankValue[2], 5);
+    EXPECT_EQ(blank.blankValue[3], 0);
+    EXPECT_EQ(blank.blankValue[4], 0);
+    EXPECT_EQ(blank.blankValue[384], 2);
 }
 
 TEST(ReportPanelWidget, ListsDividerAndWellTypeRenderedInBothStates)
