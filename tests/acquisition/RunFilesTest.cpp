@@ -20,6 +20,8 @@ TEST(RunFiles, HeadersAtTheRunStart)
     RunFolder run;
     ASSERT_TRUE(writeBytes(run.tmp.path(kCurrentActivityFile), "an older run\r\n"));
     ASSERT_TRUE(writeRunFileHeaders(run.path(), QDateTime(QDate(2024, 3, 15), QTime(14, 22, 33))));
+    EXPECT_FALSE(QFile::exists(run.tmp.path(kLightFile))) << "light.csv waits for the armed timer";
+    ASSERT_TRUE(WriteLightCsvHeader(run.path()));
     EXPECT_EQ(run.bytes(kCurrentActivityFile),
               "\"2024/03/15_14:22:33\" \"<Raw_activity_file_without_internal_factor_correction>\"\r\n"
               "\"Time[m]\" \"Well\" \"Accumulated_activity\"\r\n");

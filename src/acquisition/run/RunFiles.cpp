@@ -57,10 +57,13 @@ bool writeRunFileHeaders(const QString& runFolder, const QDateTime& written)
     ok = writeTextFile(folder.filePath(kCurrentTemperatureFile),
                        {date, quoted("Time[m]") + " " + quoted("Temperature[C]")}) &&
          ok;
-    ok = appendTextFile(folder.filePath(kLightFile),
-                        {quoted("#scan") + "," + quoted("time[m]") + "," + quoted("light power[0=off]")}) &&
-         ok;
     return ok;
+}
+
+bool WriteLightCsvHeader(const QString& runFolder)
+{
+    return appendTextFile(QDir(runFolder).filePath(kLightFile),
+                          {quoted("#scan") + "," + quoted("time[m]") + "," + quoted("light power[0=off]")});
 }
 
 bool appendLightRow(const QString& runFolder, const RunFileTick& tick, int power)

@@ -23,8 +23,10 @@ inline const QString kLightFile = QStringLiteral("light.csv");
 QString runMinutes(double elapsedSeconds);
 
 // The run start: the three text files made anew with their two header lines
-// (dated when the folder is written), light.csv's header appended.
+// (dated when the folder is written).
 bool writeRunFileHeaders(const QString& runFolder, const QDateTime& written);
+// light.csv's header appended, as the run's timer is armed.
+bool WriteLightCsvHeader(const QString& runFolder);
 
 // Where one window evaluation stands in the run.
 struct RunFileTick {
