@@ -1,4 +1,5 @@
 #include "link/CameraWire.h"
+#include "DevicePageRig.h"
 #include "link/ScriptedLink.h"
 #include "advanced/panels/Frm_advance.h"
 #include "core/Globals.h"
@@ -19,20 +20,7 @@
 // closing the page stops.
 namespace {
 
-struct DevicePage {
-    DevicePage()
-    {
-        s.connect();
-        page = new Frm_advance(AdvanceContext{s.globals, s.folder.folder(), s.clock, s.prompts, &s.comm,
-                                              [] { return QStringLiteral("w96f"); }, [] {}});
-        page->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    ~DevicePage() { delete page.data(); }
-    ScriptedLink s;
-    QPointer<Frm_advance> page;
-};
-
-void deliverDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+using DevicePage = DevicePageRig;
 
 TEST(Frm_advanceDevices, PeltierDriveRunsTheTimerAndClosingStopsIt)
 {

@@ -161,6 +161,7 @@ QWidget* Frm_advance::buildDeviceControls()
     cmd_measuretemp2 = button(panel, "cmd_measuretemp2", QStringLiteral("Measure T2"));
     line({cmd_measuretemp2});
 
+    buildConsoleControls(panel, line);
     buildStageControls(panel, line);
     buildLedControls(panel, line);
 
@@ -202,9 +203,12 @@ QWidget* Frm_advance::buildDeviceControls()
 
     // Full frame and video; the frame itself is taken by the full-frame button.
     Command_fullframe = button(panel, "Command_fullframe", fullFrameCaption(false));
+    chk_halfpixel = named<QCheckBox>(panel, "chk_halfpixel", QStringLiteral("1/2 size"));
+    chk_cross = named<QCheckBox>(panel, "chk_cross", QStringLiteral("Green_CROSS"));
     chk_video = named<QCheckBox>(panel, "chk_video", QStringLiteral("Video_mode"));
     chk_exportbmp = named<QCheckBox>(panel, "chk_exportbmp", QStringLiteral("Export_videoBMP"));
-    line({Command_fullframe, chk_video});
+    line({Command_fullframe, chk_halfpixel});
+    line({chk_cross, chk_video});
     line({chk_exportbmp});
 
     // Selection mode and grid overlay.
@@ -243,6 +247,7 @@ QWidget* Frm_advance::buildDeviceControls()
     connect(cmd_ledpower, &QPushButton::clicked, this, [this] { cmd_ledpower_Click(); });
     connect(cmd_xy, &QPushButton::clicked, this, [this] { cmd_xy_Click(); });
     connect(chk_video, &QCheckBox::clicked, this, [this] { chk_video_Click(); });
+    connect(Command_fullframe, &QPushButton::clicked, this, [this] { Command_fullframe_Click(); });
     connect(cmdset, &QPushButton::clicked, this, [this] { cmdset_Click(); });
     return panel;
 }

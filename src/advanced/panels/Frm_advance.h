@@ -9,6 +9,7 @@
 #include "picture/FramePicture.h"
 #include "plate/pixelsets/PixelMask.h"
 
+#include <QRandomGenerator>
 #include <QSize>
 #include <QWidget>
 
@@ -110,12 +111,18 @@ public:
     QLineEdit* txt_byte_x_line = nullptr;
     QLineEdit* txt_len_input = nullptr;
     QPushButton* Command_fullframe = nullptr;
+    QCheckBox* chk_halfpixel = nullptr;
+    QCheckBox* chk_cross = nullptr;
     QCheckBox* chk_video = nullptr;
     QCheckBox* chk_exportbmp = nullptr;
     QFrame* Frame8 = nullptr;
     SelectionIndicator* Shape_circle_selection = nullptr;
     QPushButton* cmdset = nullptr;
     Frame_select* frameSelect = nullptr;
+
+    // Raw command console.
+    QLineEdit* txtprogram = nullptr;
+    QPushButton* cmd_transmit = nullptr;
 
     // Temperature stage and fan.
     QPushButton* Cmd_coolheat = nullptr;
@@ -182,6 +189,8 @@ public:
     void cmd_ov7670_Click();
     void cmd_reset_Click();
     void cmd_setcamera_Click();
+    void Command_fullframe_Click();
+    void cmd_transmit_Click();
 
     // A device operation that lets window events run is in progress.
     bool exchangeRunning() const { return exchanges_ > 0; }
@@ -199,6 +208,7 @@ private:
     QWidget* buildDeviceControls();
     void buildStageControls(QWidget* panel, const ControlLine& line);
     void buildLedControls(QWidget* panel, const ControlLine& line);
+    void buildConsoleControls(QWidget* panel, const ControlLine& line);
     // The stage buttons' colours and the timer as the stage state says.
     void showStage();
     void buildMenus();
@@ -215,6 +225,7 @@ private:
     QString txtCrc_ = QStringLiteral("0");
     std::map<QLineEdit*, QString*> bound_;
     std::optional<QPointF> dragStart_;
+    QRandomGenerator random_; // dummy frames, seeded from the clock at each click
     int exchanges_ = 0;
     bool stopRequested_ = false; // the page is closing: running loops end
     bool closePending_ = false;  // closed while an exchange ran
