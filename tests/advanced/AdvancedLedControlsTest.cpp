@@ -147,6 +147,8 @@ TEST_F(LedSim, ApplyOnGenerationTwoSetsEveryLed)
     EXPECT_EQ(sim.commandCount('L'), 192);
     EXPECT_EQ(sim.commandCount('l'), 224);
     EXPECT_EQ(sim.rejectedFrameCount(), 0);
+    // LED 90 travels as the byte "Z" inside its frame: no reset byte.
+    EXPECT_EQ(sim.state().sensor.resetBytes, 0);
     EXPECT_TRUE(console.commTexts.contains("LED0(191)"));
     EXPECT_TRUE(console.commTexts.contains("LED1(223)"));
     EXPECT_EQ(console.commText(), "l;223;15");
