@@ -2,6 +2,9 @@
 
 #include "core/Clock.h"
 #include "core/Console.h"
+#include "core/Globals.h"
+#include "core/Prompts.h"
+#include "link/port/ModCOMM.h"
 #include "link/commands/CameraValues.h"
 #include "link/commands/CameraWindowSend.h"
 #include "link/protocol/ReplyReader.h"
@@ -51,6 +54,25 @@ bool sendPixelLetter(LinkContext& ctx, const CommandFrame& frame, int emptyPause
     return sendForEchoReply(ctx, frame, options).accepted;
 }
 
+// A short reply whose first byte may take longer than the others to come.
+ShortReply readGainReply(LinkContext& ctx)
+{
+    const ShortReplyOptions later;
+    ShortReply reply;
+    QByteArray chunk;
+    int countdown = advanced::kGainFirstCountdown;
+    while (reply.size() < later.awaited && countdown > 0) {
+        if (ctx.comm.CommRead(ctx.globals.commPort, chunk, 1) < 1) {
+            ctx.clock.sleepMs(later.emptyPauseMs);
+        } else {
+            reply += chunk;
+            countdown = later.countdown;
+        }
+        --countdown;
+    }
+    return reply;
+}
+
 } // namespace
 
 CameraSend SendCameraSpeedLogged(LinkContext& ctx, int speed)
@@ -86,6 +108,33 @@ CameraSend SendWindowXCommandsAdvanced(LinkContext& ctx, int first, int last)
 }
 
 namespace advanced {
+
+CameraSend sendGainBox(LinkContext& ctx, const QString& txt_gain)
+{
+    if (isDummyMode(ctx.globals))
+        return CameraSend::Dummy;
+    if (!requirePortOpen(ctx))
+        return CameraSend::PortClosed;
+    flushBeforeSend(ctx);
+    const std::optional<CommandFrame> frame = makeWordFrame('G', roundedBoxValue(txt_gain));
+    if (!frame) {
+        ctx.prompts.message(QStringLiteral("error"));
+        return CameraSend::BadValue;
+    }
+    QString shown;
+    for (int send = 0; send < kEchoSends; ++send) {
+        writeFrame(ctx, *frame, WriteWay::Array);
+        const ShortReply reply = readGainReply(ctx);
+        shown = replyDisplayText(reply);
+        if (!reply.isEmpty() && (reply.at(0) == 'G' || reply.at(0) == 'g')) {
+            ctx.console.setCommText(shown);
+            return CameraSend::Accepted;
+        }
+        ctx.clock.sleepMs(kEchoRetryPauseMs);
+    }
+    ctx.console.setCommText(shown);
+    return CameraSend::NoEcho;
+}
 
 CameraSend sendSpeedBox(const CameraBoxes& boxes, LinkContext& ctx)
 {

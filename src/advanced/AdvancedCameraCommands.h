@@ -29,6 +29,15 @@ CameraSend SendWindowXCommandsAdvanced(LinkContext& ctx, int first, int last);
 // The page's buttons.
 namespace advanced {
 
+// The gain's reply waits 20 empty polls for its first byte, 10 after each byte.
+inline constexpr int kGainFirstCountdown = 20;
+
+// The gain "send": gain 0 to 65535 as its high and low byte in a five-byte
+// array, up to three sends until the echo begins with "G" or "g". Nothing in
+// dummy mode; a closed port is refused in the status line, a gain beyond the
+// word shows "error".
+CameraSend sendGainBox(LinkContext& ctx, const QString& txt_gain);
+
 // "send" beside txt_speed: the box's value made whole, halves to even.
 CameraSend sendSpeedBox(const CameraBoxes& boxes, LinkContext& ctx);
 

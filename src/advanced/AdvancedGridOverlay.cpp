@@ -1,6 +1,6 @@
 #include "advanced/AdvancedGridOverlay.h"
 
-#include "core/NumberText.h"
+#include "advanced/AdvancedBoxNumbers.h"
 #include "core/Rounding.h"
 #include "plate/pictures/PlatePicture.h"
 
@@ -10,22 +10,14 @@ namespace {
 
 const QColor kGridColour(0, 0, 255);
 
-std::optional<int> wholeNumber(const QString& text, int minimum)
-{
-    const std::optional<double> value = strictNumberValue(text);
-    if (!value || *value != std::floor(*value) || *value < minimum || *value > 32767)
-        return std::nullopt;
-    return static_cast<int>(*value);
-}
-
 } // namespace
 
 std::optional<PageFrameGeometry> readPageFrameGeometry(const QString& txt_lines, const QString& txt_pix,
                                                        const QString& txt_crc)
 {
-    const std::optional<int> lines = wholeNumber(txt_lines, 1);
-    const std::optional<int> pixels = wholeNumber(txt_pix, 1);
-    const std::optional<int> extra = wholeNumber(txt_crc, 0);
+    const std::optional<int> lines = wholeBoxNumber(txt_lines, 1);
+    const std::optional<int> pixels = wholeBoxNumber(txt_pix, 1);
+    const std::optional<int> extra = wholeBoxNumber(txt_crc, 0);
     if (!lines || !pixels || !extra)
         return std::nullopt;
     return PageFrameGeometry{*lines, *pixels, *extra};

@@ -6,6 +6,7 @@
 #include "advanced/AdvancedPageControls.h"
 #include "advanced/AdvancedPageLayout.h"
 #include "advanced/AdvancedPixelSets.h"
+#include "advanced/panels/PageWidgets.h"
 #include "advanced/panels/SelectionIndicator.h"
 #include "core/Console.h"
 #include "core/FactoryPassword.h"
@@ -30,21 +31,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTimer>
 
 namespace {
 
-template <typename W, typename... Args>
-W* named(QWidget* parent, const char* name, Args&&... args)
-{
-    auto* widget = new W(std::forward<Args>(args)..., parent);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption)
-{
-    return named<QPushButton>(parent, name, caption);
-}
+using pagewidgets::button;
+using pagewidgets::named;
 
 void place(QWidget* widget, const PagePlace& p)
 {
@@ -139,7 +131,7 @@ QWidget* Frm_advance::buildDeviceControls()
     grid->setContentsMargins(2, 2, 2, 2);
     grid->setSpacing(3);
     int row = 0;
-    auto line = [&](std::initializer_list<QWidget*> widgets) {
+    const ControlLine line = [&](std::initializer_list<QWidget*> widgets) {
         auto* h = new QHBoxLayout;
         h->setSpacing(3);
         for (QWidget* w : widgets)
@@ -169,6 +161,10 @@ QWidget* Frm_advance::buildDeviceControls()
     cmd_measuretemp2 = button(panel, "cmd_measuretemp2", QStringLiteral("Measure T2"));
     line({cmd_measuretemp2});
 
+    buildConsoleControls(panel, line);
+    buildStageControls(panel, line);
+    buildLedControls(panel, line);
+
     // Camera settings of the page.
     lbl_speed = named<QLabel>(panel, "lbl_speed", QStringLiteral("CAM_speed="));
     txt_speed = boundBox(panel, "txt_speed", boxes.txt_speed);
@@ -179,8 +175,11 @@ QWidget* Frm_advance::buildDeviceControls()
     line({named<QLabel>(panel, "lbl_exposure", QStringLiteral("Exposure")), txt_exposure, cmd_exposure});
     txt_led = named<QComboBox>(panel, "txt_led");
     txt_led->setEditable(true);
+    txt_led->setMaximumWidth(56);
+    cmd_ledpower = button(panel, "cmd_ledpower", QStringLiteral("Apply"));
     cmd_ledpowerall = button(panel, "cmd_ledpowerall", QStringLiteral("All"));
-    line({named<QLabel>(panel, "lbl_ledall", QStringLiteral("LED power")), txt_led, cmd_ledpowerall});
+    line({named<QLabel>(panel, "lbl_ledall", QStringLiteral("led power:")), txt_led});
+    line({cmd_ledpower, cmd_ledpowerall});
     txt_xini = boundBox(panel, "txt_xini", boxes.txt_xini);
     txt_xfin = boundBox(panel, "txt_xfin", boxes.txt_xfin);
     txt_yini = boundBox(panel, "txt_yini", boxes.txt_yini);
@@ -204,9 +203,12 @@ QWidget* Frm_advance::buildDeviceControls()
 
     // Full frame and video; the frame itself is taken by the full-frame button.
     Command_fullframe = button(panel, "Command_fullframe", fullFrameCaption(false));
+    chk_halfpixel = named<QCheckBox>(panel, "chk_halfpixel", QStringLiteral("1/2 size"));
+    chk_cross = named<QCheckBox>(panel, "chk_cross", QStringLiteral("Green_CROSS"));
     chk_video = named<QCheckBox>(panel, "chk_video", QStringLiteral("Video_mode"));
     chk_exportbmp = named<QCheckBox>(panel, "chk_exportbmp", QStringLiteral("Export_videoBMP"));
-    line({Command_fullframe, chk_video});
+    line({Command_fullframe, chk_halfpixel});
+    line({chk_cross, chk_video});
     line({chk_exportbmp});
 
     // Selection mode and grid overlay.
@@ -242,8 +244,10 @@ QWidget* Frm_advance::buildDeviceControls()
     connect(cmd_camspeed, &QPushButton::clicked, this, [this] { cmd_camspeed_Click(); });
     connect(cmd_exposure, &QPushButton::clicked, this, [this] { cmd_exposure_Click(); });
     connect(cmd_ledpowerall, &QPushButton::clicked, this, [this] { cmd_ledpowerall_Click(); });
+    connect(cmd_ledpower, &QPushButton::clicked, this, [this] { cmd_ledpower_Click(); });
     connect(cmd_xy, &QPushButton::clicked, this, [this] { cmd_xy_Click(); });
     connect(chk_video, &QCheckBox::clicked, this, [this] { chk_video_Click(); });
+    connect(Command_fullframe, &QPushButton::clicked, this, [this] { Command_fullframe_Click(); });
     connect(cmdset, &QPushButton::clicked, this, [this] { cmdset_Click(); });
     return panel;
 }
@@ -269,7 +273,8 @@ void Frm_advance::buildMenus()
 
 std::optional<LinkContext> Frm_advance::link()
 {
-    if (!ctx_.comm)
+    // One exchange at a time: a click during Apply, a frame or the console waits for nothing.
+    if (!ctx_.comm || exchangeRunning())
         return std::nullopt;
     return std::optional<LinkContext>(std::in_place, ctx_.globals, *ctx_.comm, ctx_.clock, *console_, ctx_.prompts);
 }
@@ -331,6 +336,7 @@ void Frm_advance::resizeEvent(QResizeEvent* event)
 
 void Frm_advance::showPage()
 {
+    stopRequested_ = false;
     frame_advanced->show();
     cmd_menu->show();
     show();
@@ -361,6 +367,15 @@ void Frm_advance::Form_Unload()
 
 void Frm_advance::closeEvent(QCloseEvent* event)
 {
+    // Nothing of the page may run once it is gone: its timer stops now, a
+    // running loop ends at its next step, and the page closes after it.
+    stopRequested_ = true;
+    Timer_peltier->stop();
+    if (exchangeRunning()) {
+        closePending_ = true;
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
 }

@@ -2,16 +2,19 @@
 
 #include "advanced/AdvancedConnect.h"
 #include "advanced/AdvancedGridOverlay.h"
+#include "advanced/AdvancedStageControls.h"
 #include "core/ProgramFolder.h"
 #include "link/commands/CameraBoxes.h"
 #include "link/frames/FrameImage.h"
 #include "picture/FramePicture.h"
 #include "plate/pixelsets/PixelMask.h"
 
+#include <QRandomGenerator>
 #include <QSize>
 #include <QWidget>
 
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <optional>
@@ -31,6 +34,7 @@ class QLineEdit;
 class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 class SelectionIndicator;
 struct Globals;
 struct LinkContext;
@@ -107,6 +111,8 @@ public:
     QLineEdit* txt_byte_x_line = nullptr;
     QLineEdit* txt_len_input = nullptr;
     QPushButton* Command_fullframe = nullptr;
+    QCheckBox* chk_halfpixel = nullptr;
+    QCheckBox* chk_cross = nullptr;
     QCheckBox* chk_video = nullptr;
     QCheckBox* chk_exportbmp = nullptr;
     QFrame* Frame8 = nullptr;
@@ -114,12 +120,42 @@ public:
     QPushButton* cmdset = nullptr;
     Frame_select* frameSelect = nullptr;
 
+    // Raw command console.
+    QLineEdit* txtprogram = nullptr;
+    QPushButton* cmd_transmit = nullptr;
+
+    // Temperature stage and fan.
+    QPushButton* Cmd_coolheat = nullptr;
+    QPushButton* Cmd_peltier = nullptr;
+    QLineEdit* txt_peltierpwm = nullptr;
+    QPushButton* Cmd_fan = nullptr;
+    QLineEdit* txt_fanpwm = nullptr;
+    QPushButton* cmd_measuretemp = nullptr;
+    QTimer* Timer_peltier = nullptr;
+
+    // LEDs, gain and the camera sensor.
+    QPushButton* cmd_gain = nullptr;
+    QLineEdit* txt_gain = nullptr;
+    QPushButton* cmd_frqled = nullptr;
+    QLineEdit* txt_frqled = nullptr;
+    QPushButton* cmd_led0 = nullptr;
+    QLineEdit* txt_valueled = nullptr;
+    QLineEdit* txt_value = nullptr;
+    QPushButton* cmd_ledpower = nullptr;
+    QPushButton* cmd_ov7670 = nullptr;
+    QLineEdit* txt_ov1 = nullptr;
+    QLineEdit* txt_ov2 = nullptr;
+    QPushButton* cmd_reset = nullptr;
+    QPushButton* cmd_setcamera = nullptr;
+
     // Page state.
     CameraBoxes boxes = CameraBoxes::advancedPage();
     AdvancedPortControls portControls;
     GridOverlay gridOverlay;
     PageFrameGeometry frameGeometry;
     FrameImage frameImage;
+    AdvancedStage stage;
+    AdvancedStageBoxes stageBoxes;
 
     void Form_Load();
     void LayoutAdvancedPage();
@@ -141,6 +177,23 @@ public:
     void cmd_exposure_Click();
     void cmd_ledpowerall_Click();
     void cmd_xy_Click();
+    void Cmd_coolheat_Click();
+    void Cmd_peltier_Click();
+    void Cmd_fan_Click();
+    void cmd_measuretemp_Click();
+    void Timer_peltier_Timer();
+    void cmd_frqled_Click();
+    void cmd_gain_Click();
+    void cmd_led0_Click();
+    void cmd_ledpower_Click();
+    void cmd_ov7670_Click();
+    void cmd_reset_Click();
+    void cmd_setcamera_Click();
+    void Command_fullframe_Click();
+    void cmd_transmit_Click();
+
+    // A device operation that lets window events run is in progress.
+    bool exchangeRunning() const { return exchanges_ > 0; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -148,7 +201,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    using ControlLine = std::function<void(std::initializer_list<QWidget*>)>;
+    // While it lives no other exchange starts, and closing the page waits for its end.
+    class ExchangeScope;
+
     QWidget* buildDeviceControls();
+    void buildStageControls(QWidget* panel, const ControlLine& line);
+    void buildLedControls(QWidget* panel, const ControlLine& line);
+    void buildConsoleControls(QWidget* panel, const ControlLine& line);
+    // The stage buttons' colours and the timer as the stage state says.
+    void showStage();
     void buildMenus();
     // The box widget bound to a text of the page's state.
     QLineEdit* boundBox(QWidget* parent, const char* name, QString& text);
@@ -163,4 +225,8 @@ private:
     QString txtCrc_ = QStringLiteral("0");
     std::map<QLineEdit*, QString*> bound_;
     std::optional<QPointF> dragStart_;
+    QRandomGenerator random_; // dummy frames, seeded from the clock at each click
+    int exchanges_ = 0;
+    bool stopRequested_ = false; // the page is closing: running loops end
+    bool closePending_ = false;  // closed while an exchange ran
 };

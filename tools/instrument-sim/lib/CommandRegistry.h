@@ -34,11 +34,23 @@ public:
         payloads_[static_cast<quint8>(letter)] = std::move(size);
     }
     const std::map<quint8, UnframedPayloadSize>& unframedPayloads() const { return payloads_; }
+    // A letter that is a whole command by itself, sent as one byte outside any frame.
+    void addSingleByte(char letter, CommandHandler handler)
+    {
+        singleBytes_.insert(static_cast<quint8>(letter));
+        addUnframed(letter, std::move(handler));
+    }
+    const std::set<quint8>& singleByteLetters() const { return singleBytes_; }
+    // A framed letter whose check byte may also be made with its capital.
+    void acceptCapitalCheck(char letter) { capitalChecks_.insert(static_cast<quint8>(letter)); }
+    const std::set<quint8>& capitalCheckLetters() const { return capitalChecks_; }
     std::set<quint8> unframedLetters() const
     {
         std::set<quint8> letters;
-        for (const auto& entry : unframed_)
-            letters.insert(entry.first);
+        for (const auto& entry : unframed_) {
+            if (!singleBytes_.count(entry.first))
+                letters.insert(entry.first);
+        }
         return letters;
     }
 
@@ -52,6 +64,8 @@ private:
     std::map<quint8, CommandHandler> handlers_;
     std::map<quint8, CommandHandler> unframed_;
     std::map<quint8, UnframedPayloadSize> payloads_;
+    std::set<quint8> singleBytes_;
+    std::set<quint8> capitalChecks_;
 };
 
 // Registers every command the instrument knows (StandardHandlers.cpp).

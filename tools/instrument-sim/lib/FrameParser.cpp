@@ -1,5 +1,11 @@
 #include "lib/FrameParser.h"
 
+namespace {
+
+quint8 capitalOf(quint8 letter) { return letter >= 'a' && letter <= 'z' ? static_cast<quint8>(letter - 0x20) : letter; }
+
+} // namespace
+
 std::vector<SimCommand> FrameParser::feed(const QByteArray& bytes)
 {
     std::vector<SimCommand> commands;
@@ -15,6 +21,8 @@ std::vector<SimCommand> FrameParser::feed(const QByteArray& bytes)
             if (byte == 0xFF) {
                 framed_ = true;
                 have_ = 0;
+            } else if (singleByteLetters_.count(byte)) {
+                commands.push_back({byte, 0, 0, false});
             } else if (unframedLetters_.count(byte)) {
                 framed_ = false;
                 body_[0] = byte;
@@ -35,10 +43,15 @@ std::vector<SimCommand> FrameParser::feed(const QByteArray& bytes)
         if (have_ < 4)
             continue;
         have_ = -1;
-        if ((body_[0] ^ body_[1] ^ body_[2]) == body_[3])
+        if ((body_[0] ^ body_[1] ^ body_[2]) == body_[3]) {
             commands.push_back({body_[0], body_[1], body_[2]});
-        else
+        } else if (capitalCheckLetters_.count(body_[0]) && (capitalOf(body_[0]) ^ body_[1] ^ body_[2]) == body_[3]) {
+            SimCommand command{body_[0], body_[1], body_[2]};
+            command.capitalCheck = true;
+            commands.push_back(command);
+        } else {
             ++rejected_;
+        }
     }
     return commands;
 }

@@ -21,6 +21,10 @@ public:
     // The letters that start an unframed command outside a frame; none at first.
     void setUnframedLetters(const std::set<quint8>& letters) { unframedLetters_ = letters; }
     void setUnframedPayloads(const std::map<quint8, UnframedPayloadSize>& sizes) { payloadSizes_ = sizes; }
+    // Letters that are a whole command in one byte outside a frame.
+    void setSingleByteLetters(const std::set<quint8>& letters) { singleByteLetters_ = letters; }
+    // Framed letters whose check byte may be made with the letter's capital instead.
+    void setCapitalCheckLetters(const std::set<quint8>& letters) { capitalCheckLetters_ = letters; }
     std::vector<SimCommand> feed(const QByteArray& bytes);
     // Frames dropped for their check byte since the last call.
     int takeRejected()
@@ -38,6 +42,8 @@ private:
     bool framed_ = true; // what the body being collected belongs to
     int rejected_ = 0;
     std::set<quint8> unframedLetters_;
+    std::set<quint8> singleByteLetters_;
+    std::set<quint8> capitalCheckLetters_;
     std::map<quint8, UnframedPayloadSize> payloadSizes_;
     SimCommand withPayload_; // the command whose data is being collected
     int payloadLeft_ = 0;

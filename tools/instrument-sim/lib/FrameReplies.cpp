@@ -1,7 +1,5 @@
 #include "lib/FrameReplies.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr int kMaxCount = 65535;
@@ -62,11 +60,18 @@ QByteArray frameReply(char mode, const SimCameraSettings& w, int lineCheckBytes,
             reply += QByteArray(lineCheckBytes, static_cast<char>(xorOf(row)));
         }
     } else if (mode == '-') {
-        for (int i = 0; i < lines / 2; ++i)
-            appendLine(reply, lineBytes(pixels / 2, [&](int q) {
-                           const int l = w.firstLine + 2 * i;
-                           const int p = w.firstPixel + 2 * q;
-                           return (grey(l, p) + grey(l, p + 1) + grey(l + 1, p) + grey(l + 1, p + 1)) / 4;
+        // Every even line and pixel of the window, (n + 1) / 2 of each, each the
+        // mean of its two by two block within the window.
+        for (int i = 0; 2 * i < lines; ++i)
+            appendLine(reply, lineBytes((pixels + 1) / 2, [&](int q) {
+                           int sum = 0;
+                           int count = 0;
+                           for (int l = 2 * i; l <= 2 * i + 1 && l < lines; ++l)
+                               for (int p = 2 * q; p <= 2 * q + 1 && p < pixels; ++p) {
+                                   sum += grey(w.firstLine + l, w.firstPixel + p);
+                                   ++count;
+                               }
+                           return sum / count;
                        }),
                        lineCheckBytes);
     } else {

@@ -13,7 +13,8 @@ using SensorGrey = std::function<int(int line, int pixel)>;
 // (lines firstLine..lastLine, pixels firstPixel..lastPixel):
 // - "A": two bytes (rows, samples), then for every fifth line one row of the
 //   samples at every fifth pixel, two more bytes and the line check bytes;
-// - "-": every line pair and pixel pair averaged into one, at half the counts;
+// - "-": every even line and pixel of the window ((n + 1) / 2 of each), each
+//   the mean of its two by two block within the window;
 // - "0": a two-byte count n, high byte first, then n pixel bytes, no check byte;
 // - any other: every line's pixels, each line followed by its check bytes.
 // Each line check byte is the exclusive-or of the line's pixel bytes; every

@@ -4,6 +4,7 @@
 #include "lib/FlashMemory.h"
 #include "lib/LedPowers.h"
 #include "lib/SimPixelMasks.h"
+#include "lib/SimSensorSettings.h"
 #include "lib/SimFrames.h"
 #include "lib/StageModel.h"
 
@@ -25,4 +26,5 @@ struct InstrumentState {
     LedPowers ledLightPerStep = uniformLedValues(kSimDefaultLightPerPowerStep);
     SimFrameState frames; // the plate, line check bytes and frames taken (FrameHandler.cpp)
     SimPixelMasks pixelMasks; // the masks sent in blocks (PixelMaskHandlers.cpp)
+    SimSensorSettings sensor; // LED frequency, sensor registers, reset bytes (SensorHandlers.cpp)
 };

@@ -15,6 +15,9 @@ struct SimCommand {
     quint8 b = 0;
     bool framed = true;
     QByteArray payload = {};
+    // The check byte was made with the capital of the letter (a sensor
+    // register's second phase, which the instrument takes all the same).
+    bool capitalCheck = false;
 
     bool operator==(const SimCommand&) const = default;
 };

@@ -46,6 +46,8 @@ void SimulatedInstrument::start()
         return;
     parser_.setUnframedLetters(registry_.unframedLetters());
     parser_.setUnframedPayloads(registry_.unframedPayloads());
+    parser_.setSingleByteLetters(registry_.singleByteLetters());
+    parser_.setCapitalCheckLetters(registry_.capitalCheckLetters());
     thread_ = std::thread([this] { run(); });
 }
 

@@ -10,6 +10,7 @@ void registerLedPowerHandlers(CommandRegistry& registry);
 void registerFlashHandlers(CommandRegistry& registry);
 void registerUnframedHandlers(CommandRegistry& registry);
 void registerPixelMaskHandlers(CommandRegistry& registry);
+void registerSensorHandlers(CommandRegistry& registry);
 
 void registerStandardHandlers(CommandRegistry& registry)
 {
@@ -22,4 +23,5 @@ void registerStandardHandlers(CommandRegistry& registry)
     registerFlashHandlers(registry);
     registerUnframedHandlers(registry);
     registerPixelMaskHandlers(registry); // after the flash handlers: shares their unframed "F"
+    registerSensorHandlers(registry);
 }
