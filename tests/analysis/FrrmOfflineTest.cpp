@@ -304,6 +304,66 @@ TEST(Frrm_offline, LayoutFollowsTheMainWindowAndStaysWhileItIsMinimized)
     EXPECT_EQ(page.Picreal->geometry(), before);
 }
 
+// A recorded w6 run with one scan block in each camera's window file.
+QString writeHeatMapRun(Page& p)
+{
+    const QString run = writeRecordedRun(p.tmp, QStringLiteral("proj"), QStringLiteral("20240101_000000heat"),
+                                         "heat\r\nacq_time=5\r\nplate_format=w6\r\n", "0.5 \"A1\" 1\r\n");
+    const char* wells[] = {"A1", "B1", "A2", "B2", "A3", "B3"};
+    for (int c = 0; c < 6; ++c) {
+        const QByteArray w(wells[c]);
+        writeFile(run + QStringLiteral("/wellactivity%1%2.csv").arg(c).arg(0),
+                  "scan,0\r\ntime[m],\"0.5\"\r\n" + w + ",0,-,1,2,-\r\n" + w + ",1,-,3,4,-\r\n\r\n");
+    }
+    return run;
+}
+
+TEST(Frrm_offline, LoadHeatMapLoadsTheOpenedRunAndShowsTheHeatMapPanel)
+{
+    Page p;
+    writeHeatMapRun(p);
+    Frrm_offline& page = p.open();
+    p.doubleClick(0);
+    p.doubleClick(1);
+    std::vector<std::pair<int, int>> drawn;
+    page.DrawHeatMap = [&](int mode, int scan) { drawn.emplace_back(mode, scan); };
+    page.cmd_plotheat->click();
+    EXPECT_TRUE(p.prompts.messages.isEmpty());
+    EXPECT_TRUE(page.heatMap.loaded());
+    EXPECT_EQ(page.heatMap.maxSumActivity, 4);
+    EXPECT_EQ(page.txt_cframe->text(), QStringLiteral("100% OK"));
+    EXPECT_FALSE(page.txt_cframe->isVisible());
+    EXPECT_EQ(drawn, (std::vector<std::pair<int, int>>{{0, 1}}));
+    EXPECT_TRUE(page.frame_heatmap->isVisible());
+    EXPECT_EQ(page.cmd_plotheat->text(), QStringLiteral("Load Heatmap"));
+    EXPECT_EQ(page.state.plotView, 2);
+    EXPECT_EQ(page.loadRunning, 0);
+    EXPECT_EQ(page.drawRunning, 0);
+}
+
+TEST(Frrm_offline, LoadHeatMapPressedAgainStopsTheLoad)
+{
+    Page p;
+    writeHeatMapRun(p);
+    Frrm_offline& page = p.open();
+    p.doubleClick(0);
+    p.doubleClick(1);
+    bool drawn = false;
+    page.DrawHeatMap = [&](int, int) { drawn = true; };
+    // The user presses the button again while the load lets events run.
+    p.clock.onTick = [&] {
+        if (page.loadRunning == -1 && page.cmd_plotheat->text() == QStringLiteral("Stop"))
+            page.cmd_plotheat->click();
+    };
+    page.cmd_plotheat->click();
+    p.clock.onTick = nullptr;
+    EXPECT_FALSE(drawn);
+    EXPECT_FALSE(page.frame_heatmap->isVisible());
+    EXPECT_EQ(page.cmd_plotheat->text(), QStringLiteral("Load Heatmap"));
+    EXPECT_EQ(page.state.plotView, 1);
+    EXPECT_EQ(page.loadRunning, 0);
+}
+
 // The page with the fixture tree listed and a run opened, its report panel shown.
 TEST(Frrm_offline, RendersWithARunOpened)
 {

@@ -1,5 +1,6 @@
 #include "analysis/panels/Frrm_offline.h"
 
+#include "analysis/WellActivityLoader.h"
 #include "projects/ProjectFolders.h"
 #include "reporting/ReportPanelActions.h"
 #include "reporting/panels/Frm_report.h"
@@ -101,6 +102,7 @@ void Frrm_offline::buildControls()
     connect(cmd_report, &QPushButton::clicked, this, [this] { cmd_report_Click(); });
     connect(mnexplore_folder, &QAction::triggered, this, [this] { mnexplore_folder_Click(); });
     connect(mnjointrep, &QAction::triggered, this, [this] { mnjointrep_Click(); });
+    connect(cmd_plotheat, &QPushButton::clicked, this, [this] { cmd_plotheat_Click(); });
 }
 
 void Frrm_offline::showPage()
@@ -229,4 +231,58 @@ void Frrm_offline::cmd_report_Click()
     reportPanel->state.visible = true;
     reportPanel->show();
     reportPanel->raise();
+}
+
+namespace {
+void setBold(QWidget* w, bool bold)
+{
+    QFont f = w->font();
+    f.setBold(bold);
+    w->setFont(f);
+}
+} // namespace
+
+void Frrm_offline::cmd_plotheat_Click()
+{
+    if (loadRunning == -1) {
+        cmd_plotheat->setText(QStringLiteral("Load Heatmap"));
+        drawRunning = 0;
+        loadRunning = 0;
+        return;
+    }
+    loadRunning = -1;
+    cmd_plotheat->setText(QStringLiteral("Stop"));
+    frame_heatmap->hide();
+    setBold(cmd_plotheat, true);
+    setBold(cmd_plotheatsum, true);
+    setBold(cmd_plotheatkin, false);
+    setBold(cmd_plotbar, false);
+    HScroll_time->hide();
+    lbl_scan->hide();
+    txt_cframe->show();
+
+    heatMap = HeatMapData{};
+    drawRunning = -1;
+    Picreal->canvas().clear();
+    Picreal->update();
+    const WellActivityLoadView view{[this](const QString& text) {
+                                        txt_cframe->setText(text);
+                                        txt_cframe->repaint();
+                                    },
+                                    [this] { ctx_.clock.processEvents(); }, [this] { return drawRunning != -1; }};
+    LoadWellActivityFiles(state.pageRunFolder, reportPanel->txt_welltype->text(), heatMap, view, ctx_.prompts);
+    ctx_.clock.sleepMs(100);
+    txt_cframe->hide();
+
+    if (loadRunning != -1)
+        return;
+    cmd_plotheat->setText(QStringLiteral("Load Heatmap"));
+    drawRunning = -1;
+    Picreal->canvas().clear();
+    if (DrawHeatMap)
+        DrawHeatMap(0, 1);
+    frame_heatmap->show();
+    state.plotView = 2;
+    loadRunning = 0;
+    drawRunning = 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/HeatMapData.h"
 #include "analysis/OfflineLayout.h"
 #include "analysis/OfflinePageState.h"
 #include "analysis/OfflineRunOpening.h"
@@ -62,9 +63,17 @@ public:
     void mnexplore_folder_Click();
     void mnjointrep_Click();
     void cmd_report_Click();
+    // "Load HeatMAP": loads the run's well-activity files; pressed again, stops the load.
+    void cmd_plotheat_Click();
 
     // Draws the group bar plot of the opened run; set by the bar plot.
     std::function<void()> DrawGroupBarPlot;
+    // Draws the heat map (mode 0 sum, 1 one scan); set by the heat map.
+    std::function<void(int mode, int scan)> DrawHeatMap;
+
+    HeatMapData heatMap;
+    int loadRunning = 0; // -1 while "Load HeatMAP" runs
+    int drawRunning = 0; // -1 while a load or drawing runs; 0 asks it to stop
 
     // What each line of Listpj stands for, in the list's order.
     const std::vector<RunListLine>& listLines() const { return listLines_; }
