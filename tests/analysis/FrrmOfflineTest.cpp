@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -304,6 +305,52 @@ TEST(Frrm_offline, LayoutFollowsTheMainWindowAndStaysWhileItIsMinimized)
     EXPECT_EQ(page.Picreal->geometry(), before);
 }
 
+TEST(Frrm_offline, GenerateReportsTheOpenedRunIntoItsFolder)
+{
+    Page p;
+    writeListFixtureTree(p.tmp);
+    Frrm_offline& page = p.open();
+    p.doubleClick(0);
+    p.doubleClick(1);
+    page.cmd_report->click();
+    page.reportPanel->combo_intref->setCurrentIndex(0); // "No"
+    page.reportPanel->cmd_generatereport->click();
+    ASSERT_EQ(p.opener.opened.size(), 1) << p.prompts.messages.join(QLatin1Char('|')).toStdString();
+    const QString report = p.opener.opened.first();
+    EXPECT_TRUE(report.startsWith(page.state.pageRunFolder + QLatin1Char('/'))) << report.toStdString();
+    EXPECT_TRUE(QFileInfo(report).isFile());
+    EXPECT_FALSE(page.reportPanel->isVisible());
+}
+
+TEST(Frrm_offline, JointReportOfTheSelectedRunsHandsItsTableToThePanel)
+{
+    Page p;
+    writeListFixtureTree(p.tmp);
+    Frrm_offline& page = p.open();
+    p.doubleClick(0);
+    p.doubleClick(1);
+    page.Listpj->item(1)->setSelected(true);
+    page.Listpj->item(2)->setSelected(true);
+    page.mnjointrep->trigger();
+    EXPECT_TRUE(page.state.jointReportMode);
+    EXPECT_TRUE(page.reportPanel->state.jointReportMode);
+    EXPECT_TRUE(page.reportPanel->isVisible());
+    EXPECT_TRUE(QFileInfo(p.tmp.path(QStringLiteral("reports/default_project/") + page.reportPanel->state.jointFileName))
+                    .isFile());
+
+    // Not while an acquisition writes into runFolder.
+    Page q;
+    writeListFixtureTree(q.tmp);
+    Frrm_offline& other = q.open();
+    q.doubleClick(0);
+    other.Listpj->item(1)->setSelected(true);
+    q.running = true;
+    other.mnjointrep->trigger();
+    EXPECT_EQ(q.prompts.messages, QStringList{kRunActiveMessage});
+    EXPECT_EQ(q.globals.runFolder, q.tmp.folder().root());
+    EXPECT_FALSE(other.state.jointReportMode);
+}
+
 // A recorded w6 run with one scan block in each camera's window file.
 QString writeHeatMapRun(Page& p)
 {
@@ -339,6 +386,9 @@ TEST(Frrm_offline, LoadHeatMapLoadsTheOpenedRunAndShowsTheHeatMapPanel)
     EXPECT_EQ(page.state.plotView, 2);
     EXPECT_EQ(page.loadRunning, 0);
     EXPECT_EQ(page.drawRunning, 0);
+    const QString shots = qEnvironmentVariable("VELDO_SHOT_DIR");
+    if (!shots.isEmpty())
+        page.grab().toImage().save(QDir(shots).filePath(QStringLiteral("Frrm_offline_heatmap.png")));
 }
 
 TEST(Frrm_offline, LoadHeatMapPressedAgainStopsTheLoad)
