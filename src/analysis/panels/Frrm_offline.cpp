@@ -80,6 +80,7 @@ void Frrm_offline::buildControls()
     const QStringList colours{QStringLiteral("B&&W"), QStringLiteral("Grey"), QStringLiteral("Colour")};
     for (int i = 0; i < 3; ++i)
         opt_hetmap_color[static_cast<std::size_t>(i)] = new QRadioButton(colours[i], frame_heatmap);
+    opt_hetmap_color[2]->setChecked(true);
 
     HScroll_time = new QScrollBar(Qt::Horizontal, this);
     lbl_scan = new QLabel(QStringLiteral("Scan[0]: 0m"), this);
@@ -119,6 +120,9 @@ void Frrm_offline::showPage()
 void Frrm_offline::Form_Load()
 {
     state = OfflinePageState{};
+    heatMap = HeatMapData{};
+    loadRunning = 0;
+    drawRunning = 0;
     reportPanel->fillLists(GetListSeparator());
     hideViewControls();
     mn_exporta->menuAction()->setVisible(false);
