@@ -1,6 +1,10 @@
 #include "app/AppPageOpener.h"
 
-AppPageOpener::~AppPageOpener() { delete advanced_.data(); }
+AppPageOpener::~AppPageOpener()
+{
+    delete advanced_.data();
+    delete savedData_.data();
+}
 
 void AppPageOpener::openAdvancedPage()
 {
@@ -10,4 +14,18 @@ void AppPageOpener::openAdvancedPage()
     }
     // A page still loaded after "Close" gets its panel back.
     advanced_->showPage();
+}
+
+void AppPageOpener::openSavedDataPage(const QString&)
+{
+    if (!loadSavedDataPage_)
+        return;
+    if (savedData_) {
+        savedData_->raise();
+        savedData_->activateWindow();
+        return;
+    }
+    savedData_ = loadSavedDataPage_();
+    if (savedData_)
+        savedData_->setAttribute(Qt::WA_DeleteOnClose);
 }

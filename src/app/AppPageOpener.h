@@ -4,27 +4,38 @@
 #include "core/PageOpener.h"
 
 #include <QPointer>
+#include <QWidget>
 
 #include <functional>
 
-class QWidget;
-
-// The application's pages, built when first opened. The advanced page lives
-// until its window is closed; the next opening builds it again.
+// The application's pages, built when first opened. A page lives until its
+// window is closed; the next opening builds it again.
 class AppPageOpener final : public PageOpener {
 public:
-    // `makeContext` gives the page what it works with, the main window's
-    // current plate format and the way back to it included.
-    explicit AppPageOpener(std::function<AdvanceContext()> makeContext) : makeContext_(std::move(makeContext)) {}
+    // `makeContext` gives the advanced page what it works with, the main
+    // window's current plate format and the way back to it included.
+    // `loadSavedDataPage` builds and shows the saved-data page (none: that
+    // page is not offered); it is given as a function so that this opener
+    // does not carry the analysis pages into every program that opens pages.
+    explicit AppPageOpener(std::function<AdvanceContext()> makeContext,
+                           std::function<QWidget*()> loadSavedDataPage = {})
+        : makeContext_(std::move(makeContext)), loadSavedDataPage_(std::move(loadSavedDataPage))
+    {
+    }
     ~AppPageOpener() override;
 
     void openAdvancedPage() override;
-    void openSavedDataPage(const QString&) override {}   // the saved-data page comes later
+    // The saved-data page loads afresh each time it was closed; the run is
+    // chosen on its list.
+    void openSavedDataPage(const QString& runFolder) override;
     void openImageSequencePage(const QString&) override {} // the image-sequence page comes later
 
     Frm_advance* advancedPage() const { return advanced_; }
+    QWidget* savedDataPage() const { return savedData_; }
 
 private:
     std::function<AdvanceContext()> makeContext_;
+    std::function<QWidget*()> loadSavedDataPage_;
     QPointer<Frm_advance> advanced_;
+    QPointer<QWidget> savedData_;
 };

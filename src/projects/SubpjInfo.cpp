@@ -4,6 +4,8 @@
 #include "core/ProgramFolder.h"
 #include "core/TextFile.h"
 
+#include <QFile>
+
 namespace {
 const QString kTimeKey = QStringLiteral("acq_time=");
 const QString kFormatKey = QStringLiteral("plate_format=");
@@ -41,4 +43,30 @@ QString ReadSubpjInfo(const QString& runFolder)
 {
     const std::optional<SubpjInfo> info = readSubpjFile(runFolder);
     return info ? info->plateFormat : QString();
+}
+
+QString ReadSubpjInfoBlankList(const QString& runFolder)
+{
+    const std::optional<SubpjInfo> info = readSubpjFile(runFolder);
+    return info ? info->acquisitionName : QString();
+}
+
+QString ReadSubpjInfoBlankLoad(const QString& runFolder)
+{
+    const std::optional<SubpjInfo> info = readSubpjFile(runFolder);
+    return info ? info->acquisitionMinutes : QString();
+}
+
+QString ReadSubpjFirstLine(const QString& runFolder)
+{
+    if (runFolder.isEmpty())
+        return QString();
+    QFile file(resolvePathIgnoringCase(runFolder + QStringLiteral("/subpj.dat")));
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    // Only the first line: a list of many runs reads one line of each.
+    QByteArray line = file.readLine();
+    while (line.endsWith('\n') || line.endsWith('\r'))
+        line.chop(1);
+    return QString::fromLatin1(line);
 }

@@ -17,3 +17,13 @@ std::optional<SubpjInfo> readSubpjFile(const QString& runFolder);
 
 // The run's plate format code; empty when it cannot be read.
 QString ReadSubpjInfo(const QString& runFolder);
+
+// The acquisition name (line 1); empty when it cannot be read.
+QString ReadSubpjInfoBlankList(const QString& runFolder);
+
+// The acquisition time in whole minutes, decimal without blanks; empty when it cannot be read.
+QString ReadSubpjInfoBlankLoad(const QString& runFolder);
+
+// The first line of the run's subpj.dat; empty when the file is missing or unreadable.
+// Unlike the readers above, a bad time line does not matter here.
+QString ReadSubpjFirstLine(const QString& runFolder);

@@ -1,0 +1,130 @@
+#pragma once
+
+#include "analysis/HeatMapData.h"
+#include "analysis/OfflineLayout.h"
+#include "analysis/OfflinePageState.h"
+#include "analysis/OfflineRunOpening.h"
+#include "core/Clock.h"
+#include "core/DesktopOpener.h"
+#include "core/Globals.h"
+#include "core/ProgramFolder.h"
+#include "core/Prompts.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+class Frm_report;
+class PictureBox;
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+
+// What the saved-data page works with. The main window is hidden while the
+// page is open and shown again when it closes.
+struct OfflineContext {
+    Globals& globals;
+    ProgramFolder folder;
+    Clock& clock;
+    Prompts& prompts;
+    DesktopOpener& opener;
+    QPointer<QWidget> mainWindow;           // none: nothing to hide or show
+    std::function<bool()> acquisitionRunning; // a run writes into runFolder
+};
+
+// The saved-data page "Saved Data Analysis": the project and run list, the
+// opened run's views and its report panel.
+class Frrm_offline : public QWidget {
+    Q_OBJECT
+public:
+    explicit Frrm_offline(OfflineContext context, QWidget* parent = nullptr);
+    ~Frrm_offline() override;
+
+    // Loads the page, takes the main window's place and hides it.
+    void showPage();
+
+    void Form_Load();
+    void Form_Resize();
+    void cmd_closeoffline_Click();
+    void Form_Unload();
+    void ListProjects();
+    void lblback_Click();
+    void Listpj_DblClick();
+    void Listpj_MouseUp(Qt::MouseButton button, const QPoint& globalPos);
+    void mnexplore_folder_Click();
+    void mnjointrep_Click();
+    void cmd_report_Click();
+    // "Load HeatMAP": loads the run's well-activity files; pressed again, stops the load.
+    void cmd_plotheat_Click();
+
+    // Draws the group bar plot of the opened run; set by the bar plot.
+    std::function<void()> DrawGroupBarPlot;
+    // Draws the heat map (mode 0 sum, 1 one scan); set by the heat map.
+    std::function<void(int mode, int scan)> DrawHeatMap;
+
+    HeatMapData heatMap;
+    int loadRunning = 0; // -1 while "Load HeatMAP" runs
+    int drawRunning = 0; // -1 while a load or drawing runs; 0 asks it to stop
+
+    // What each line of Listpj stands for, in the list's order.
+    const std::vector<RunListLine>& listLines() const { return listLines_; }
+
+    OfflinePageState state;
+
+    QLabel* lbl_status = nullptr;
+    QLineEdit* txt_status = nullptr;
+    QPushButton* cmd_closeoffline = nullptr;
+    QFrame* Shape5 = nullptr;
+    QFrame* Line5 = nullptr;
+    QFrame* frame_offline = nullptr;
+    QListWidget* Listpj = nullptr;
+    QPushButton* lblback = nullptr;
+    QPushButton* cmd_report = nullptr;
+    Frm_report* reportPanel = nullptr; // Frm_report
+    PictureBox* Picreal = nullptr;
+    QPushButton* cmd_plotbar = nullptr;
+    QPushButton* cmd_plotheat = nullptr;
+    QFrame* frame_heatmap = nullptr;
+    QPushButton* cmd_plotheatsum = nullptr;
+    QPushButton* cmd_plotheatkin = nullptr;
+    std::array<QRadioButton*, 3> opt_hetmap_color{};
+    QScrollBar* HScroll_time = nullptr;
+    QLabel* lbl_scan = nullptr;
+    QLabel* txt_cframe = nullptr;
+    QLabel* Label_groupsname = nullptr;
+    QListWidget* combogrup = nullptr;
+
+    QMenu* mnrightclickmenu = nullptr;
+    QAction* mnexplore_folder = nullptr;
+    QAction* mnjointrep = nullptr;
+    QMenu* mn_exporta = nullptr;
+    QAction* bmpexporta = nullptr;
+    QAction* bmpexporta_seq = nullptr;
+    QAction* bmpexporta_csvseq = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void applyPlaces(const OfflinePlaces& places);
+    void hideViewControls();
+    void showOpenedRun();
+    void makeCurrent(int row);
+    int projectLineAbove(int row) const;
+
+    OfflineContext ctx_;
+    std::vector<RunListLine> listLines_;
+    bool unloaded_ = false;
+};
