@@ -24,6 +24,7 @@ Frrm_offline::Frrm_offline(OfflineContext context, QWidget* parent) : QWidget(pa
     setObjectName(QStringLiteral("Frrm_offline"));
     setWindowTitle(QStringLiteral("Saved Data Analysis"));
     buildControls();
+    buildHeatMapViews();
 }
 
 Frrm_offline::~Frrm_offline() = default;

@@ -66,10 +66,22 @@ public:
     // "Load HeatMAP": loads the run's well-activity files; pressed again, stops the load.
     void cmd_plotheat_Click();
 
-    // Draws the group bar plot of the opened run; set by the bar plot.
+    // Draws the group bar plot of the opened run (a test may watch it instead).
     std::function<void()> DrawGroupBarPlot;
-    // Draws the heat map (mode 0 sum, 1 one scan); set by the heat map.
+    // Draws the heat map (mode 0 sum, 1 one scan) (a test may watch it instead).
     std::function<void(int mode, int scan)> DrawHeatMap;
+
+    // The heat map's and bar plot's controls (Frrm_offline_heatmap.cpp).
+    void cmd_plotheatsum_Click();
+    void cmd_plotheatkin_Click();
+    void HScroll_time_Change();
+    void cmd_plotbar_Click();
+    void combogrup_DblClick();
+    void Picreal_MouseDown(Qt::MouseButton button);
+    void bmpexporta_Click();
+    void bmpexporta_seq_Click();
+    void bmpexporta_csvseq_Click();
+    std::array<bool, kHeatMapWells> wellHighlight{}; // the wells of the group last double-clicked
 
     HeatMapData heatMap;
     int loadRunning = 0; // -1 while "Load HeatMAP" runs
@@ -118,6 +130,12 @@ protected:
 
 private:
     void buildControls();
+    void buildHeatMapViews();
+    void drawHeatMapView(int mode, int scan);
+    void drawGroupBarPlotView();
+    // The scan view of every scan in turn, `each` after each drawing; false when it stopped.
+    bool stepThroughScans(const std::function<bool(int)>& each);
+    bool areaRowFailed_ = false;
     void applyPlaces(const OfflinePlaces& places);
     void hideViewControls();
     void showOpenedRun();
