@@ -1,5 +1,6 @@
 #include "analysis/panels/Frm_bmpexport.h"
 
+#include "analysis/chemotaxis/ChemotaxisProcessing.h"
 #include "analysis/panels/SequencePicture.h"
 #include "analysis/sequence/ChemotaxisPictures.h"
 #include "analysis/sequence/RawExport.h"
@@ -175,6 +176,7 @@ void Frm_bmpexport::buildControls()
     connect(cmd_loop, &QPushButton::clicked, this, [this] { cmd_loop_Click(); });
     connect(cmd_mas, &QPushButton::clicked, this, [this] { cmd_mas_Click(); });
     connect(cmd_menos, &QPushButton::clicked, this, [this] { cmd_menos_Click(); });
+    connect(cmd_process, &QPushButton::clicked, this, [this] { cmd_process_Click(); });
     connect(mn_export_rawbmp, &QAction::triggered, this, [this] { mn_export_rawbmp_Click(); });
 }
 
@@ -340,4 +342,49 @@ void Frm_bmpexport::closeEvent(QCloseEvent* event)
     Timer1->stop();
     unloaded_ = true;
     QWidget::closeEvent(event);
+}
+
+void Frm_bmpexport::cmd_process_Click()
+{
+    if (processBusy != 0) {
+        processBusy = 0; // the running processing stops at its next check
+        cmd_process->setText(QStringLiteral("Process Files"));
+        return;
+    }
+    processBusy = -1;
+    cmd_process->setText(QStringLiteral("Stop processing"));
+    Picture_progress->clearAll();
+    wellpicture->clearAll();
+    wellpicture->repaint();
+
+    ChemotaxisSettings settings;
+    settings.runFolder = ctx_.globals.runFolder;
+    settings.formatCode = txt_formatowell->text();
+    settings.fileType = ctx_.reportFileType ? ctx_.reportFileType() : QStringLiteral(".csv");
+    settings.divider = ctx_.reportDivider ? ctx_.reportDivider() : systemListSeparator();
+    settings.threePoint = chk_3point->isChecked();
+    settings.analysisIndex = cmb_analysis->currentIndex();
+    settings.options = optionSelection();
+    settings.grey = chk_grey->isChecked();
+    settings.redCross = chk_redcross->isChecked();
+    settings.decimalSeparator = systemDecimalSeparator();
+    settings.locale = QLocale();
+
+    ChemotaxisView view{wellpicture->canvas(),
+                        Picture_progress->canvas(),
+                        Picture_progress2->canvas(),
+                        [this] { return processBusy == -1; },
+                        [this](const QString& well) { cmb_well->setEditText(well); },
+                        [this](qint32 n) { txt_frame->setText(QString::number(n)); },
+                        [this](qint32 n) { txt_cframe->setText(QString::number(n)); },
+                        [this] {
+                            wellpicture->refresh();
+                            Picture_progress->refresh();
+                            Picture_progress2->refresh();
+                        }};
+    ChemotaxisServices services{ctx_.clock, ctx_.prompts, ctx_.opener};
+    processChemotaxis(settings, view, services);
+
+    cmd_process->setText(QStringLiteral("Process Files"));
+    processBusy = 0;
 }

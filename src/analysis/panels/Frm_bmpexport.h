@@ -96,6 +96,7 @@ public:
     void cmd_mas_Click();
     void cmd_menos_Click();
     void mn_export_rawbmp_Click();
+    void cmd_process_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
