@@ -1,7 +1,11 @@
 #include "analysis/WellExtent.h"
 #include "analysis/chemotaxis/ChemotaxisDataLine.h"
 #include "analysis/chemotaxis/ChemotaxisFormat.h"
+#include "analysis/chemotaxis/ChemotaxisGroups.h"
 #include "analysis/chemotaxis/ChemotaxisReportText.h"
+
+#include "support/FixtureFiles.h"
+#include "support/TempProgramFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -149,6 +153,28 @@ TEST(ChemotaxisFormat, WellsAndNames)
     EXPECT_EQ(chemotaxisWellIndex("B3", 4), 9);
     EXPECT_EQ(chemotaxisWellName(9, 4), "B3");
     EXPECT_EQ(chemotaxisWellName(5, 2), "B3");
+}
+
+TEST(ChemotaxisGroups, LabelsUpToOnePastTheLastWell)
+{
+    TempProgramFolder tmp;
+    ASSERT_TRUE(writeBytes(tmp.path("run/chgroup.dat"), "#Well, Group, name\r\n"
+                                                        "0,2,\"Control\"\r\n"
+                                                        "1,-1,\"Free\"\r\n"
+                                                        "900,3,\"Far\"\r\n"
+                                                        "-4,3,\"Below\"\r\n"
+                                                        "5,12,\"Odor \"A\"\"\r\n"
+                                                        "6,1,\"Past\"\r\n"
+                                                        "7,1,\"Not read\"\r\n"));
+    const std::optional<ChemotaxisGroupLabels> labels = readChemotaxisGroupLabels(tmp.path("run"), 6);
+    ASSERT_TRUE(labels);
+    EXPECT_EQ((*labels)[0], "002_Control");
+    EXPECT_EQ((*labels)[1], "-001_Free");
+    EXPECT_EQ((*labels)[2], "");
+    EXPECT_EQ((*labels)[5], "012_Odor A");
+    EXPECT_EQ((*labels)[6], "001_Past"); // one entry past the last well
+    EXPECT_EQ((*labels)[7], "");
+    EXPECT_FALSE(readChemotaxisGroupLabels(tmp.path("other"), 6));
 }
 
 TEST(ChemotaxisReportText, DecimalSeparatorAndDivider)

@@ -1,6 +1,8 @@
+#include "ChemotaxisRunFiles.h"
 #include "analysis/panels/BmpExportOpener.h"
 #include "analysis/panels/Frm_bmpexport.h"
 #include "analysis/panels/SequencePicture.h"
+#include "analysis/sequence/SequenceImages.h"
 #include "core/Globals.h"
 #include "support/FakeClock.h"
 #include "support/FakeDesktopOpener.h"
@@ -301,6 +303,83 @@ TEST(BmpExportOpener, MapPlotLoadsOnceAndAfreshAfterClose)
     EXPECT_NE(opener.page(), first);
     EXPECT_EQ(opener.page()->lbl_name->text(), f.globals.runFolder);
     EXPECT_EQ(opener.page()->txt_frame->text(), "0");
+}
+
+// A w6 run of three scans in the page's run folder.
+void writeSixWellRun(Page& f)
+{
+    using namespace chemotaxis_run;
+    const char* wells[] = {"A1", "B1", "A2", "B2", "A3", "B3"};
+    for (int c = 0; c < 6; ++c)
+        ASSERT_TRUE(writeBytes(f.run(QStringLiteral("wellactivity%1").arg(c) + "0.csv"), windowFile({wells[c]})));
+    ASSERT_TRUE(writeBytes(f.run("chgroup.dat"), groupFile()));
+}
+
+QString onlyReport(const Page& f)
+{
+    const QStringList reports = QDir(f.globals.runFolder).entryList({"*_report.*"}, QDir::Files);
+    return reports.size() == 1 ? f.run(reports[0]) : QString();
+}
+
+TEST(FrmBmpexport, ProcessFilesThenBrowseTheImages)
+{
+    Page f;
+    writeSixWellRun(f);
+    Frm_bmpexport page(f.context());
+    page.txt_formatowell->setText("w6");
+    QStringList seen;
+    f.clock.onTick = [&] {
+        const QString now = page.cmd_process->text() + " " + page.cmb_well->currentText();
+        if (seen.isEmpty() || seen.last() != now)
+            seen << now;
+    };
+    page.cmd_process->click();
+    ASSERT_FALSE(seen.isEmpty()) << f.prompts.messages.join("|").toStdString();
+    EXPECT_EQ(seen.first(), "Stop processing A1");
+    EXPECT_TRUE(seen.contains("Stop processing B3"));
+    EXPECT_EQ(page.cmd_process->text(), "Process Files");
+    EXPECT_EQ(page.processBusy, 0);
+    EXPECT_EQ(page.txt_frame->text(), "2");
+    EXPECT_EQ(page.txt_cframe->text(), "3");
+    EXPECT_EQ(f.prompts.messages, QStringList{"ok process"});
+    const QString report = onlyReport(f);
+    ASSERT_FALSE(report.isEmpty());
+    EXPECT_TRUE(report.endsWith(".csv"));
+    EXPECT_EQ(f.opener.opened, QStringList{report});
+    const QStringList lines = QString::fromLatin1(fileBytes(report)).split("\r\n");
+    EXPECT_EQ(lines[6], "\"A1_CiXright\";\"002_Control\";-0.2;-1.0;0.0"); // the main window's ";"
+
+    // The new images are browsed from the next well click.
+    page.cmb_well->setEditText("B2");
+    page.cmb_well_Click();
+    EXPECT_FALSE(page.wellpicture->loaded().isNull());
+    EXPECT_FALSE(page.Picture_progress->loaded().isNull());
+    page.txt_frame->setText(QString::number(lastFrameNumber(page.imagesFolder(), "B2")));
+    page.cmd_mas->click();
+    EXPECT_EQ(page.txt_cframe->text(), "2");
+    EXPECT_FALSE(page.wellpicture->loaded().isNull());
+    const QString folder = qEnvironmentVariable("VELDO_PICTURES");
+    if (!folder.isEmpty())
+        page.grab().save(folder + "/bmp_export_processed.png");
+}
+
+TEST(FrmBmpexport, SecondClickStopsTheProcessing)
+{
+    Page f;
+    writeSixWellRun(f);
+    Frm_bmpexport page(f.context());
+    page.txt_formatowell->setText("w6");
+    f.clock.onTick = [&] {
+        if (page.cmb_well->currentText() == "B1" && page.processBusy == -1)
+            page.cmd_process->click();
+    };
+    page.cmd_process->click();
+    EXPECT_EQ(page.cmd_process->text(), "Process Files");
+    EXPECT_EQ(page.processBusy, 0);
+    EXPECT_TRUE(f.prompts.messages.isEmpty());
+    EXPECT_TRUE(f.opener.opened.isEmpty());
+    const QStringList lines = QString::fromLatin1(fileBytes(onlyReport(f))).split("\r\n");
+    EXPECT_EQ(lines.size(), 5); // three header lines, the empty line and the last line end
 }
 
 TEST(FrmBmpexport, RenderedPage)

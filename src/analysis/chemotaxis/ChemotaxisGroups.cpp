@@ -20,12 +20,13 @@ std::optional<ChemotaxisGroupLabels> readChemotaxisGroupLabels(const QString& ru
             line.chop(1);
         const qsizetype first = line.indexOf(QLatin1Char(','));
         const qsizetype second = first < 0 ? -1 : line.indexOf(QLatin1Char(','), first + 1);
-        lastWell = textValue(first < 0 ? line : line.left(first));
-        if (first < 0 || lastWell < 0 || lastWell >= kWellSlots)
-            continue;
+        const double well = textValue(first < 0 ? line : line.left(first));
+        if (first < 0 || well < 0 || well >= kWellSlots)
+            continue; // no well of the table: skipped, as if not there
+        lastWell = well;
         const QString group = second < 0 ? line.mid(first + 1) : line.mid(first + 1, second - first - 1);
         const QString name = second < 0 ? QString() : line.mid(second + 1).remove(QLatin1Char('"'));
-        labels[size_t(lastWell)] = formatNumber(textValue(group), QStringLiteral("000")) + QLatin1Char('_') + name;
+        labels[size_t(well)] = formatNumber(textValue(group), QStringLiteral("000")) + QLatin1Char('_') + name;
     }
     return labels;
 }
