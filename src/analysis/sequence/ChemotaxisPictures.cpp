@@ -2,7 +2,6 @@
 
 #include "analysis/sequence/SequenceImages.h"
 #include "core/NumberText.h"
-#include "core/ProgramFolder.h"
 #include "picture/PictureFont.h"
 
 #include <QDir>
@@ -138,11 +137,13 @@ void drawWellImage(PictureCanvas& wellpicture, const WellImage& image)
 
 bool saveWellImage(const PictureCanvas& wellpicture, const QString& imagesFolder, const QString& well, qint32 scan)
 {
-    return wellpicture.saveBmp(resolvePathIgnoringCase(QDir(imagesFolder).absoluteFilePath(frameImageName(well, scan))));
+    // The program names its own images: a folder of thousands of them is not
+    // searched for another spelling at every save.
+    return wellpicture.saveBmp(QDir(imagesFolder).filePath(frameImageName(well, scan)));
 }
 
 bool saveIndexPlot(const PictureCanvas& plot, const QString& imagesFolder, const QString& indexName,
                    const QString& well)
 {
-    return plot.saveBmp(resolvePathIgnoringCase(QDir(imagesFolder).absoluteFilePath(indexPlotName(indexName, well))));
+    return plot.saveBmp(QDir(imagesFolder).filePath(indexPlotName(indexName, well)));
 }
