@@ -390,9 +390,15 @@ TEST(FrmBmpexport, RenderedPage)
     page.show();
     const QImage shot = page.grab().toImage();
     EXPECT_EQ(shot.size(), page.size());
+    page.cmb_analysis->setCurrentIndex(1);
+    page.cmb_analysis_Click();
+    const QImage quadrants = page.grab().toImage();
+    EXPECT_NE(quadrants, shot);
     const QString folder = qEnvironmentVariable("VELDO_PICTURES");
-    if (!folder.isEmpty())
+    if (!folder.isEmpty()) {
         shot.save(folder + "/bmp_export_page.png");
+        quadrants.save(folder + "/bmp_export_quadrants.png");
+    }
 }
 
 } // namespace
