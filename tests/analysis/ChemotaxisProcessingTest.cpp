@@ -216,6 +216,9 @@ TEST(ChemotaxisProcessing, FailuresEndWithTheHeaderOnly)
         {"no first field", [](ChemoRun& r) { r.write("wellactivity10.csv", "scan,0\r\ntime[m],\"1\"\r\n,1,-,1\r\n"); },
          "File error c1b0.csv"},
         {"missing chgroup.dat", [](ChemoRun& r) { QFile::remove(r.file("chgroup.dat")); }, "error file"},
+        {"damaged last scan number",
+         [](ChemoRun& r) { r.write("wellactivity00.csv", windowFile({"A1"}) + "scan,2000000000\r\n"); },
+         "error file"},
     };
     for (const Case& c : cases) {
         ChemoRun run;

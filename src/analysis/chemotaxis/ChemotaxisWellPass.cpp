@@ -114,11 +114,22 @@ WellPassResult runChemotaxisWellPass(ChemotaxisRun& run, int camera, int window,
     const WellExtent extent = extentScan.extent();
 
     if (camera == 0 && window == 0) {
-        if (pending && isField(chemotaxisFirstField(line), "scan"))
+        qint64 scanLines = 1;
+        if (pending && isField(chemotaxisFirstField(line), "scan")) {
             lastSeen = scanNumber(line);
+            ++scanLines;
+        }
         while (reader.next(line)) {
-            if (isField(chemotaxisFirstField(line), "scan"))
+            if (isField(chemotaxisFirstField(line), "scan")) {
                 lastSeen = scanNumber(line);
+                ++scanLines;
+            }
+        }
+        // Scans are numbered from 0 on: a last number past the file's scan
+        // lines is a damaged line, not a run to size the tables by.
+        if (lastSeen >= scanLines) {
+            run.services.prompts.message(kErrorFile);
+            return WellPassResult::Failed;
         }
         run.lastScan = lastSeen;
         if (k == 0) {
