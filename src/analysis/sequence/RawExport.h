@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// The raw export of the run's lastread00.csv: the pixel rows of each of the
+// first ten samples, one matrix after another, into bmp_last/1.csv. Each line's
+// text after its first ",,," splits at ",,," into samples 0 to 11; later ones
+// are ignored. False when the run has no lastread00.csv (nothing is written).
+bool exportRawSamples(const QString& runFolder);
+
+// The folder the export writes into.
+QString rawExportFolder(const QString& runFolder);
