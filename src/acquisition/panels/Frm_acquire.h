@@ -36,6 +36,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class frame_flash;
 class Frm_report;
+class MapPlotTarget;
 class frame_group;
 class QMenu;
 class QPushButton;
@@ -53,6 +54,7 @@ struct AppContext {
     DesktopOpener& opener;
     ModCOMM* comm = nullptr; // the serial module; none: no port is searched or closed
     PageOpener* pages = nullptr; // opens the other pages; none: no page is built yet
+    MapPlotTarget* mapPlot = nullptr; // the image-sequence page of a "MapPlot" report; none: no hand-over
 };
 
 // The main window: it creates, places and wires its panels, owns the menus,

@@ -7,7 +7,7 @@
 
 QWidget* Frm_acquire::buildReportPanel(QWidget* parent)
 {
-    reportPanel = new Frm_report({ctx_.folder, ctx_.clock, ctx_.prompts, ctx_.opener}, parent);
+    reportPanel = new Frm_report({ctx_.folder, ctx_.clock, ctx_.prompts, ctx_.opener, ctx_.mapPlot}, parent);
     reportPanel->runFolder = &ctx_.globals.runFolder;
     reportPanel->serialNumber = &ctx_.globals.serialNumber;
     reportPanel->fillLists();

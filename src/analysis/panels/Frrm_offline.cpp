@@ -59,7 +59,7 @@ void Frrm_offline::buildControls()
     Listpj->viewport()->installEventFilter(this);
     cmd_report = new QPushButton(QStringLiteral("Report..."), frame_offline);
 
-    reportPanel = new Frm_report({ctx_.folder, ctx_.clock, ctx_.prompts, ctx_.opener}, this);
+    reportPanel = new Frm_report({ctx_.folder, ctx_.clock, ctx_.prompts, ctx_.opener, ctx_.mapPlot}, this);
     reportPanel->runFolder = &ctx_.globals.runFolder;
     reportPanel->serialNumber = &ctx_.globals.serialNumber;
     reportPanel->currentRun = [this]() -> std::optional<ReportRun> {

@@ -18,6 +18,7 @@
 #include <vector>
 
 class Frm_report;
+class MapPlotTarget;
 class PictureBox;
 class QAction;
 class QFrame;
@@ -39,6 +40,7 @@ struct OfflineContext {
     DesktopOpener& opener;
     QPointer<QWidget> mainWindow;           // none: nothing to hide or show
     std::function<bool()> acquisitionRunning; // a run writes into runFolder
+    MapPlotTarget* mapPlot = nullptr;         // the image-sequence page; none: no hand-over
 };
 
 // The saved-data page "Saved Data Analysis": the project and run list, the
