@@ -164,6 +164,7 @@ QWidget* Frm_advance::buildDeviceControls()
     buildConsoleControls(panel, line);
     buildStageControls(panel, line);
     buildLedControls(panel, line);
+    buildLedCalibrationControls(panel, line);
 
     // Camera settings of the page.
     lbl_speed = named<QLabel>(panel, "lbl_speed", QStringLiteral("CAM_speed="));
@@ -262,6 +263,7 @@ void Frm_advance::buildMenus()
     advanced->setObjectName(QStringLiteral("mnadvan"));
     QMenu* factory = advanced->addMenu(QStringLiteral("Factory Tools"));
     factory->setObjectName(QStringLiteral("mn_fac"));
+    buildLightingMenu(advanced);
     QAction* item = factory->addAction(QStringLiteral("Factory Tools(Require password)"));
     item->setObjectName(QStringLiteral("mnadvanced"));
     connect(item, &QAction::triggered, this, [this] { mnadvanced_Click(); });

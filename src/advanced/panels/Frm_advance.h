@@ -5,6 +5,7 @@
 #include "advanced/AdvancedStageControls.h"
 #include "core/ProgramFolder.h"
 #include "link/commands/CameraBoxes.h"
+#include "plate/files/LedTables.h"
 #include "link/frames/FrameImage.h"
 #include "picture/FramePicture.h"
 #include "plate/pixelsets/PixelMask.h"
@@ -20,6 +21,8 @@
 #include <optional>
 
 class Clock;
+class QAction;
+class QMenu;
 class Console;
 class Frame_select;
 class ModCOMM;
@@ -38,6 +41,7 @@ class QTimer;
 class SelectionIndicator;
 struct Globals;
 struct LinkContext;
+struct LedCalibrationRun;
 
 // What the advanced page works with; the application owns all of it.
 struct AdvanceContext {
@@ -192,6 +196,21 @@ public:
     void Command_fullframe_Click();
     void cmd_transmit_Click();
 
+    // The LED set-up buttons and the lighting menu (Frm_advance_ledcal.cpp).
+    QPushButton* cmd_default = nullptr;
+    QPushButton* Cmd_ledfactory = nullptr;
+    QPushButton* Cmd_ledinplate = nullptr;
+    QPushButton* Cmd_ledcal = nullptr;
+    QAction* mncalibralightback = nullptr;
+    void cmd_default_Click();
+    void Cmd_ledfactory_Click();
+    void Cmd_ledcal_Click();
+    void Cmd_ledinplate_Click();
+    void mncalibralightback_Click();
+    LedTable leds;           // the page's LED tables
+    int ledRunState = 0;     // -1 while one of the LED set-up commands runs
+    int colourScaleMax = 0;  // the live plate map's scale top
+
     // A device operation that lets window events run is in progress.
     bool exchangeRunning() const { return exchanges_ > 0; }
 
@@ -205,6 +224,12 @@ private:
     // While it lives no other exchange starts, and closing the page waits for its end.
     class ExchangeScope;
 
+    // The page's own way of the LED calibrations' instrument steps.
+    class LedSteps;
+    void buildLedCalibrationControls(QWidget* panel, const ControlLine& line);
+    void buildLightingMenu(QMenu* advanced);
+    // One LED set-up command against the page's link, no other exchange meanwhile.
+    void runLedCalibration(const std::function<void(LedCalibrationRun&)>& procedure);
     QWidget* buildDeviceControls();
     void buildStageControls(QWidget* panel, const ControlLine& line);
     void buildLedControls(QWidget* panel, const ControlLine& line);
