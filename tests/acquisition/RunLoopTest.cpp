@@ -349,3 +349,28 @@ TEST_F(RunLoopTest, EveryWriteGoesToTheRunFolderCapturedAtTheStart)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(RunLoopTest, LightRowsShowThePowerTheLastEvaluationLeft)
+{
+    prepare("w6");
+    // One scheduled cycle with no off time: the light is on from the first evaluation on.
+    host.light.enabled = true;
+    host.light.power = "2";
+    host.light.pulseOn = "1000";
+    host.light.pulseOff = "0";
+    host.light.pulseTimes = "1";
+    ASSERT_TRUE(begin(30));
+    ticksToScan(1);
+    const QStringList rows = lines(kLightFile).mid(1);
+    ASSERT_EQ(rows.size(), 6);
+    EXPECT_TRUE(rows[0].startsWith("0,\"0.0\",") || rows[0].startsWith("0,\"0.1\","));
+    EXPECT_TRUE(rows[0].endsWith(",0")); // the first row is written before the light goes on
+    for (int r = 1; r < 6; ++r)
+        EXPECT_TRUE(rows[r].endsWith(",2")) << rows[r].toStdString();
+    EXPECT_TRUE(pulse.pulseOn);
+    EXPECT_EQ(pulse.pulseEndSeconds, 60000);
+}
+
+} // namespace
