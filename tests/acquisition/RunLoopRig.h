@@ -121,7 +121,8 @@ protected:
     {
         runState = 1;
         loop = std::make_unique<RunLoop>(
-            RunLoopParts{run, ctx, boxes, geometry, temperature, lightLink, pulse, host, runState});
+            RunLoopParts{run, ctx, boxes, geometry, temperature, lightLink, pulse,
+                         hostInstead ? *hostInstead : static_cast<RunLoopHost&>(host), runState});
         return loop->begin({runFolder, format, minutes, enabled});
     }
 
@@ -179,6 +180,7 @@ protected:
     PulseState pulse;
     int runState = 0;
     RecordingRunHost host{runState};
+    RunLoopHost* hostInstead = nullptr; // a window of the test's own, else the recording one
     std::unique_ptr<RunLoop> loop;
     bool lastArmed = true;
 };
