@@ -374,3 +374,28 @@ TEST_F(RunLoopTest, LightRowsShowThePowerTheLastEvaluationLeft)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(RunLoopTest, TheStageIsReadEveryThirdSampleAndTheLightSentAfterEachEvaluation)
+{
+    prepare("w6");
+    ASSERT_TRUE(begin(30));
+    sim.resetCounts();
+    // A failed first sample (count 0) reads the stage too.
+    sim.setFault(Fault::garbledCheckByte('C').only(2));
+    ASSERT_TRUE(tickOnce());
+    ASSERT_EQ(loop->frameRetryCount(), 1);
+    tickWhile([&] { return run.currentCamera == 0; });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    std::vector<int> subCommands;
+    for (const SimCommand& c : sim.receivedCommands())
+        if (c.letter == 'T')
+            subCommands.push_back(c.a);
+    // Reads at counts 0 (failed), 3, 6 and 9; then the light off after the evaluation.
+    EXPECT_EQ(subCommands, (std::vector<int>{255, 255, 255, 255, 15}));
+    EXPECT_GT(loop->regulationTemperature(), 0);
+    EXPECT_EQ(run.results.scanTemperature[0], loop->regulationTemperature());
+}
+
+} // namespace
