@@ -14,6 +14,8 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
+#include "ProcessMemory.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -39,28 +41,6 @@ public:
     void sleepMs(int) override {}
     void processEvents() override {}
 };
-
-long statusKb(const char* key)
-{
-    std::FILE* f = std::fopen("/proc/self/status", "r");
-    if (!f)
-        return -1;
-    char line[256];
-    long kb = -1;
-    while (std::fgets(line, sizeof line, f))
-        if (std::strncmp(line, key, std::strlen(key)) == 0)
-            kb = std::atol(line + std::strlen(key));
-    std::fclose(f);
-    return kb;
-}
-
-void resetPeak()
-{
-    if (std::FILE* f = std::fopen("/proc/self/clear_refs", "w")) {
-        std::fputs("5", f);
-        std::fclose(f);
-    }
-}
 
 // Six window files of one well each: 60 lines of 80 cells a scan, the corners
 // outside the well's mask "-".

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "ProcessMemory.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -25,29 +27,6 @@ public:
     PromptAnswer question(const QString&, PromptButtons, const QString&) override { return PromptAnswer::No; }
     QString input(const QString&, const QString&, const QString&) override { return {}; }
 };
-
-long statusKb(const char* key)
-{
-    std::FILE* f = std::fopen("/proc/self/status", "r");
-    if (!f)
-        return -1;
-    char line[256];
-    long kb = -1;
-    while (std::fgets(line, sizeof line, f))
-        if (std::strncmp(line, key, std::strlen(key)) == 0)
-            kb = std::atol(line + std::strlen(key));
-    std::fclose(f);
-    return kb;
-}
-
-bool resetPeak()
-{
-    std::FILE* f = std::fopen("/proc/self/clear_refs", "w");
-    if (!f)
-        return false;
-    const bool ok = std::fputs("5", f) >= 0;
-    return std::fclose(f) == 0 && ok;
-}
 
 // A w6 run as the run loop writes it: six window evaluations a scan, each one
 // activity row (the running total) and one temperature row, about 13 s apart.

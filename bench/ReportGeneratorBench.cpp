@@ -4,6 +4,8 @@
 
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include "ProcessMemory.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -23,31 +25,6 @@ public:
     PromptAnswer question(const QString&, PromptButtons, const QString&) override { return PromptAnswer::No; }
     QString input(const QString&, const QString&, const QString&) override { return {}; }
 };
-
-// Kilobytes of a line of /proc/self/status ("VmRSS:", "VmHWM:").
-long statusKb(const char* key)
-{
-    std::FILE* f = std::fopen("/proc/self/status", "r");
-    if (!f)
-        return -1;
-    char line[256];
-    long kb = -1;
-    while (std::fgets(line, sizeof line, f))
-        if (std::strncmp(line, key, std::strlen(key)) == 0)
-            kb = std::atol(line + std::strlen(key));
-    std::fclose(f);
-    return kb;
-}
-
-// Makes the peak resident size start again from the present one.
-bool resetPeak()
-{
-    std::FILE* f = std::fopen("/proc/self/clear_refs", "w");
-    if (!f)
-        return false;
-    const bool ok = std::fputs("5", f) >= 0;
-    return std::fclose(f) == 0 && ok;
-}
 
 RunResults syntheticRun(int wells, int scans)
 {

@@ -1,6 +1,7 @@
 // Loading a long run's wellactivity00.csv for the heat map against a plain
 // read of the same file: the load must keep at least half the plain speed and
-// stay under 200 MB. Then one scan view of the run, read on demand and drawn. VELDO_WELLACTIVITY_MB sets the file size (default 1024).
+// stay under 200 MB. Then one scan view of the run, read on demand and drawn.
+// VELDO_WELLACTIVITY_MB sets the file size (default 1024).
 #include "analysis/WellActivityLoader.h"
 #include "analysis/heatmap/HeatMapDrawing.h"
 #include "core/Clock.h"
@@ -12,6 +13,8 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
+
+#include "ProcessMemory.h"
 
 #include <benchmark/benchmark.h>
 
@@ -35,29 +38,6 @@ public:
     void sleepMs(int) override {}
     void processEvents() override {}
 };
-
-long statusKb(const char* key)
-{
-    std::FILE* f = std::fopen("/proc/self/status", "r");
-    if (!f)
-        return -1;
-    char line[256];
-    long kb = -1;
-    while (std::fgets(line, sizeof line, f))
-        if (std::strncmp(line, key, std::strlen(key)) == 0)
-            kb = std::atol(line + std::strlen(key));
-    std::fclose(f);
-    return kb;
-}
-
-bool resetPeak()
-{
-    std::FILE* f = std::fopen("/proc/self/clear_refs", "w");
-    if (!f)
-        return false;
-    const bool ok = std::fputs("5", f) >= 0;
-    return std::fclose(f) == 0 && ok;
-}
 
 // One well, 140 lines of 150 cells a scan block, as a run writes it: the
 // corners outside the well's mask "-", the rest small activity counts.
