@@ -89,4 +89,31 @@ TEST(GroupBarPlot, BarsOfTheListWithTheSelectedOneDarker)
     EXPECT_EQ(bare.pixel(noBar.x(), noBar.y()), QColor(255, 255, 255));
 }
 
+TEST(GroupBarPlot, TenBarsAtMostAndTotalsHalvedToEven)
+{
+    // Twelve groups, well g in group g with a total of 10 (g + 1); only ten bars are drawn.
+    std::vector<std::vector<double>> wells;
+    QStringList list;
+    std::array<int, kWellSlots> groups;
+    groups.fill(-1);
+    for (int g = 0; g < 12; ++g) {
+        wells.push_back({10.0 * (g + 1)});
+        groups[size_t(g)] = g;
+        list << QStringLiteral("%1_Control A").arg(g, 3, 10, QLatin1Char('0'));
+    }
+    PictureCanvas canvas(600, 400);
+    DrawGroupBarPlot(canvas, runOf(wells), groups, {list, -1, "p", "s", "a"});
+    const double m = 120; // the twelfth group's total sets the scale, drawn or not
+    const auto at = [&](double x, double y) {
+        const QPoint p = pixelOf(x, y, m);
+        return canvas.pixel(p.x(), p.y());
+    };
+    EXPECT_EQ(at(10 * 10 + 6, 5), QColor(220, 220, 220)) << "the tenth bar";
+    EXPECT_EQ(at(10 * 11 + 6, 5), QColor(255, 255, 255)) << "no eleventh bar";
+    GroupTotals totals{};
+    EXPECT_EQ(SumGroupActivity(runOf({{40.5}, {41.5}}), groupsOf({{0, 0}, {1, 1}}), totals), 42)
+        << "40.5 -> 40, 41.5 -> 42: halves to even";
+    EXPECT_EQ(totals[0], 40.0);
+}
+
 } // namespace

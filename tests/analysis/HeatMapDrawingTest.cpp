@@ -27,6 +27,12 @@ TEST(HeatMapColours, ScalesAsTables)
         {5000, 1000, {255, 0, 0}, {0, 0, 0}},    // limited to max
         {-7, 1000, {0, 0, 255}, {200, 200, 200}}, // limited to 0
         {5, 0, {0, 0, 255}, {200, 200, 200}},    // no scale: nothing divided by 0
+        {8, 8, {255, 0, 0}, {0, 0, 0}},
+        {4, 8, {255, 255, 0}, {100, 100, 100}},
+        {1, 8, {64, 64, 191}, {175, 175, 175}},
+        {5, 8, {255, 191, 0}, {75, 75, 75}},
+        {3, 16, {96, 96, 159}, {162, 162, 162}}, // 162.5 halves to even
+        {1, 16, {32, 32, 223}, {188, 188, 188}}, // 187.5 halves to even
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(QStringLiteral("%1 of %2").arg(c.value).arg(c.max).toStdString());
@@ -183,6 +189,25 @@ TEST(HeatMap, AreaExportCountsBlackCellsAndWritesItsFile)
                                           "Time[m],A1,B1,A2,B2,A3,B3\r\n"
                                           "12,13,0,0,0,0,0\r\n"
                                           "12,13,0,100,100,0,50\r\n"));
+}
+
+TEST(HeatMap, W24MapIsSixHundredByFourHundredWithTwentyFourCircles)
+{
+    HeatMapData none;
+    const PlateGrid w24{4, 6};
+    PictureCanvas canvas(600, 400);
+    setHeatMapScale(canvas, w24);
+    EXPECT_EQ(canvas.scaleWidth(), 600);
+    EXPECT_EQ(canvas.scaleHeight(), 400);
+    canvas.clear();
+    FakeClock clock;
+    DrawHeatMap(canvas, none, w24, HeatMapMode::Sum, 1, {}, kAlways, clock);
+    // The point t = 30 (d = 40) below and right of each centre.
+    int circles = 0;
+    for (int c = 0; c < 6; ++c)
+        for (int r = 0; r < 4; ++r)
+            circles += canvas.pixel(100 * c + 80, 100 * r + 90) == QColor(255, 0, 0) ? 1 : 0;
+    EXPECT_EQ(circles, 24);
 }
 
 } // namespace
