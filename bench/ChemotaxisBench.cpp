@@ -16,6 +16,8 @@
 
 #include "ProcessMemory.h"
 
+#include "SilentSeams.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -24,24 +26,10 @@
 
 namespace {
 
-class NoPrompts final : public Prompts {
-public:
-    void message(const QString&, const QString&) override {}
-    PromptAnswer question(const QString&, PromptButtons, const QString&) override { return PromptAnswer::No; }
-    QString input(const QString&, const QString&, const QString&) override { return {}; }
-};
 class NoOpener final : public DesktopOpener {
 public:
     bool open(const QString&) override { return true; }
 };
-class NoWaitClock final : public Clock {
-public:
-    QDateTime now() const override { return QDateTime(QDate(2026, 3, 14), QTime(9, 26, 53)); }
-    qint64 elapsedMs() const override { return 0; }
-    void sleepMs(int) override {}
-    void processEvents() override {}
-};
-
 // Six window files of one well each: 60 lines of 80 cells a scan, the corners
 // outside the well's mask "-".
 struct GeneratedRun {

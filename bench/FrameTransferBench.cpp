@@ -12,6 +12,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
+#include "SilentSeams.h"
+
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -26,13 +28,6 @@ namespace {
 
 constexpr int kLines = 140;
 constexpr int kPixels = 190;
-
-class NoPrompts final : public Prompts {
-public:
-    void message(const QString&, const QString&) override {}
-    PromptAnswer question(const QString&, PromptButtons, const QString&) override { return PromptAnswer::No; }
-    QString input(const QString&, const QString&, const QString&) override { return {}; }
-};
 
 double threadCpuSeconds()
 {

@@ -10,6 +10,8 @@
 
 #include "ProcessMemory.h"
 
+#include "SilentSeams.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -20,13 +22,6 @@
 namespace {
 
 constexpr int kScans = 145000;
-
-class NoPrompts final : public Prompts {
-public:
-    void message(const QString&, const QString&) override {}
-    PromptAnswer question(const QString&, PromptButtons, const QString&) override { return PromptAnswer::No; }
-    QString input(const QString&, const QString&, const QString&) override { return {}; }
-};
 
 // A w6 run as the run loop writes it: six window evaluations a scan, each one
 // activity row (the running total) and one temperature row, about 13 s apart.

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include "ProcessMemory.h"
 
+#include "SilentSeams.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -18,13 +20,6 @@
 // the time of one report and the peak resident memory it adds above the run's
 // tables (the peak is reset once the run is built).
 namespace {
-
-class NoPrompts final : public Prompts {
-public:
-    void message(const QString&, const QString&) override {}
-    PromptAnswer question(const QString&, PromptButtons, const QString&) override { return PromptAnswer::No; }
-    QString input(const QString&, const QString&, const QString&) override { return {}; }
-};
 
 RunResults syntheticRun(int wells, int scans)
 {

@@ -20,6 +20,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include "SilentSeams.h"
+
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -37,13 +39,6 @@
 //   its ticks at 200 ms, the waits the senders asked for and each frame's
 //   bytes at ten bits a byte; and the loop's CPU time per scan.
 namespace {
-
-class NoPrompts final : public Prompts {
-public:
-    void message(const QString&, const QString&) override {}
-    PromptAnswer question(const QString&, PromptButtons, const QString&) override { return PromptAnswer::No; }
-    QString input(const QString&, const QString&, const QString&) override { return {}; }
-};
 
 class QuietHost final : public RunLoopHost {
 public:

@@ -16,6 +16,8 @@
 
 #include "ProcessMemory.h"
 
+#include "SilentSeams.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -23,21 +25,6 @@
 #include <cstring>
 
 namespace {
-
-class NoPrompts final : public Prompts {
-public:
-    void message(const QString&, const QString&) override {}
-    PromptAnswer question(const QString&, PromptButtons, const QString&) override { return PromptAnswer::No; }
-    QString input(const QString&, const QString&, const QString&) override { return {}; }
-};
-
-class NoWaitClock final : public Clock {
-public:
-    QDateTime now() const override { return {}; }
-    qint64 elapsedMs() const override { return 0; }
-    void sleepMs(int) override {}
-    void processEvents() override {}
-};
 
 // One well, 140 lines of 150 cells a scan block, as a run writes it: the
 // corners outside the well's mask "-", the rest small activity counts.

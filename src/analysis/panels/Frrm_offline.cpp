@@ -238,14 +238,12 @@ void Frrm_offline::cmd_report_Click()
     reportPanel->raise();
 }
 
-namespace {
-void setBold(QWidget* w, bool bold)
+void Frrm_offline::setBold(QWidget* w, bool bold)
 {
     QFont f = w->font();
     f.setBold(bold);
     w->setFont(f);
 }
-} // namespace
 
 void Frrm_offline::cmd_plotheat_Click()
 {

@@ -133,6 +133,7 @@ protected:
 private:
     void buildControls();
     void buildHeatMapViews();
+    static void setBold(QWidget* w, bool bold);
     void drawHeatMapView(int mode, int scan);
     void drawGroupBarPlotView();
     // The scan view of every scan in turn, `each` after each drawing; false when it stopped.

@@ -23,13 +23,6 @@ namespace {
 
 const QString kAreaFileError = QStringLiteral("error generating report file");
 
-void setBold(QWidget* w, bool bold)
-{
-    QFont f = w->font();
-    f.setBold(bold);
-    w->setFont(f);
-}
-
 } // namespace
 
 void Frrm_offline::buildHeatMapViews()
