@@ -3,6 +3,7 @@
 #include "FuzzFolder.h"
 
 #include "calibration/BlankStore.h"
+#include "calibration/RunBlankFile.h"
 #include "core/Globals.h"
 #include "flash/FlashLayout.h"
 #include "flash/FlashPackers.h"
@@ -27,5 +28,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(*lapse >= 0, "negative lapse");
     if (const PackedBytes packed = PackBlankBytes(ctx, QStringLiteral("w24")))
         check(packed->size() == kFlashPageDataBytes, "packed blank not one page of data");
+
+    // The run copy holds what the store gave, and a report reads it back as copied.
+    const QString run = f.path(QStringLiteral("run"));
+    makeFolder(run);
+    BlankRecord record;
+    if (CopyBlankToRun(folder, 0, QStringLiteral("w24"), run, record)) {
+        const BlankRecord back = ReadRunBlankFile(run, QStringLiteral("w24"));
+        for (int i = 0; i < kWellSlots - 1; ++i)
+            check(back.blankValue[size_t(i)] == record.blankValue[size_t(i)], "run copy reads back otherwise");
+    }
     return 0;
 }

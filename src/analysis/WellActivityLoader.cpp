@@ -239,7 +239,8 @@ WellActivityLoad Loader::readWindow(const QString& path, int camera, int window,
     for (int k = 0; k < usable; ++k) {
         measure(blockLines[size_t(k)], windowWells[size_t(k)].g);
         windowWells[size_t(k)].well = wellIndex(windowWells[size_t(k)].name, layout_.rows);
-        if (windowWells[size_t(k)].well < 0 || windowWells[size_t(k)].well >= kHeatMapWells) {
+        // A well the format does not have has no place in the sums.
+        if (windowWells[size_t(k)].well < 0 || windowWells[size_t(k)].well >= std::min(d_.wells, kHeatMapWells)) {
             prompts_.message(kProcessingError);
             return WellActivityLoad::ProcessingError;
         }
