@@ -3,6 +3,8 @@
 
 #include <QGuiApplication>
 #include <QRandomGenerator>
+#include "OffscreenBenchmarks.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -124,12 +126,4 @@ BENCHMARK_CAPTURE(liveDrawing, w24_window, kW24)->Arg(0)->Arg(1)->Arg(2)->Unit(b
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return runBenchmarksOffscreen(argc, argv); }

@@ -18,6 +18,9 @@
 
 #include "SilentSeams.h"
 
+#include "OffscreenBenchmarks.h"
+#include "WellActivityBlocks.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -42,22 +45,8 @@ struct GeneratedRun {
             QFile f(dir.filePath(QStringLiteral("wellactivity%1").arg(c) + "0.csv"));
             if (!f.open(QIODevice::WriteOnly))
                 return;
-            for (int scan = 0; scan < n; ++scan) {
-                QByteArray block = "scan," + QByteArray::number(scan) + "\r\ntime[m],\"" +
-                                   QByteArray::number(scan * 0.5, 'f', 1) + "\"\r\n";
-                for (int line = 0; line < 60; ++line) {
-                    block += QByteArray(wells[c]) + "," + QByteArray::number(line);
-                    for (int cell = 0; cell < 80; ++cell) {
-                        const int dx = cell - 40, dy = line - 30;
-                        if (dx * dx + dy * dy > 30 * 30)
-                            block += ",-";
-                        else
-                            block += ',' + QByteArray::number((scan + line * 7 + cell * 13) % 23);
-                    }
-                    block += "\r\n";
-                }
-                f.write(block + "\r\n");
-            }
+            for (int scan = 0; scan < n; ++scan)
+                f.write(wellActivityBlock(wells[c], scan, scan * 0.5, 60, 80));
         }
         QFile g(dir.filePath("chgroup.dat"));
         if (g.open(QIODevice::WriteOnly)) {
@@ -118,12 +107,4 @@ BENCHMARK(BM_ChemotaxisProcessing)->Arg(scansWanted() / 4)->Arg(scansWanted())->
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return runBenchmarksOffscreen(argc, argv); }

@@ -18,6 +18,9 @@
 
 #include "SilentSeams.h"
 
+#include "OffscreenBenchmarks.h"
+#include "WellActivityBlocks.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -39,22 +42,8 @@ struct GeneratedRun {
         QFile f(dir.filePath("wellactivity00.csv"));
         if (!f.open(QIODevice::WriteOnly))
             return;
-        QByteArray block;
         for (int scan = 0; bytes < target; ++scan) {
-            block = "scan," + QByteArray::number(scan) + "\r\ntime[m],\"" + QByteArray::number(scan * 0.1, 'f', 1) +
-                    "\"\r\n";
-            for (int line = 0; line < 140; ++line) {
-                block += "A1," + QByteArray::number(line);
-                for (int cell = 0; cell < 150; ++cell) {
-                    const int dx = cell - 75, dy = line - 70;
-                    if (dx * dx + dy * dy > 70 * 70)
-                        block += ",-";
-                    else
-                        block += ',' + QByteArray::number((scan + line * 7 + cell * 13) % 23);
-                }
-                block += "\r\n";
-            }
-            block += "\r\n";
+            const QByteArray block = wellActivityBlock("A1", scan, scan * 0.1, 140, 150);
             f.write(block);
             bytes += block.size();
         }
@@ -130,12 +119,4 @@ BENCHMARK(BM_PlainRead)->Iterations(2)->UseRealTime()->Unit(benchmark::kMillisec
 BENCHMARK(BM_LoadForHeatMap)->Iterations(2)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScanView)->Iterations(5)->UseRealTime()->Unit(benchmark::kMillisecond);
 // The drawing prints well names: fonts need a GUI application (offscreen).
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return runBenchmarksOffscreen(argc, argv); }
