@@ -1,15 +1,8 @@
 #include "acquisition/panels/MainWindowLayoutApply.h"
 
-#include "core/Rounding.h"
-
 #include <QString>
 #include <QWidget>
 #include <algorithm>
-
-int twipsToPixels(double twips)
-{
-    return static_cast<int>(roundHalfEven(twips / 15.0));
-}
 
 void applyMainWindowLayout(QWidget& root, const MainWindowLayout& layout)
 {

@@ -1,11 +1,9 @@
 #pragma once
 
 #include "acquisition/layout/MainWindowLayout.h"
+#include "ui/DesignedPlaces.h"
 
 class QWidget;
-
-// Twips to the screen's pixels (96 dots per inch), nearest.
-int twipsToPixels(double twips);
 
 // Places every widget under root whose object name the layout names, relative to its
 // own parent; a size left as designed keeps the widget's size. Widgets the layout names
