@@ -3,16 +3,40 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 PictureBox::PictureBox(QWidget* parent, int widthPx, int heightPx)
     : QWidget(parent), canvas_(widthPx, heightPx)
 {
     setFixedSize(widthPx, heightPx);
 }
 
+void PictureBox::setSizedByLayout()
+{
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
+void PictureBox::fitCanvas()
+{
+    if (canvas_.widthPx() != width() || canvas_.heightPx() != height())
+        canvas_.resize(std::max(1, width()), std::max(1, height()));
+}
+
 void PictureBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawImage(rect(), canvas_.image());
+    if (border_) {
+        painter.setPen(Qt::black);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void PictureBox::setBorder(bool on)
+{
+    border_ = on;
+    update();
 }
 
 QPointF PictureBox::logical(const QPointF& widgetPos) const

@@ -14,6 +14,14 @@ public:
     const PictureCanvas& canvas() const { return canvas_; }
     QSize sizeHint() const override { return canvas_.image().size(); }
 
+    // Lets a window's layout size the box; until fitCanvas() the canvas keeps its pixels
+    // and is shown stretched, so what was drawn stays on screen.
+    void setSizedByLayout();
+    // The canvas to the box's own size in pixels; the picture is cleared for a new drawing.
+    void fitCanvas();
+    // A single-line border drawn over the picture's edge.
+    void setBorder(bool on);
+
 signals:
     void mousePressed(Qt::MouseButton button, double x, double y);
     void mouseReleased(Qt::MouseButton button, double x, double y);
@@ -29,4 +37,5 @@ private:
     QPointF logical(const QPointF& widgetPos) const;
 
     PictureCanvas canvas_;
+    bool border_ = false;
 };

@@ -1,5 +1,6 @@
 #include "acquisition/panels/Frm_acquire.h"
 #include "acquisition/panels/Frame_menu.h"
+#include "ui/DoubleClickLabel.h"
 #include "calibration/panels/Frame_calibration.h"
 #include "projects/panels/Frame_project.h"
 #include "support/FakeClock.h"

@@ -4,26 +4,55 @@
 
 #include <QWidget>
 
+class DoubleClickLabel;
+class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLineEdit;
+class QPushButton;
+class ShapeControl;
 
-// The command column: the plate format box cmb_well and the blank in use
-// (label_blank, lbl_blanktime, lbl_blankname). The run, temperature and light
-// controls join it with their issues.
+// The command column: acquisition lapse, plate format, temperature set-point and
+// its lamp, the blank in use with "Read Blank", the light-pulse settings, "Start"
+// and "Report". The window's layout rule places every control; the panel holds
+// them and the plate format choice, and tells the window of the other commands.
 class Frame_menu : public QWidget {
     Q_OBJECT
 public:
     Frame_menu(FormatControls& controls, FormatChoiceHost& host, QWidget* parent = nullptr);
 
+    QLabel* Label_acqlapse = nullptr;
+    QLineEdit* txtlapse = nullptr;
+    QLabel* Label_minutes = nullptr;
     QLabel* Label_microformat = nullptr;
     QComboBox* cmb_well = nullptr;
+    ShapeControl* Line1 = nullptr;
+    QCheckBox* chk_temp = nullptr;
+    QComboBox* txttemp = nullptr;
+    ShapeControl* Shape_temp = nullptr;
+    QLabel* Label_grad = nullptr;
+    ShapeControl* Shape8 = nullptr;
     QLabel* label_blank = nullptr;
-    QLabel* lbl_blanktime = nullptr;
+    DoubleClickLabel* lbl_blanktime = nullptr;
     QLabel* lbl_blankname = nullptr;
+    QPushButton* cmd_blank = nullptr;
+    QWidget* Frame_light = nullptr; // the light-pulse settings, hidden at rest
+    QPushButton* cmdPlay = nullptr;
+    QPushButton* cmdreport = nullptr;
 
     void cmb_well_Click();
     // Its controls from the format controls' texts.
     void showFormatControls();
+    // Puts the light-pulse panel in the column under its name.
+    void setLightPanel(QWidget* panel);
+
+signals:
+    void cmdPlayClicked();
+    void cmdreportClicked();
+    void cmdBlankClicked();
+    void blankTimeDoubleClicked();
+    void chkTempClicked();
+    void txttempClicked();
 
 private:
     FormatControls& controls_;

@@ -19,14 +19,12 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -41,47 +39,34 @@ QMenu* subMenu(Parent* parent, const char* name, const QString& title)
     return menu;
 }
 
+// The window's first size, before start-up or the user changes it: 12000 x 9000 twips.
+constexpr int kDesignWidth = 800;
+constexpr int kDesignHeight = 600;
+
 } // namespace
 
 Frm_acquire::Frm_acquire(AppContext context, QWidget* parent)
     : QMainWindow(parent), ctx_(std::move(context))
 {
     setObjectName(QStringLiteral("Frm_acquire"));
-    setWindowTitle(QStringLiteral("VELDO"));
+    setWindowTitle(QStringLiteral("Acquisition Page"));
+    // Every control without a size of its own is drawn at 8.25 pt sans-serif.
+    QFont sans = font();
+    sans.setStyleHint(QFont::SansSerif);
+    sans.setPointSizeF(8.25);
+    setFont(sans);
 
-    auto* central = new QWidget(this);
-    auto* layout = new QVBoxLayout(central);
-
-    txt_in = new QPlainTextEdit(central);
-    txt_in->setObjectName(QStringLiteral("txt_in"));
-    txt_in->setReadOnly(true);
-    txt_in->setVisible(false); // shown by "Show Communication values"
-
-    lbl_lenrx = new QLabel(QStringLiteral("Len(Rx) = 0"), central);
-    lbl_lenrx->setObjectName(QStringLiteral("lbl_lenrx"));
-    lbl_lenrx->setVisible(false);
-
-    txt_status = new QLineEdit(central);
-    txt_status->setObjectName(QStringLiteral("txt_status"));
-    txt_status->setReadOnly(true);
+    // No layout manager: the layout rule places every control by name.
+    QWidget* central = buildWindowLevel();
     console_ = std::make_unique<WidgetConsole>(txt_status, txt_in, lbl_lenrx);
+    buildMainArea(central);
 
-    // Group column and plate picture on the left, command column (or the well
-    // calibration column in its place) on the right.
-    QWidget* groupPanel = buildGroupPanel(central);
-    platePicture = new PlatePicturePanel(state, ctx_.globals.groups, central);
+    // Command column, and the well calibration column with "Close" in its place.
     frameMenu = new Frame_menu(formatControls, *this, central);
-    frameCalibration = new Frame_calibration(central);
-    auto* main = new QHBoxLayout;
-    main->addWidget(groupPanel);
-    main->addWidget(platePicture);
-    main->addWidget(frameMenu);
-    auto* calibrationColumn = new QVBoxLayout;
     buildWellCalibration(central);
-    calibrationColumn->addWidget(cmd_menu);
-    calibrationColumn->addWidget(frameCalibration);
-    main->addLayout(calibrationColumn);
-    main->addStretch(1);
+    frameCalibration = new Frame_calibration(central);
+    frameCalibration->hide();
+    connect(frameMenu, &Frame_menu::cmdreportClicked, this, &Frm_acquire::cmdreport_Click);
 
     platePicture->currentGroup = [this] { return frameProject->currentGroup(); };
     connect(platePicture, &PlatePicturePanel::plateSizeDrawn, frameCalibration, &Frame_calibration::showPlateSize);
@@ -92,7 +77,6 @@ Frm_acquire::Frm_acquire(AppContext context, QWidget* parent)
 
     fillFormatLists(formatControls, state.plateFormat);
     showFormatControls();
-    platePicture->DrawPlateLayout(resolvePlateFormat(state.plateFormat));
 
     framePicture = std::make_unique<FramePicture>(platePicture->Picact->canvas(), cameraBoxes, frameImage);
     // The masks live as long as the window; nothing changes the files behind its back.
@@ -103,20 +87,16 @@ Frm_acquire::Frm_acquire(AppContext context, QWidget* parent)
                                                       ctx_.globals.flashBusy,
                                                       [this] { return framePicture->showsFrame(); }},
                                    central);
+    frameSelect->hide();
 
-    layout->addLayout(main);
-    layout->addWidget(frameSelect);
-    // The flash panel shares the window's console, so it comes after it.
-    layout->addWidget(buildFlashPanel(central));
-    layout->addWidget(buildReportPanel(central));
-    layout->addStretch(1);
-    layout->addWidget(txt_in);
-    layout->addWidget(lbl_lenrx);
-    layout->addWidget(txt_status);
+    lbl_lenrx->raise();
+    txt_in->raise();
+    buildHiddenPanels(central);
     setCentralWidget(central);
     buildMenus();
     buildFlashMenu();
-    resize(800, 600);
+    resize(kDesignWidth, kDesignHeight);
+    LayoutMainWindow();
 }
 
 Frm_acquire::~Frm_acquire()

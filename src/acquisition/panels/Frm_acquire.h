@@ -28,8 +28,13 @@ class Frame_project;
 class Frame_select;
 class ModCOMM;
 class PageOpener;
+class PictureBox;
 class PlatePicturePanel;
 class Prompts;
+class ShapeControl;
+class frm_calibrate;
+class frm_confirmacq;
+class frmtempcal;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -67,10 +72,23 @@ public:
 
     Console& console() { return *console_; }
 
-    // The strip and communication box at window level.
+    // The page, its status strip and the communication box, at window level.
+    ShapeControl* Shape5 = nullptr; // the white page rectangle
+    ShapeControl* Line5 = nullptr;  // under the strip
+    QLabel* lbl_myserial = nullptr;
+    QLabel* lbl_status = nullptr;
     QLineEdit* txt_status = nullptr;
+    QLineEdit* txt_timepass = nullptr;
+    QLabel* lblrx = nullptr; // never shown
     QPlainTextEdit* txt_in = nullptr;
     QLabel* lbl_lenrx = nullptr;
+
+    // The main area: group column (or Picact2 in its place), plate picture, live strip.
+    QWidget* frame_main = nullptr;
+    PictureBox* Picturehide = nullptr;
+    PictureBox* Picrealtime = nullptr;
+    PictureBox* Picact2 = nullptr;
+    QWidget* Frame1 = nullptr; // never shown
 
     // The panels.
     Frame_menu* frameMenu = nullptr;               // command column: plate format, blank in use
@@ -81,6 +99,16 @@ public:
     Frame_select* frameSelect = nullptr;           // pixel sets
     frame_flash* flashPanel = nullptr;             // flash transfer, behind the factory password
     Frm_report* reportPanel = nullptr;             // report options and Generate
+    frm_confirmacq* confirmPanel = nullptr;        // names of the run about to start
+    frm_calibrate* autocalibrationPanel = nullptr; // progress of the light calibrations
+    frmtempcal* tempCalibrationPanel = nullptr;    // two-point temperature calibration
+
+    // The layout rule applied to this window's size; when idle it redraws the plate.
+    void LayoutMainWindow();
+    // The resize event: the rule, then every well again when no run is on.
+    void Form_Resize();
+    // Every well of the format with its group, rows outer, columns inner.
+    void RedrawAllWells();
 
     AcquireState state;
     LinkState linkState;     // what the link knows: offline mode, last temperature, controller kind
@@ -133,10 +161,15 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     FormatChoiceContext formatChoiceContext() override;
     void buildMenus();
+    QWidget* buildWindowLevel();
+    void buildMainArea(QWidget* parent);
+    void buildHiddenPanels(QWidget* parent);
     void sendAppliedMask(PixelMask& mask);
     QWidget* buildFlashPanel(QWidget* parent);
     QWidget* buildReportPanel(QWidget* parent);

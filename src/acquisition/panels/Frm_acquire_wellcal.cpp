@@ -38,9 +38,7 @@ public:
     {
         const PlateFormat f = resolvePlateFormat(format);
         w_.platePicture->DrawPlateLayout(f);
-        for (int i = 0; i < f.rows; ++i)
-            for (int j = 0; j < f.columns; ++j)
-                w_.platePicture->DrawWellGroupOverlay(j * f.rows + i);
+        w_.RedrawAllWells();
     }
     void setMainFormat(const QString& format) override
     {

@@ -4,7 +4,8 @@
 #include "plate/pictures/WellGroupOverlay.h"
 #include "ui/PictureBox.h"
 
-#include <QVBoxLayout>
+#include <QPalette>
+#include <QWidget>
 
 namespace {
 
@@ -25,21 +26,19 @@ PlateMouseButton plateButton(Qt::MouseButton button)
 
 } // namespace
 
-PlatePicturePanel::PlatePicturePanel(AcquireState& state, WellGroupTable& groups, QWidget* parent)
-    : QWidget(parent), state_(state), groups_(groups)
+PlatePicturePanel::PlatePicturePanel(AcquireState& state, WellGroupTable& groups, QWidget* pictureParent)
+    : QObject(pictureParent), state_(state), groups_(groups)
 {
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    Picact = new PictureBox(this, kPicactWidth, kPicactHeight);
+    Picact = new PictureBox(pictureParent, kPicactWidth, kPicactHeight);
     Picact->setObjectName(QStringLiteral("Picact"));
+    Picact->setSizedByLayout();
     // The picture takes the system's window colours until a drawing sets others.
-    Picact->canvas().backColor = palette().color(QPalette::Base);
-    Picact->canvas().foreColor = palette().color(QPalette::Text);
+    Picact->canvas().backColor = Picact->palette().color(QPalette::Base);
+    Picact->canvas().foreColor = Picact->palette().color(QPalette::Text);
     connect(Picact, &PictureBox::mousePressed, this,
             [this](Qt::MouseButton button, double x, double y) { Picact_MouseDown(button, x, y); });
     connect(Picact, &PictureBox::mouseReleased, this,
             [this](Qt::MouseButton button, double x, double y) { Picact_MouseUp(button, x, y); });
-    column->addWidget(Picact);
 }
 
 void PlatePicturePanel::DrawPlateLayout(const PlateFormat& format)

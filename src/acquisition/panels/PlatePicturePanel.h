@@ -6,17 +6,22 @@
 #include "projects/GroupCombo.h"
 #include "projects/WellSelection.h"
 
-#include <QWidget>
+#include <QObject>
+
+#include <functional>
+
+class QWidget;
 
 class PictureBox;
 
 // The plate picture Picact: the plate drawn in the current format with its
 // wells' groups, and a rectangle of wells selected with the mouse into the
-// group of the group list (left button) or none (right button).
-class PlatePicturePanel : public QWidget {
+// group of the group list (left button) or none (right button). The picture box
+// sits in the panel the window gives; the window's layout rule places and sizes it.
+class PlatePicturePanel : public QObject {
     Q_OBJECT
 public:
-    PlatePicturePanel(AcquireState& state, WellGroupTable& groups, QWidget* parent = nullptr);
+    PlatePicturePanel(AcquireState& state, WellGroupTable& groups, QWidget* pictureParent);
 
     PictureBox* Picact = nullptr;
     WellSelectionState wellSelection;
