@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -71,6 +72,8 @@ TEST_F(ProjectWindow, StartUpAppliesTheLastProjectWithItsFormatAndGroups)
     EXPECT_EQ(window->frameCalibration->cmb_formatplate->currentText(), "w24");
     EXPECT_EQ(window->frameMenu->label_blank->text(), "Using blank [w24]:");
     EXPECT_EQ(window->configBoxes.txtlapse, "90");
+    EXPECT_EQ(window->frameMenu->txtlapse->text(), "90");
+    EXPECT_EQ(window->frameMenu->txttemp->currentText(), "37");
     EXPECT_EQ(groupEntries(), (QStringList{"000_Free", "001_Alpha", "002_Free"}));
     // w24: 12 block shapes offered.
     int shown = 0;

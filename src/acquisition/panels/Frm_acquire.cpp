@@ -67,6 +67,10 @@ Frm_acquire::Frm_acquire(AppContext context, QWidget* parent)
     frameCalibration = new Frame_calibration(central);
     frameCalibration->hide();
     connect(frameMenu, &Frame_menu::cmdreportClicked, this, &Frm_acquire::cmdreport_Click);
+    // The boxes config.txt and pjsetup.dat keep are the ones on screen.
+    connect(frameMenu->txtlapse, &QLineEdit::textEdited, this, [this](const QString& text) { configBoxes.txtlapse = text; });
+    connect(frameMenu->txttemp, &QComboBox::currentTextChanged, this,
+            [this](const QString& text) { configBoxes.txttemp = text; });
 
     platePicture->currentGroup = [this] { return frameProject->currentGroup(); };
     connect(platePicture, &PlatePicturePanel::plateSizeDrawn, frameCalibration, &Frame_calibration::showPlateSize);
@@ -123,6 +127,8 @@ FormatChoiceContext Frm_acquire::formatChoiceContext()
 void Frm_acquire::showFormatControls()
 {
     frameMenu->showFormatControls();
+    frameMenu->txtlapse->setText(configBoxes.txtlapse);
+    frameMenu->txttemp->setEditText(configBoxes.txttemp);
     frameCalibration->showFormatBox(formatControls.cmb_formatplate_items, formatControls.cmb_formatplate);
     frameProject->showGroupList(formatControls.combogrup);
     frameProject->showGroupMenu(formatControls.mnopciongrup);
