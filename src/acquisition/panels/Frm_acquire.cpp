@@ -2,6 +2,9 @@
 
 #include "acquisition/panels/Frame_menu.h"
 #include "acquisition/panels/PlatePicturePanel.h"
+#include "acquisition/run/RunLoop.h"
+#include "acquisition/temperature/SendersTemperatureLink.h"
+#include "acquisition/temperature/TemperatureControl.h"
 #include "calibration/CameraWindowButton.h"
 #include "calibration/panels/Frame_calibration.h"
 #include "core/Console.h"
@@ -59,6 +62,8 @@ Frm_acquire::Frm_acquire(AppContext context, QWidget* parent)
     // No layout manager: the layout rule places every control by name.
     QWidget* central = buildWindowLevel();
     console_ = std::make_unique<WidgetConsole>(txt_status, txt_in, lbl_lenrx);
+    temperatureLink_ = std::make_unique<SendersTemperatureLink>(link(), linkState, state.pulseSecondsLeft);
+    temperature_ = std::make_unique<TemperatureControl>(*temperatureLink_, ctx_.clock);
     buildMainArea(central);
 
     // Command column, and the well calibration column with "Close" in its place.
@@ -96,6 +101,7 @@ Frm_acquire::Frm_acquire(AppContext context, QWidget* parent)
     lbl_lenrx->raise();
     txt_in->raise();
     buildHiddenPanels(central);
+    buildRunControls();
     setCentralWidget(central);
     buildMenus();
     buildFlashMenu();
@@ -107,6 +113,20 @@ Frm_acquire::~Frm_acquire()
 {
     if (ctx_.comm)
         ctx_.comm->setPortLostHandler({}); // it shows in this window's status line
+}
+
+LinkContext& Frm_acquire::link()
+{
+    if (!link_) {
+        ModCOMM* comm = ctx_.comm;
+        if (!comm) {
+            // No port is ever opened on it: every command answers as with a closed port.
+            idleComm_ = std::make_unique<ModCOMM>(ctx_.globals, PortMapping(ctx_.folder), SerialDeviceFactory{});
+            comm = idleComm_.get();
+        }
+        link_ = std::make_unique<LinkContext>(LinkContext{ctx_.globals, *comm, ctx_.clock, *console_, ctx_.prompts});
+    }
+    return *link_;
 }
 
 void Frm_acquire::closeEvent(QCloseEvent* event)

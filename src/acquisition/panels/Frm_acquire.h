@@ -2,6 +2,10 @@
 
 #include "acquisition/AcquireState.h"
 #include "acquisition/PlateFormatChoice.h"
+#include "acquisition/run/RunLoopHost.h"
+#include "acquisition/run/RunRecord.h"
+#include "acquisition/temperature/LightSchedule.h"
+#include "calibration/BlankRecord.h"
 #include "core/Globals.h"
 #include "core/ProgramFolder.h"
 #include "link/commands/CameraBoxes.h"
@@ -28,6 +32,9 @@ class Frame_project;
 class Frame_select;
 class ModCOMM;
 class PageOpener;
+class RunLoop;
+class SendersTemperatureLink;
+class TemperatureControl;
 class PictureBox;
 class PlatePicturePanel;
 class Prompts;
@@ -155,6 +162,30 @@ public:
     void cmd_menu_Click();
     void Timer5_Timer();
 
+    // The instrument link all of the window's commands go through.
+    LinkContext& link();
+    SendersTemperatureLink& temperatureLink() { return *temperatureLink_; }
+    TemperatureControl& temperature() { return *temperature_; }
+    PulseState pulse;
+
+    // Starting and stopping a run (Frm_acquire_run.cpp).
+    RunRecord run;
+    BlankRecord runBlank;      // the blank copied into the run folder
+    QString runProjectFolder;  // the run's project folder under reports
+    QString runName;           // the run folder's name
+    QString lastRunStamp;      // "yyyymmdd_hhmmss" of the last run made
+    QTimer* Timer2 = nullptr;  // the run loop's tick
+    QTimer* Timer3 = nullptr;  // temperature cycle and light pulse, outside runs
+    void cmdPlay_Click();
+    void cmd_playacq_Click();
+    void cmd_cancelacq_Click();
+    void txtlapse_Change();
+    void StartAcquisitionRun();
+    void StopAcquisition();
+    void UnlockPulseInputs();
+    void Timer2_Timer();
+    RunLoop* runLoop() { return runLoop_.get(); }
+
 signals:
     // A calibration took the window: a run or temperature cycle stops without a question.
     void runStopped();
@@ -182,6 +213,22 @@ private:
     void buildWellCalibrationMenu(QMenu* advanced);
     void showWellCalibration();
     void drawWellCalibrationOverlay();
+
+    void buildRunControls();
+    void openRunConfirmation();
+    void chk_internalref_Click();
+    void rebuildPlateAfterStop();
+    RunLoopHost& runSide();
+    LightBoxes lightBoxes() const;
+    int sampleCount() const;
+
+    class RunWindowSide;
+    std::unique_ptr<ModCOMM> idleComm_; // a module with no port open, when the application gives none
+    std::unique_ptr<LinkContext> link_;
+    std::unique_ptr<SendersTemperatureLink> temperatureLink_;
+    std::unique_ptr<TemperatureControl> temperature_;
+    std::unique_ptr<RunLoopHost> runSide_;
+    std::unique_ptr<RunLoop> runLoop_;
 
     class WellCalibrationSide;
     std::unique_ptr<LinkContext> wellLink_;

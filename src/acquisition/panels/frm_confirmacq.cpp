@@ -1,9 +1,11 @@
 #include "acquisition/panels/frm_confirmacq.h"
 
+#include "acquisition/run/RunStart.h"
 #include "ui/DesignedPlaces.h"
 #include "ui/ShapeControl.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -42,4 +44,30 @@ frm_confirmacq::frm_confirmacq(QWidget* parent) : QWidget(parent)
 
     connect(cmd_playacq, &QPushButton::clicked, this, &frm_confirmacq::playClicked);
     connect(cmd_cancelacq, &QPushButton::clicked, this, &frm_confirmacq::cancelClicked);
+    connect(chk_internalref, &QCheckBox::clicked, this, &frm_confirmacq::internalReferenceClicked);
+    txt_acqname->installEventFilter(this);
+}
+
+void frm_confirmacq::txt_acqname_Click()
+{
+    if (txt_acqname->text() == kAcquisitionPlaceholder)
+        txt_acqname->clear();
+}
+
+void frm_confirmacq::txt_acqname_KeyPress(int key)
+{
+    txt_acqname_Click();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        emit playClicked();
+}
+
+bool frm_confirmacq::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == txt_acqname) {
+        if (event->type() == QEvent::MouseButtonPress)
+            txt_acqname_Click();
+        else if (event->type() == QEvent::KeyPress)
+            txt_acqname_KeyPress(static_cast<QKeyEvent*>(event)->key());
+    }
+    return QWidget::eventFilter(watched, event); // the key itself still reaches the box
 }

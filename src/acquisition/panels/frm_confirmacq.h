@@ -26,7 +26,15 @@ public:
     QPushButton* cmd_cancelacq = nullptr;
     QPushButton* cmd_playacq = nullptr;
 
+    // The name box: the placeholder goes on a click or a key; Enter confirms.
+    void txt_acqname_Click();
+    void txt_acqname_KeyPress(int key);
+
 signals:
     void playClicked();
     void cancelClicked();
+    void internalReferenceClicked();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };

@@ -1,0 +1,108 @@
+// The main window as the run loop sees it: what a tick shows, draws and ends.
+#include "acquisition/panels/Frm_acquire.h"
+
+#include "acquisition/panels/Frame_menu.h"
+#include "acquisition/panels/PlatePicturePanel.h"
+#include "acquisition/run/LiveFrameDrawing.h"
+#include "acquisition/run/RunLoop.h"
+#include "acquisition/run/RunLoopHost.h"
+#include "calibration/panels/Frame_calibration.h"
+#include "plate/pictures/WellValueMap.h"
+#include "plate/pictures/WindowStrip.h"
+#include "projects/panels/frame_group.h"
+#include "ui/PictureBox.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+class Frm_acquire::RunWindowSide final : public RunLoopHost {
+public:
+    explicit RunWindowSide(Frm_acquire& w) : w_(w) {}
+
+    LightBoxes lightBoxes() const override { return w_.lightBoxes(); }
+    bool saveRawData() const override { return false; }
+
+    void showElapsedTime(const QString& text) override { w_.txt_timepass->setText(text); }
+    void showCameraBoxes() override {} // the camera set-up boxes are never on screen
+    void showCameraButtons(int currentCamera) override
+    {
+        for (int i = 0; i < int(w_.frameCalibration->cmd_camselect.size()); ++i) {
+            const char* colour = i == currentCamera ? "#808080" : "#ffffff";
+            w_.frameCalibration->cmd_camselect[size_t(i)]->setStyleSheet(
+                QStringLiteral("background-color: %1;").arg(QLatin1String(colour)));
+        }
+    }
+
+    void drawMaskedImageWithWellGrid(int camera, int window, const QByteArray& frame, const QByteArray& difference,
+                                     int mode) override
+    {
+        DrawMaskedImageWithWellGrid({w_.Picact2->canvas(), w_.cameraBoxes, w_.geometry, w_.run.setup,
+                                     w_.runLoop_->sampleCount()},
+                                    camera, window, frame, difference, mode);
+        w_.Picact2->update();
+    }
+    void drawScanProgressMark(int sample) override
+    {
+        DrawScanProgressMark(w_.Picrealtime->canvas(), sample);
+        w_.Picrealtime->update();
+    }
+    void clearRealtime() override
+    {
+        w_.Picrealtime->canvas().clear();
+        w_.Picrealtime->update();
+    }
+    void drawWellValueMap(double, int camera, int window, int mode) override
+    {
+        // The window being measured carries its dots; evaluated values come with the run's view.
+        if (mode != int(WellMapMode::Measuring))
+            return;
+        const LiveMapContext plate{w_.frameMenu->cmb_well->currentText(), w_.formatControls.cmb_formatplate,
+                                   w_.geometry, w_.state.cameraEnabled, w_.colourTable};
+        const PlateGrid grid = DrawWellActivityRow(w_.platePicture->Picact->canvas(), plate, camera, window);
+        w_.state.plateRows = grid.rows;
+        w_.state.plateColumns = grid.columns;
+        w_.platePicture->Picact->update();
+    }
+    void drawLivePlateValues(int camera, int window) override
+    {
+        DrawLivePlateValues(w_.platePicture->Picact->canvas(), w_.Picact2->canvas(), w_.geometry, camera, window);
+        w_.platePicture->Picact->update();
+        w_.Picact2->update();
+    }
+
+    void StopAcquisition() override { w_.StopAcquisition(); }
+    void showRunStoppedByError() override
+    {
+        w_.frameGroup->show();
+        w_.frameMenu->cmb_well->setEnabled(true);
+        w_.Picact2->hide();
+    }
+    void showRunDone() override
+    {
+        w_.Timer3->stop();
+        w_.frameMenu->cmb_well->setEnabled(true);
+        w_.frameMenu->cmdPlay->setText(QStringLiteral("New"));
+        w_.frameMenu->txtlapse->setReadOnly(false);
+    }
+    void cmdreport_Click() override { w_.cmdreport_Click(); }
+    // Blank runs are started by the blank measurement, which evaluates them itself.
+    void EvaluateBlankRun(const QString&, const QString&, double) override {}
+
+private:
+    Frm_acquire& w_;
+};
+
+RunLoopHost& Frm_acquire::runSide()
+{
+    if (!runSide_)
+        runSide_ = std::make_unique<RunWindowSide>(*this);
+    return *runSide_;
+}
+
+void Frm_acquire::Timer2_Timer()
+{
+    if (runLoop_ && runLoop_->tick())
+        Timer2->start();
+}
