@@ -9,7 +9,6 @@
 #include "advanced/panels/PageWidgets.h"
 #include "advanced/panels/SelectionIndicator.h"
 #include "core/Console.h"
-#include "core/FactoryPassword.h"
 #include "core/Globals.h"
 #include "flash/PixelMaskUpload.h"
 #include "link/protocol/LinkContext.h"
@@ -17,7 +16,6 @@
 #include "ui/PictureBox.h"
 #include "ui/WidgetConsole.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -253,26 +251,6 @@ QWidget* Frm_advance::buildDeviceControls()
     return panel;
 }
 
-void Frm_advance::buildMenus()
-{
-    menuBar = new QMenuBar(this);
-    menuBar->setObjectName(QStringLiteral("menuBar"));
-    QMenu* tools = menuBar->addMenu(QStringLiteral("Tools"));
-    tools->setObjectName(QStringLiteral("mntools"));
-    QMenu* advanced = tools->addMenu(QStringLiteral("Advanced"));
-    advanced->setObjectName(QStringLiteral("mnadvan"));
-    QMenu* factory = advanced->addMenu(QStringLiteral("Factory Tools"));
-    factory->setObjectName(QStringLiteral("mn_fac"));
-    buildLightingMenu(advanced);
-    QAction* item = factory->addAction(QStringLiteral("Factory Tools(Require password)"));
-    item->setObjectName(QStringLiteral("mnadvanced"));
-    connect(item, &QAction::triggered, this, [this] { mnadvanced_Click(); });
-    QMenu* help = menuBar->addMenu(QStringLiteral("Help"));
-    help->setObjectName(QStringLiteral("mnhelp"));
-    // Nothing is attached to the help index.
-    help->addAction(QStringLiteral("Help Index"))->setObjectName(QStringLiteral("mnhelpindex"));
-}
-
 std::optional<LinkContext> Frm_advance::link()
 {
     // One exchange at a time: a click during Apply, a frame or the console waits for nothing.
@@ -351,14 +329,6 @@ void Frm_advance::cmd_menu_Click()
     frame_advanced->hide();
     if (ctx_.showMainWindow)
         ctx_.showMainWindow();
-}
-
-void Frm_advance::mnadvanced_Click()
-{
-    if (!askFactoryPassword(ctx_.prompts))
-        return;
-    frame_advanced->show();
-    cmd_menu->show();
 }
 
 void Frm_advance::Form_Unload()
