@@ -257,6 +257,10 @@ private:
     // The stage buttons' colours and the timer as the stage state says.
     void showStage();
     void buildMenus();
+    // The page's text size, every button no narrower than its caption.
+    void followPageFont(int pixels);
+    // Moves what the layout makes too small to read: "Close" and the reply box.
+    void keepLegible();
     // The box widget bound to a text of the page's state.
     QLineEdit* boundBox(QWidget* parent, const char* name, QString& text);
     void showBoxes();

@@ -4,6 +4,7 @@
 #include "core/FactoryPassword.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
@@ -40,6 +41,10 @@ void Frm_advance::buildMenus()
 {
     menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("menuBar"));
+    // The menu bar keeps the system's text size when the page's follows its size.
+    QFont menuFont = QApplication::font(menuBar);
+    menuFont.setPointSizeF(menuFont.pointSizeF());
+    menuBar->setFont(menuFont);
     QMenu* tools = namedMenu(menuBar, "mntools", QStringLiteral("Tools"));
     QMenu* advanced = namedMenu(tools, "mnadvan", QStringLiteral("Advanced"));
 
