@@ -2,6 +2,8 @@
 
 #include "core/Rounding.h"
 
+#include <algorithm>
+
 namespace {
 
 int whole(double v) { return static_cast<int>(roundHalfEven(v)); }
@@ -24,6 +26,11 @@ PageUnits advancedPageUnits(QSize window)
     u.column = whole(u.usableWidth / 6.0);
     u.row = whole((u.usableHeight - u.top) / 20.0);
     return u;
+}
+
+int advancedPageFontPixels(const PageUnits& units)
+{
+    return std::clamp(whole(0.4 * units.row), 9, 13);
 }
 
 std::map<QString, PagePlace> LayoutAdvancedPage(QSize window)

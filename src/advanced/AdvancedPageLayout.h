@@ -36,3 +36,7 @@ PageUnits advancedPageUnits(QSize window);
 // left + width at top. `Picact`, `Picact2` and `Picrealtime` are placed inside
 // `frame_main`. `lblrx` is hidden and has no place.
 std::map<QString, PagePlace> LayoutAdvancedPage(QSize window);
+
+// The page's text size in pixels: it follows the row unit so that the
+// controls keep fitting their places, from 9 at the minimum up to 13.
+int advancedPageFontPixels(const PageUnits& units);

@@ -42,6 +42,17 @@ TEST(AdvancedPageLayout, At1280By800)
     EXPECT_EQ(p.at("txt_in"), (PagePlace{88, 668, 787, -1}));     // 18.5 R + T = 667.5
 }
 
+TEST(AdvancedPageLayout, TextSizeFollowsTheRowUnit)
+{
+    struct Case {
+        QSize size;
+        int pixels;
+    };
+    // R: 21 at the minimum (8.4 -> 9), 26 at 800 by 600 (10.4), 35 at 1280 by 800 (14 -> 13).
+    for (const Case c : {Case{QSize(1000, 300), 9}, Case{QSize(800, 600), 10}, Case{QSize(1280, 800), 13}})
+        EXPECT_EQ(advancedPageFontPixels(advancedPageUnits(c.size)), c.pixels) << c.size.width();
+}
+
 QImage drawnGrid(const QString& format, GridOverlay& overlay, PageFrameGeometry& geometry)
 {
     PictureCanvas canvas(369, 281); // two pixels a unit of the 184 by 140 frame

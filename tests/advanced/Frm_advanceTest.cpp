@@ -9,9 +9,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -86,6 +89,53 @@ TEST(Frm_advance, TwoClicksOnTheSelectionPanelReturnToPlainSelection)
     EXPECT_EQ(p.page->Shape_circle_selection->fill(), atLoad);
 }
 
+// A press on the indicator reaches its panel as a press on the panel does.
+TEST(Frm_advance, TwoMouseClicksOnFrame8ReturnToPlainSelection)
+{
+    Page p;
+    p.page->show();
+    const PictureCanvas::FillStyle atLoad = p.page->Shape_circle_selection->fill();
+    struct Click {
+        QWidget* target;
+        int mode;
+    };
+    for (const Click c : {Click{p.page->Shape_circle_selection, 2}, Click{p.page->Frame8, 0}}) {
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), c.target->mapToGlobal(QPointF(2, 2)),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(c.target, &press);
+        EXPECT_EQ(p.page->frameSelect->selection.selectionMode, c.mode);
+        EXPECT_EQ(p.page->Shape_circle_selection->fill() == atLoad, c.mode == 0);
+    }
+}
+
+// The layout in pixels: Picact inside frame_main, the panel under the menu bar.
+TEST(Frm_advance, SmallWindowsAreLaidOutAs640By480)
+{
+    struct Case {
+        QSize size;
+        QRect picact;
+        QRect frameAdvanced; // without the menu bar's height
+    };
+    const Case cases[] = {{QSize(1000, 300), QRect(89, 4, 317, 262), QRect(464, 55, 130, 336)},
+                          {QSize(640, 480), QRect(89, 4, 317, 262), QRect(464, 55, 130, 336)},
+                          {QSize(1280, 800), QRect(178, 7, 634, 438), QRect(928, 92, 259, 560)}};
+    for (const Case& c : cases) {
+        Page p;
+        p.page->resize(c.size);
+        p.page->show();
+        EXPECT_EQ(p.page->size(), c.size);
+        EXPECT_EQ(p.page->Picact->geometry(), c.picact) << c.size.width();
+        // "Close" is tall enough to read; the panel starts below it and ends where laid out.
+        const QRect close = p.page->cmd_menu->geometry();
+        EXPECT_GE(close.height(), p.page->cmd_menu->fontMetrics().height());
+        const QRect laid = c.frameAdvanced.translated(0, p.page->menuBar->height());
+        QRect expected = laid;
+        expected.setTop(std::max(laid.top(), close.bottom() + 2));
+        EXPECT_EQ(p.page->frame_advanced->geometry(), expected) << c.size.width();
+        EXPECT_GT(expected.height(), laid.height() * 9 / 10);
+    }
+}
+
 TEST(Frm_advance, VideoBoxSwitchesTheCaptionAndMakesTheExportFolderOnlyWhenAsked)
 {
     Page p;
@@ -147,6 +197,7 @@ TEST(Frm_advance, RendersOffscreen)
         p.page->resize(size);
         p.page->show();
         p.page->cmdset->click();
+        QCoreApplication::sendPostedEvents(); // the panel's rows settle to the page's text size
         const QImage image = p.page->grab().toImage();
         EXPECT_EQ(image.size(), size);
         EXPECT_EQ(p.page->Picact->geometry().width(), size.width() == 1280 ? 634 : 317);

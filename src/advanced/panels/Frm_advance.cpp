@@ -9,7 +9,6 @@
 #include "advanced/panels/PageWidgets.h"
 #include "advanced/panels/SelectionIndicator.h"
 #include "core/Console.h"
-#include "core/FactoryPassword.h"
 #include "core/Globals.h"
 #include "flash/PixelMaskUpload.h"
 #include "link/protocol/LinkContext.h"
@@ -17,7 +16,6 @@
 #include "ui/PictureBox.h"
 #include "ui/WidgetConsole.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -253,26 +251,6 @@ QWidget* Frm_advance::buildDeviceControls()
     return panel;
 }
 
-void Frm_advance::buildMenus()
-{
-    menuBar = new QMenuBar(this);
-    menuBar->setObjectName(QStringLiteral("menuBar"));
-    QMenu* tools = menuBar->addMenu(QStringLiteral("Tools"));
-    tools->setObjectName(QStringLiteral("mntools"));
-    QMenu* advanced = tools->addMenu(QStringLiteral("Advanced"));
-    advanced->setObjectName(QStringLiteral("mnadvan"));
-    QMenu* factory = advanced->addMenu(QStringLiteral("Factory Tools"));
-    factory->setObjectName(QStringLiteral("mn_fac"));
-    buildLightingMenu(advanced);
-    QAction* item = factory->addAction(QStringLiteral("Factory Tools(Require password)"));
-    item->setObjectName(QStringLiteral("mnadvanced"));
-    connect(item, &QAction::triggered, this, [this] { mnadvanced_Click(); });
-    QMenu* help = menuBar->addMenu(QStringLiteral("Help"));
-    help->setObjectName(QStringLiteral("mnhelp"));
-    // Nothing is attached to the help index.
-    help->addAction(QStringLiteral("Help Index"))->setObjectName(QStringLiteral("mnhelpindex"));
-}
-
 std::optional<LinkContext> Frm_advance::link()
 {
     // One exchange at a time: a click during Apply, a frame or the console waits for nothing.
@@ -308,6 +286,7 @@ void Frm_advance::LayoutAdvancedPage()
 {
     const PageUnits units = advancedPageUnits(size());
     const std::map<QString, PagePlace> places = ::LayoutAdvancedPage(size());
+    followPageFont(advancedPageFontPixels(units));
     // The menu bar sits above the laid-out area.
     const int menuHeight = menuBar->sizeHint().height();
     menuBar->setGeometry(0, 0, std::max(width(), units.width), menuHeight);
@@ -326,8 +305,37 @@ void Frm_advance::LayoutAdvancedPage()
     // The pictures' images follow their boxes; the frame drawn last is drawn again.
     for (PictureBox* picture : {Picact, Picact2, Picrealtime})
         picture->canvas().resize(picture->width(), picture->height());
-    txt_in->setFixedHeight(std::max(units.row, height() - txt_in->y() - 8));
+    keepLegible();
     framePicture->ResetFramePicture();
+}
+
+void Frm_advance::followPageFont(int pixels)
+{
+    QFont pageFont = font();
+    if (pageFont.pixelSize() == pixels)
+        return;
+    pageFont.setPixelSize(pixels);
+    setFont(pageFont);
+    // A button may be as narrow as its caption, so a row fits the narrow panel.
+    for (QPushButton* b : frame_advanced->findChildren<QPushButton*>())
+        b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 10);
+}
+
+void Frm_advance::keepLegible()
+{
+    // "Close" gets the height its caption needs; the panel below gives way.
+    const int closeHeight = cmd_menu->fontMetrics().height() + 4;
+    if (cmd_menu->height() < closeHeight) {
+        const QRect close = cmd_menu->geometry();
+        cmd_menu->setGeometry(close.x(), close.y(), close.width(), closeHeight);
+        const QRect panel = frame_advanced->geometry();
+        const int below = close.y() + closeHeight + 1;
+        if (panel.y() < below)
+            frame_advanced->setGeometry(panel.x(), below, panel.width(), panel.height() - (below - panel.y()));
+    }
+    // The reply box ends inside the page's frame, one text line at least.
+    const int frameInside = Shape5->y() + Shape5->height() - 4;
+    txt_in->setFixedHeight(std::max(txt_in->fontMetrics().height() + 6, frameInside - txt_in->y() - 2));
 }
 
 void Frm_advance::resizeEvent(QResizeEvent* event)
@@ -351,14 +359,6 @@ void Frm_advance::cmd_menu_Click()
     frame_advanced->hide();
     if (ctx_.showMainWindow)
         ctx_.showMainWindow();
-}
-
-void Frm_advance::mnadvanced_Click()
-{
-    if (!askFactoryPassword(ctx_.prompts))
-        return;
-    frame_advanced->show();
-    cmd_menu->show();
 }
 
 void Frm_advance::Form_Unload()

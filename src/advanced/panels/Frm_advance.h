@@ -14,6 +14,7 @@
 #include <QSize>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <initializer_list>
 #include <map>
@@ -207,6 +208,25 @@ public:
     void Cmd_ledcal_Click();
     void Cmd_ledinplate_Click();
     void mncalibralightback_Click();
+
+    // The rest of the menu bar (Frm_advance_menus.cpp). "Calibrate position",
+    // "Help Index" and the two hidden pop-ups have no command on this page.
+    QAction* mncalibratewell = nullptr;
+    QAction* mncalibratetemp = nullptr;
+    QAction* mn_internalref = nullptr;
+    QAction* mnadvanced = nullptr;
+    QAction* mnhelpindex = nullptr;
+    QAction* mnversion = nullptr;
+    QAction* mnabout = nullptr;
+    QMenu* mngroup = nullptr;
+    std::array<QAction*, 24> mnopciongrup{};
+    QMenu* mndelblank_top = nullptr;
+    QAction* mndelblank = nullptr;
+    void mncalibratetemp_Click();
+    void mn_internalref_Click();
+    void mnversion_Click();
+    void mnabout_Click();
+    double formTempOffset = 0; // the page's copy of the temperature offset
     LedTable leds;           // the page's LED tables
     int ledRunState = 0;     // -1 while one of the LED set-up commands runs
     int colourScaleMax = 0;  // the live plate map's scale top
@@ -237,6 +257,10 @@ private:
     // The stage buttons' colours and the timer as the stage state says.
     void showStage();
     void buildMenus();
+    // The page's text size, every button no narrower than its caption.
+    void followPageFont(int pixels);
+    // Moves what the layout makes too small to read: "Close" and the reply box.
+    void keepLegible();
     // The box widget bound to a text of the page's state.
     QLineEdit* boundBox(QWidget* parent, const char* name, QString& text);
     void showBoxes();

@@ -102,7 +102,7 @@ void Frm_advance::buildLedCalibrationControls(QWidget* panel, const ControlLine&
 void Frm_advance::buildLightingMenu(QMenu* advanced)
 {
     QMenu* lighting = advanced->addMenu(QStringLiteral("Lighting Calibration"));
-    lighting->setObjectName(QStringLiteral("mncalibrationlight"));
+    lighting->setObjectName(QStringLiteral("mnlightcal"));
     mncalibralightback = lighting->addAction(QStringLiteral("Background light"));
     mncalibralightback->setObjectName(QStringLiteral("mncalibralightback"));
     // Created hidden; nothing shows them.

@@ -1,0 +1,39 @@
+#include "advanced/AdvancedMenuCommands.h"
+
+#include "core/Globals.h"
+#include "core/Prompts.h"
+
+#include <QStringList>
+
+QString softVersionText()
+{
+    return kProductLine + QLatin1Char(' ') + kProgramVersion;
+}
+
+QString aboutText()
+{
+    return QStringList{kProductLine, kProgramVersion, kMakerLine,
+                       QStringLiteral("Software by the Quorvantex SA instrument team"),
+                       QStringLiteral("Contact: Quorvantex SA[Nordavien]")}
+        .join(QStringLiteral("\r\n"));
+}
+
+bool calibrateTemperatureOnPage(const Globals& globals, Prompts& prompts, double& formTempOffset)
+{
+    if (globals.dummyMode == 0 && !globals.portOpen) {
+        prompts.message(QStringLiteral("Operation not possible in OFFLINE Mode"));
+        return false;
+    }
+    formTempOffset = globals.tempOffset;
+    return true;
+}
+
+bool askEnableInternalReference(Prompts& prompts)
+{
+    const PromptAnswer answer = prompts.question(QStringLiteral("Do you like to enable internal reference Measurements?"),
+                                                 PromptButtons::YesNoCancel);
+    if (answer != PromptAnswer::Yes)
+        return false;
+    prompts.message(QStringLiteral("OK"));
+    return true;
+}
