@@ -12,10 +12,8 @@ QString softVersionText()
 
 QString aboutText()
 {
-    return QStringList{kProductLine, kProgramVersion, kMakerLine,
-                       QStringLiteral("Software by the Quorvantex SA instrument team"),
-                       QStringLiteral("Contact: Quorvantex SA[Nordavien]")}
-        .join(QStringLiteral("\r\n"));
+    // The program's identity texts only: no credit or contact line is made up.
+    return QStringList{kProductLine, kProgramVersion, kMakerLine}.join(QStringLiteral("\r\n"));
 }
 
 bool calibrateTemperatureOnPage(const Globals& globals, Prompts& prompts, double& formTempOffset)
