@@ -123,6 +123,11 @@ TEST(FrameTcyclePanel, AddAppendsTheTypedTextsAsTheyAreAndClrEmptiesTheList)
     EXPECT_TRUE(b.control.view.cycleItems.isEmpty());
     EXPECT_TRUE(b.link.sent.empty());
 
+    // What is typed reaches the view at once: the next step's copy keeps it.
+    typeInto(b.panel.txt_tcycle, "28");
+    b.panel.showView(b.control.view);
+    EXPECT_EQ(b.panel.txt_tcycle->text(), "28");
+
     // As designed, and as the layout rule sizes it at a window of 1280 x 800 pixels.
     typeInto(b.panel.txt_tcycle, "25");
     typeInto(b.panel.txt_tcycle_min, "30");
