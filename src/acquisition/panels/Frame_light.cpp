@@ -14,22 +14,20 @@
 
 namespace {
 
-QFrame* shape(QWidget* parent, const QColor& fill)
-{
-    auto* s = new QFrame(parent);
-    s->setFrameShape(QFrame::Box);
-    s->setAutoFillBackground(true);
-    QPalette p = s->palette();
-    p.setColor(QPalette::Window, fill);
-    s->setPalette(p);
-    return s;
-}
-
 void fillShape(QFrame* s, const QColor& fill)
 {
     QPalette p = s->palette();
     p.setColor(QPalette::Window, fill);
     s->setPalette(p);
+}
+
+QFrame* shape(QWidget* parent, const QColor& fill)
+{
+    auto* s = new QFrame(parent);
+    s->setFrameShape(QFrame::Box);
+    s->setAutoFillBackground(true);
+    fillShape(s, fill);
+    return s;
 }
 
 QLineEdit* box(QWidget* parent, const char* text, const char* tip)
