@@ -9,7 +9,6 @@
 struct AcquireState {
     int runState = 0;              // 0 idle, 1 acquisition running, -1 calibration running
     bool abortRequested = false;   // stop a running calibration or run start
-    int pulseSecondsLeft = 0;
     bool blankRun = false;
 
     QString plateFormat;           // a plate format code, such as "w6"

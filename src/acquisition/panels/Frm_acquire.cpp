@@ -62,7 +62,7 @@ Frm_acquire::Frm_acquire(AppContext context, QWidget* parent)
     // No layout manager: the layout rule places every control by name.
     QWidget* central = buildWindowLevel();
     console_ = std::make_unique<WidgetConsole>(txt_status, txt_in, lbl_lenrx);
-    temperatureLink_ = std::make_unique<SendersTemperatureLink>(link(), linkState, state.pulseSecondsLeft);
+    temperatureLink_ = std::make_unique<SendersTemperatureLink>(link(), linkState, pulse.pulseSecondsLeft);
     temperature_ = std::make_unique<TemperatureControl>(*temperatureLink_, ctx_.clock);
     buildMainArea(central);
 
@@ -102,6 +102,7 @@ Frm_acquire::Frm_acquire(AppContext context, QWidget* parent)
     txt_in->raise();
     buildHiddenPanels(central);
     buildRunControls();
+    buildTemperatureControls(central);
     setCentralWidget(central);
     buildMenus();
     buildFlashMenu();

@@ -2,6 +2,7 @@
 
 #include "acquisition/AcquireState.h"
 #include "acquisition/PlateFormatChoice.h"
+#include "acquisition/panels/Frame_light.h"
 #include "acquisition/run/RunLoopHost.h"
 #include "acquisition/run/RunRecord.h"
 #include "acquisition/temperature/LightSchedule.h"
@@ -28,6 +29,7 @@ class Console;
 class DesktopOpener;
 class Frame_calibration;
 class Frame_menu;
+class Frame_tcycle;
 class Frame_project;
 class Frame_select;
 class ModCOMM;
@@ -71,7 +73,10 @@ struct AppContext {
 
 // The main window: it creates, places and wires its panels, owns the menus,
 // the state the panels share and the run, and opens the program's pages.
-class Frm_acquire : public QMainWindow, private FormatChoiceHost, private ProjectPanelHost {
+class Frm_acquire : public QMainWindow,
+                    private FormatChoiceHost,
+                    private ProjectPanelHost,
+                    private LightPanelHost {
     Q_OBJECT
 public:
     explicit Frm_acquire(AppContext context, QWidget* parent = nullptr);
@@ -107,6 +112,8 @@ public:
     frame_flash* flashPanel = nullptr;             // flash transfer, behind the factory password
     Frm_report* reportPanel = nullptr;             // report options and Generate
     frm_confirmacq* confirmPanel = nullptr;        // names of the run about to start
+    Frame_light* frameLight = nullptr;             // light-pulse settings, in the command column
+    Frame_tcycle* frameTcycle = nullptr;           // the temperature cycle's list
     frm_calibrate* autocalibrationPanel = nullptr; // progress of the light calibrations
     frmtempcal* tempCalibrationPanel = nullptr;    // two-point temperature calibration
 
@@ -186,6 +193,12 @@ public:
     void Timer2_Timer();
     RunLoop* runLoop() { return runLoop_.get(); }
 
+    // Temperature and light (Frm_acquire_temperature.cpp).
+    void chk_temp_Click();
+    void txttemp_Click();
+    void Timer3_Timer();
+    LightBoxes lightBoxes() const;
+
 signals:
     // A calibration took the window: a run or temperature cycle stops without a question.
     void runStopped();
@@ -219,7 +232,10 @@ private:
     void chk_internalref_Click();
     void rebuildPlateAfterStop();
     RunLoopHost& runSide();
-    LightBoxes lightBoxes() const;
+    void buildTemperatureControls(QWidget* parent);
+    void showTemperatureView();
+    LightButtonContext lightButtonContext() override;
+    void enableTimer3() override;
     int sampleCount() const;
 
     class RunWindowSide;

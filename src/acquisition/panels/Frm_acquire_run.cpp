@@ -108,7 +108,7 @@ void Frm_acquire::cmdPlay_Click()
         state.abortRequested = true;
         state.runState = 0;
         SendPeltierOff(link(), linkState);
-        SendLightPulse(link(), 0, state.pulseSecondsLeft);
+        SendLightPulse(link(), 0, pulse.pulseSecondsLeft);
         frameMenu->chk_temp->setText(QStringLiteral("Temperature"));
         frameMenu->Shape_temp->setFillColour(kLampOff);
         play->setText(QStringLiteral("Play"));
@@ -286,7 +286,7 @@ void Frm_acquire::StartAcquisitionRun()
     SendPeltierOff(link(), linkState);
     Timer3->stop();
     ctx_.clock.sleepMs(kCommandGapMs);
-    SendLightPulse(link(), 0, state.pulseSecondsLeft);
+    SendLightPulse(link(), 0, pulse.pulseSecondsLeft);
     cameraBoxes.txt_gain = QString::number(ctx_.globals.defaultGain);
     console_->setStatus(QStringLiteral("Starting autoreference round"));
     if (state.runState != 1)
@@ -313,7 +313,7 @@ void Frm_acquire::StopAcquisition()
     ctx_.clock.sleepMs(kCommandGapMs);
     SendFanLevel(link(), 128);
     ctx_.clock.sleepMs(kCommandGapMs);
-    SendLightPulse(link(), 0, state.pulseSecondsLeft);
+    SendLightPulse(link(), 0, pulse.pulseSecondsLeft);
     UnlockPulseInputs();
     frameMenu->chk_temp->setText(QStringLiteral("Temperature"));
     if (frameMenu->chk_temp->isChecked()) {
@@ -326,13 +326,4 @@ void Frm_acquire::StopAcquisition()
     ctx_.clock.sleepMs(kCommandGapMs);
     cameraBoxes.txt_cam = QString::number(kNoCamera);
     sendCameraBox(cameraBoxes, link());
-}
-
-void Frm_acquire::UnlockPulseInputs()
-{
-}
-
-LightBoxes Frm_acquire::lightBoxes() const
-{
-    return LightBoxes{};
 }
