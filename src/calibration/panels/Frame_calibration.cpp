@@ -25,6 +25,7 @@ constexpr double kFieldHeight = 285;
 constexpr double kLabelHeight = 255;
 constexpr double kStepWidth = 210;      // the "-" and "+" buttons
 
+// A label sits a little lower than the top of the box beside it, level with its text.
 QLabel* label(const char* name, const char* caption, double left, double top, double width, QWidget* parent)
 {
     return designed(new QLabel(QLatin1String(caption), parent), name, left, top + 30, width, kLabelHeight);
@@ -85,8 +86,7 @@ Frame_calibration::Frame_calibration(QWidget* parent) : QGroupBox(QStringLiteral
         const double left = 60 + (i / 2) * 405;
         const double top = 45 + (i % 2) * 345;
         const QByteArray name = QStringLiteral("cmd_camselect%1").arg(i).toLatin1();
-        auto* b = button(name.constData(), "", left, top, 375, 315, Shape3);
-        b->setText(QStringLiteral("C%1").arg(i));
+        auto* b = designed(new QPushButton(QStringLiteral("C%1").arg(i), Shape3), name.constData(), left, top, 375, 315);
         connect(b, &QPushButton::clicked, this, [this, i] { cmd_camselect_Click(i); });
         cmd_camselect[size_t(i)] = b;
     }
