@@ -1,3 +1,4 @@
+#include "CalibrationPanelLook.h"
 #include "calibration/CameraLedAutocalibration.h"
 #include "calibration/panels/frm_calibrate.h"
 #include "picture/PictureCanvas.h"
@@ -17,6 +18,15 @@ TEST(AutocalibrationPanel, CaptionsAndRender)
     EXPECT_EQ(panel.title(), "Autocalibration....");
     EXPECT_EQ(panel.lbl_autocalibra->text(), "Autocalibration...");
     EXPECT_TRUE(panel.isHidden()); // the lighting round shows it
+    EXPECT_EQ(panel.layout(), nullptr);
+    // Designed in twips, 15 to a pixel: 4815 x 1215; the picture 360, 360, 4095 x 375; the label 360, 840.
+    EXPECT_EQ(panel.size(), QSize(321, 81));
+    EXPECT_EQ(panel.pic_autocalibra->objectName(), "pic_autocalibra");
+    EXPECT_EQ(panel.pic_autocalibra->geometry(), QRect(24, 24, 273, 25));
+    EXPECT_EQ(panel.pic_autocalibra->canvas().image().size(), QSize(273, 25));
+    EXPECT_EQ(panel.lbl_autocalibra->objectName(), "lbl_autocalibra");
+    EXPECT_EQ(panel.lbl_autocalibra->pos(), QPoint(24, 56));
+    expectNoOverlap(panel);
     panel.setCaption(QStringLiteral("CAM[3]: zero2"));
     EXPECT_EQ(panel.lbl_autocalibra->text(), "CAM[3]: zero2");
     panel.show();

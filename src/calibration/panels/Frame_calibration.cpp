@@ -1,12 +1,13 @@
 #include "calibration/panels/Frame_calibration.h"
 
 #include "calibration/WellPositionCalibration.h"
+#include "calibration/panels/WrappedCaptionButton.h"
 #include "ui/ComboBoxes.h"
+#include "ui/DesignedPlaces.h"
 
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
-#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,112 +16,111 @@
 
 namespace {
 
-QLineEdit* countBox(const char* name, QWidget* parent)
+// Designed places in twips inside the 2250 x 5910 column (1.25 C by 15 R at
+// C 1800, R 394). The controls keep the left 1440 twips; txt_well_percent
+// stands at 0.8 C to the right of them.
+constexpr double kLeft = 75;
+constexpr double kRight = 1380;         // right edge of the left-hand controls
+constexpr double kFieldHeight = 285;
+constexpr double kLabelHeight = 255;
+constexpr double kStepWidth = 210;      // the "-" and "+" buttons
+
+// A label sits a little lower than the top of the box beside it, level with its text.
+QLabel* label(const char* name, const char* caption, double left, double top, double width, QWidget* parent)
 {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setReadOnly(true);
-    box->setMaximumWidth(40);
-    return box;
+    return designed(new QLabel(QLatin1String(caption), parent), name, left, top + 30, width, kLabelHeight);
 }
 
-QLineEdit* boundBox(const char* name, const char* text, bool typed, QWidget* parent)
+QLineEdit* textBox(const char* name, const char* text, bool typed, double left, double top, double width,
+                   QWidget* parent)
 {
-    auto* box = new QLineEdit(QLatin1String(text), parent);
-    box->setObjectName(QLatin1String(name));
+    auto* box = designed(new QLineEdit(QLatin1String(text), parent), name, left, top, width, kFieldHeight);
     box->setReadOnly(!typed);
-    box->setMaximumWidth(48);
     return box;
 }
 
-QPushButton* stepButton(const char* name, const char* caption, QWidget* parent)
+QPushButton* button(const char* name, const char* caption, double left, double top, double width, double height,
+                    QWidget* parent)
 {
-    auto* b = new QPushButton(QLatin1String(caption), parent);
-    b->setObjectName(QLatin1String(name));
-    b->setMaximumWidth(26);
-    return b;
+    return designed(new QPushButton(QLatin1String(caption), parent), name, left, top, width, height);
 }
 
-QComboBox* listBox(const char* name, const char* text, QWidget* parent)
+QComboBox* listBox(const char* name, const char* text, double left, double top, QWidget* parent)
 {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(QLatin1String(name));
+    auto* box = designed(new QComboBox(parent), name, left, top, kRight - left, 315);
     box->addItem(QLatin1String(text));
     return box;
 }
 
+QFrame* separator(const char* name, double top, QWidget* parent)
+{
+    auto* line = designed(new QFrame(parent), name, kLeft, top, kRight - kLeft, 15);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Plain);
+    return line;
+}
+
 } // namespace
 
-Frame_calibration::Frame_calibration(QWidget* parent) : QWidget(parent)
+Frame_calibration::Frame_calibration(QWidget* parent) : QGroupBox(QStringLiteral("Well Calibration"), parent)
 {
     setObjectName(QStringLiteral("Frame_calibration"));
-    Label37 = new QLabel(QStringLiteral("Plate:"), this);
-    cmb_formatplate = makeEditableBox("cmb_formatplate", this);
-    txt_ncol = countBox("txt_ncol", this);
-    Label31 = new QLabel(QStringLiteral("X "), this);
-    txt_nrow = countBox("txt_nrow", this);
+    setPointSize(this, 8.25); // the controls' size where none is named
+    // Not a fixed size: the layout rule sizes the column with the window.
+    resize(twipsToPixels(2250), twipsToPixels(5910));
 
-    auto* cameras = new QFrame(this); // Shape3
-    cameras->setObjectName(QStringLiteral("Shape3"));
-    cameras->setFrameShape(QFrame::Box);
-    auto* cameraGrid = new QGridLayout(cameras);
+    Label37 = label("Label37", "Plate:", kLeft, 255, 480, this);
+    cmb_formatplate = makeEditableBox("cmb_formatplate", this);
+    designed(cmb_formatplate, "cmb_formatplate", 570, 255, kRight - 570, 315);
+    cmb_formatplate->setEditText(QStringLiteral("w96f"));
+    txt_ncol = textBox("txt_ncol", "12", false, kLeft, 660, 480, this);
+    Label31 = label("Label31", "X ", 615, 660, 165, this);
+    txt_nrow = textBox("txt_nrow", "8", false, 795, 660, 480, this);
+
+    Line2 = separator("Line2", 1065, this);
+    Shape3 = designed(new QFrame(this), "Shape3", kLeft, 1155, kRight - kLeft, 750);
+    Shape3->setFrameShape(QFrame::Box);
+    Shape3->setFrameShadow(QFrame::Plain);
     for (int i = 0; i < 6; ++i) {
-        auto* b = new QPushButton(QStringLiteral("C%1").arg(i), cameras);
-        b->setObjectName(QStringLiteral("cmd_camselect%1").arg(i));
-        b->setMaximumWidth(36);
-        cameraGrid->addWidget(b, i % 2, i / 2); // C0 over C1, C2 over C3, C4 over C5
+        // Three columns of two: C0 over C1, C2 over C3, C4 over C5.
+        const double left = 60 + (i / 2) * 405;
+        const double top = 45 + (i % 2) * 345;
+        const QByteArray name = QStringLiteral("cmd_camselect%1").arg(i).toLatin1();
+        auto* b = designed(new QPushButton(QStringLiteral("C%1").arg(i), Shape3), name.constData(), left, top, 375, 315);
         connect(b, &QPushButton::clicked, this, [this, i] { cmd_camselect_Click(i); });
         cmd_camselect[size_t(i)] = b;
     }
+    Line3 = separator("Line3", 2010, this);
 
-    cmb_column = listBox("cmb_column", "1", this);
-    txt_column_start = boundBox("txt_column_start", "1", true, this);
-    col_start_menos = stepButton("col_start_menos", "-", this);
-    col_start_mas = stepButton("col_start_mas", "+", this);
-    txt_column_end = boundBox("txt_column_end", "45", false, this);
-    col_end_menos = stepButton("col_end_menos", "-", this);
-    col_end_mas = stepButton("col_end_mas", "+", this);
-    cmb_row = listBox("cmb_row", "A", this);
-    txt_row_start = boundBox("txt_row_start", "1", false, this);
-    row_start_menos = stepButton("row_start_menos", "-", this);
-    row_start_mas = stepButton("row_start_mas", "+", this);
-    txt_row_end = boundBox("txt_row_end", "90", false, this);
-    row_end_menos = stepButton("row_end_menos", "-", this);
-    row_end_mas = stepButton("row_end_mas", "+", this);
-    cmd_grabarconfig = new QPushButton(QStringLiteral("Save->Next Area"), this);
-    cmd_grabarconfig->setObjectName(QStringLiteral("cmd_grabarconfig"));
-    QFont small = cmd_grabarconfig->font();
-    small.setPointSize(9);
-    cmd_grabarconfig->setFont(small);
-    txt_well_percent = new QPlainTextEdit(QStringLiteral("Text1"), this);
-    txt_well_percent->setObjectName(QStringLiteral("txt_well_percent"));
-    txt_well_percent->setReadOnly(true);
-    txt_well_percent->setMaximumWidth(110);
-
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(Label37, 0, 0);
-    grid->addWidget(cmb_formatplate, 0, 1, 1, 3);
-    grid->addWidget(txt_ncol, 1, 0);
-    grid->addWidget(Label31, 1, 1);
-    grid->addWidget(txt_nrow, 1, 2);
-    grid->addWidget(cameras, 2, 0, 1, 4);
-    const auto boundRow = [&](int row, const char* caption, QLineEdit* box, QPushButton* minus, QPushButton* plus) {
-        grid->addWidget(new QLabel(QLatin1String(caption), this), row, 0);
-        grid->addWidget(box, row, 1);
-        grid->addWidget(minus, row, 2);
-        grid->addWidget(plus, row, 3);
+    // The column's and the row's list, then the start and end bound of each with its buttons.
+    const auto boundRow = [this](QLabel*& caption, const char* labelName, const char* text, QLineEdit*& box,
+                                 const char* boxName, const char* boxText, bool typed, QPushButton*& minus,
+                                 const char* minusName, QPushButton*& plus, const char* plusName, double top) {
+        caption = label(labelName, text, kLeft, top, 435, this);
+        box = textBox(boxName, boxText, typed, 525, top, 420, this);
+        minus = button(minusName, "-", kRight - 2 * kStepWidth, top, kStepWidth, kFieldHeight, this);
+        plus = button(plusName, "+", kRight - kStepWidth, top, kStepWidth, kFieldHeight, this);
     };
-    grid->addWidget(new QLabel(QStringLiteral("Column"), this), 3, 0);
-    grid->addWidget(cmb_column, 3, 1, 1, 3);
-    boundRow(4, "start", txt_column_start, col_start_menos, col_start_mas);
-    boundRow(5, "end", txt_column_end, col_end_menos, col_end_mas);
-    grid->addWidget(new QLabel(QStringLiteral("Row"), this), 6, 0);
-    grid->addWidget(cmb_row, 6, 1, 1, 3);
-    boundRow(7, "start", txt_row_start, row_start_menos, row_start_mas);
-    boundRow(8, "end", txt_row_end, row_end_menos, row_end_mas);
-    grid->addWidget(cmd_grabarconfig, 9, 0, 1, 4);
-    grid->addWidget(txt_well_percent, 0, 4, 11, 1);
-    grid->setRowStretch(10, 1);
+    Label38 = label("Label38", "Column", kLeft, 2130, 645, this);
+    cmb_column = listBox("cmb_column", "1", 735, 2130, this);
+    boundRow(Label27, "Label27", "start", txt_column_start, "txt_column_start", "1", true, col_start_menos,
+             "col_start_menos", col_start_mas, "col_start_mas", 2550);
+    boundRow(Label28, "Label28", "end", txt_column_end, "txt_column_end", "45", false, col_end_menos, "col_end_menos",
+             col_end_mas, "col_end_mas", 2940);
+    Label39 = label("Label39", "Row", kLeft, 3405, 645, this);
+    cmb_row = listBox("cmb_row", "A", 735, 3405, this);
+    boundRow(Label29, "Label29", "start", txt_row_start, "txt_row_start", "1", false, row_start_menos,
+             "row_start_menos", row_start_mas, "row_start_mas", 3825);
+    boundRow(Label30, "Label30", "end", txt_row_end, "txt_row_end", "90", false, row_end_menos, "row_end_menos",
+             row_end_mas, "row_end_mas", 4215);
+
+    // Two lines in the narrow column.
+    cmd_grabarconfig = designed(new WrappedCaptionButton(QStringLiteral("Save->Next Area"), this), "cmd_grabarconfig",
+                                kLeft, 4740, kRight - kLeft, 615);
+    setPointSize(cmd_grabarconfig, 9);
+    txt_well_percent =
+        designed(new QPlainTextEdit(QStringLiteral("Text1"), this), "txt_well_percent", 1440, 197, 720, 5516);
+    txt_well_percent->setReadOnly(true);
 
     using A = BoundaryAxis;
     using M = BoundaryMove;
@@ -243,7 +243,7 @@ bool Frame_calibration::eventFilter(QObject* watched, QEvent* event)
             txt_column_start_LostFocus();
         }
     }
-    return QWidget::eventFilter(watched, event);
+    return QGroupBox::eventFilter(watched, event);
 }
 
 void Frame_calibration::showPlateSize(int rows, int columns)

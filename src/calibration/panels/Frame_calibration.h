@@ -2,12 +2,13 @@
 
 #include "calibration/WellBoundaries.h"
 
+#include <QGroupBox>
 #include <QStringList>
-#include <QWidget>
 
 #include <array>
 
 class QComboBox;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -20,7 +21,9 @@ struct WellCalibrationView;
 // column and row counts txt_ncol "X " txt_nrow, the camera buttons, the column
 // and row lists with their bounds and buttons, "Save->Next Area" and the
 // well-area summary. Its handlers drive the window's WellPositionCalibration.
-class Frame_calibration : public QWidget {
+// Every control sits at its designed place; the window's layout rule moves
+// the panel and txt_well_percent only.
+class Frame_calibration : public QGroupBox {
     Q_OBJECT
 public:
     explicit Frame_calibration(QWidget* parent = nullptr);
@@ -30,19 +33,28 @@ public:
     QLineEdit* txt_ncol = nullptr;
     QLabel* Label31 = nullptr;
     QLineEdit* txt_nrow = nullptr;
-    std::array<QPushButton*, 6> cmd_camselect{};
+    QFrame* Line2 = nullptr;
+    QFrame* Shape3 = nullptr;
+    std::array<QPushButton*, 6> cmd_camselect{}; // inside Shape3
+    QFrame* Line3 = nullptr;
+    QLabel* Label38 = nullptr;
     QComboBox* cmb_column = nullptr;
+    QLabel* Label27 = nullptr;
     QLineEdit* txt_column_start = nullptr;
-    QLineEdit* txt_column_end = nullptr;
     QPushButton* col_start_menos = nullptr;
     QPushButton* col_start_mas = nullptr;
+    QLabel* Label28 = nullptr;
+    QLineEdit* txt_column_end = nullptr;
     QPushButton* col_end_menos = nullptr;
     QPushButton* col_end_mas = nullptr;
+    QLabel* Label39 = nullptr;
     QComboBox* cmb_row = nullptr;
+    QLabel* Label29 = nullptr;
     QLineEdit* txt_row_start = nullptr;
-    QLineEdit* txt_row_end = nullptr;
     QPushButton* row_start_menos = nullptr;
     QPushButton* row_start_mas = nullptr;
+    QLabel* Label30 = nullptr;
+    QLineEdit* txt_row_end = nullptr;
     QPushButton* row_end_menos = nullptr;
     QPushButton* row_end_mas = nullptr;
     QPushButton* cmd_grabarconfig = nullptr;

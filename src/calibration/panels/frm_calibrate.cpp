@@ -1,23 +1,20 @@
 #include "calibration/panels/frm_calibrate.h"
 
+#include "ui/DesignedPlaces.h"
 #include "ui/PictureBox.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 
 frm_calibrate::frm_calibrate(QWidget* parent) : QGroupBox(QStringLiteral("Autocalibration...."), parent)
 {
     setObjectName(QStringLiteral("frm_calibrate"));
-    pic_autocalibra = new PictureBox(this, 32, 32);
-    pic_autocalibra->setObjectName(QStringLiteral("pic_autocalibra"));
+    setPointSize(this, 8.25); // the controls' size where none is named
+    designedSize(this, 4815, 1215);
+    pic_autocalibra = designed(new PictureBox(this, twipsToPixels(4095), twipsToPixels(375)), "pic_autocalibra",
+                               360, 360, 4095, 375);
     pic_autocalibra->canvas().clear();
-    lbl_autocalibra = new QLabel(QStringLiteral("Autocalibration..."), this);
-    lbl_autocalibra->setObjectName(QStringLiteral("lbl_autocalibra"));
-    lbl_autocalibra->setMinimumWidth(160);
-
-    auto* row = new QHBoxLayout(this);
-    row->addWidget(pic_autocalibra);
-    row->addWidget(lbl_autocalibra, 1);
+    lbl_autocalibra =
+        designed(new QLabel(QStringLiteral("Autocalibration..."), this), "lbl_autocalibra", 360, 840, 4095, 255);
     hide(); // shown by the lighting round
 }
 
