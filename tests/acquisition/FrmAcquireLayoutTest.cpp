@@ -86,7 +86,7 @@ TEST(FrmAcquireLayout, AtRestOnlyTheStripTheMainAreaAndTheCommandColumnShow)
                               "cmdreport", "txtlapse", "chk_temp", "txttemp", "cmd_blank"})
         EXPECT_FALSE(rig.control(shown)->isHidden()) << shown;
     for (const char* hidden : {"frame_flash", "frmtempcal", "Frm_report", "frm_confirmacq", "frm_calibrate",
-                               "Frame_calibration", "cmd_menu", "Picact2", "Frame_select", "Frame1", "Picturehide",
+                               "Frame_calibration", "cmd_menu", "Picact2", "frameblank", "Frame_tcycle", "Frame_light", "Frame_select", "Frame1", "Picturehide",
                                "lbl_lenrx", "txt_in", "lblrx", "lbl_myserial"})
         EXPECT_TRUE(rig.control(hidden)->isHidden()) << hidden;
     EXPECT_EQ(rig.window.windowTitle(), QStringLiteral("Acquisition Page"));
@@ -137,6 +137,20 @@ TEST(FrmAcquireLayout, PicturesAtTwoSizesForTheEye)
             QStringLiteral("frm_acquire_%1x%2.png").arg(size.width()).arg(size.height()));
         EXPECT_TRUE(rig.window.grab().save(file));
     }
+    // The overlays where the rule puts them, over the main area.
+    for (const char* overlay : {"frm_confirmacq", "Frame_light", "Frame_tcycle", "frameblank"})
+        rig.control(overlay)->show();
+    rig.window.resize(1280, 800);
+    EXPECT_TRUE(rig.window.grab().save(QDir::temp().filePath(QStringLiteral("frm_acquire_overlays.png"))));
+    rig.control("frm_confirmacq")->hide();
+    rig.control("frameblank")->hide();
+    rig.control("frame_flash")->show();
+    EXPECT_TRUE(rig.window.grab().save(QDir::temp().filePath(QStringLiteral("frm_acquire_flash.png"))));
+    rig.control("frame_flash")->hide();
+    rig.control("Frm_report")->show();
+    EXPECT_TRUE(rig.window.grab().save(QDir::temp().filePath(QStringLiteral("frm_acquire_report.png"))));
+    rig.control("Frm_report")->hide();
+
     // Below the rule's smallest size the window is laid out as 640 x 480 twips.
     rig.window.resize(30, 20);
     EXPECT_EQ(rig.control("Frame_menu")->geometry(), pixels(32 + 4.5 * 96, 12 + 1.75 * 21, 1.25 * 96, 15 * 21));

@@ -41,6 +41,7 @@ class PictureBox;
 class PlatePicturePanel;
 class Prompts;
 class ShapeControl;
+class frameblank;
 class frm_calibrate;
 class frm_confirmacq;
 class frmtempcal;
@@ -112,6 +113,7 @@ public:
     frame_flash* flashPanel = nullptr;             // flash transfer, behind the factory password
     Frm_report* reportPanel = nullptr;             // report options and Generate
     frm_confirmacq* confirmPanel = nullptr;        // names of the run about to start
+    frameblank* blankPanel = nullptr;              // blank measurement: name and lapse, or the stored blanks
     Frame_light* frameLight = nullptr;             // light-pulse settings, in the command column
     Frame_tcycle* frameTcycle = nullptr;           // the temperature cycle's list
     frm_calibrate* autocalibrationPanel = nullptr; // progress of the light calibrations

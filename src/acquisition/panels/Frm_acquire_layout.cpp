@@ -7,6 +7,7 @@
 #include "acquisition/panels/MainWindowLayoutApply.h"
 #include "acquisition/panels/PlatePicturePanel.h"
 #include "acquisition/panels/frm_confirmacq.h"
+#include "calibration/panels/frameblank.h"
 #include "calibration/panels/frm_calibrate.h"
 #include "calibration/panels/frmtempcal.h"
 #include "flash/panels/frame_flash.h"
@@ -109,12 +110,13 @@ void Frm_acquire::buildHiddenPanels(QWidget* parent)
 
     // The overlays, over everything else, each hidden until its operation shows it.
     buildFlashPanel(parent);
+    blankPanel = new frameblank(parent);
     autocalibrationPanel = new frm_calibrate(parent);
     autocalibrationPanel->hide();
     tempCalibrationPanel = new frmtempcal(parent);
     buildReportPanel(parent)->hide();
     confirmPanel = new frm_confirmacq(parent);
-    for (QWidget* overlay : std::initializer_list<QWidget*>{flashPanel, autocalibrationPanel, tempCalibrationPanel,
+    for (QWidget* overlay : std::initializer_list<QWidget*>{flashPanel, blankPanel, autocalibrationPanel, tempCalibrationPanel,
                                                            reportPanel, confirmPanel, frameSelect})
         overlay->raise();
 }
