@@ -110,6 +110,7 @@ TEST(GroupColumnPanels, EveryControlAtTheRulesPlaceForTheDesignedWindow)
     GroupColumn g;
     EXPECT_EQ(g.group.objectName(), QStringLiteral("frame_group"));
     EXPECT_EQ(g.group.size(), QSize(108, 381)); // 0.9C x 14.5R
+    EXPECT_EQ(g.group.sizeHint(), QSize(108, 381));
     for (const Placed& c : kGroupColumn) {
         QWidget* w = g.control(c.name);
         expectPlaced(w, c);

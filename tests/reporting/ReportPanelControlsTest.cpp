@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 
 #include <gtest/gtest.h>
 
@@ -37,7 +38,9 @@ QString captionOf(const QWidget* w)
 bool captionFits(const QWidget* w)
 {
     if (qobject_cast<const QCheckBox*>(w) || qobject_cast<const QRadioButton*>(w))
-        return w->width() >= w->sizeHint().width();
+        return w->width() >= w->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, w) +
+                                 w->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, w) +
+                                 w->fontMetrics().horizontalAdvance(captionOf(w));
     if (qobject_cast<const QLabel*>(w) || qobject_cast<const QPushButton*>(w))
         return w->width() >= w->fontMetrics().horizontalAdvance(captionOf(w)) + 2;
     return true;

@@ -32,7 +32,8 @@ frame_flash::frame_flash(FlashPanelContext context, QWidget* parent)
     setObjectName(QStringLiteral("frame_flash"));
     designedSize(this, 3975, 4215);
 
-    cmd_closeflashmenu = designed(new QPushButton(QStringLiteral("X"), this), "cmd_closeflashmenu", 3360, 120, 375, 240);
+    cmd_closeflashmenu =
+        designed(new QPushButton(QStringLiteral("X"), this), "cmd_closeflashmenu", 3360, 120, 375, 240);
     for (int i = 0; i < kFlashSectionItems; ++i) {
         const auto k = static_cast<size_t>(i);
         Check_flash[k] = designed(new QCheckBox(QLatin1String(kCaptions[i]), this), kCheckNames[i], 360, kCheckTops[i],

@@ -16,7 +16,7 @@ constexpr int kCaptionMargin = 2;
 frame_group::frame_group(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frame_group"));
-    resize(twipsToPixels(1620), twipsToPixels(5713)); // the rule sets the size: not fixed
+    resize(sizeHint()); // the rule sets the size: not fixed
     setPointSize(this, 8.25); // the narrow column's captions need the designed size
 
     // The caption wraps inside the narrow button, as a command button's caption does.
@@ -40,6 +40,8 @@ void frame_group::setProjectPanel(QWidget* panel)
         panel->setParent(this);
     panel->setGeometry(0, twipsToPixels(79), twipsToPixels(1548), twipsToPixels(4137));
 }
+
+QSize frame_group::sizeHint() const { return {twipsToPixels(1620), twipsToPixels(5713)}; }
 
 bool frame_group::eventFilter(QObject* watched, QEvent* event)
 {

@@ -19,6 +19,8 @@ public:
 
     // Takes the panel that holds the project and group controls to its designed place.
     void setProjectPanel(QWidget* panel);
+    // The designed size, for a window that arranges it with a layout; the rule ignores it.
+    QSize sizeHint() const override;
 
 signals:
     void loadRecordingClicked();
