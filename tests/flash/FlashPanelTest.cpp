@@ -23,6 +23,7 @@ TEST(FlashPanel, ControlsCarryTheirCaptions)
     PanelBench bench;
     frame_flash& p = bench.panel;
     EXPECT_EQ(p.title(), "Send to / Receive from Flash");
+    EXPECT_TRUE(p.isHidden()); // until the factory password is given
     const QStringList captions{"Well FORMAT (w24,w6,p35)", "LED XY (Light Calibration)", "Temperature Calibration",
                                "Internal Reference Factor", "Blank measure"};
     for (int i = 0; i < kFlashSectionItems; ++i) {

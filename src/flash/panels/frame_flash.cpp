@@ -61,6 +61,7 @@ frame_flash::frame_flash(FlashPanelContext context, QWidget* parent)
     connect(cmd_receiveflash, &QPushButton::clicked, this, [this] { cmd_receiveflash_Click(); });
     connect(cmd_recalc_internal, &QPushButton::clicked, this, [this] { cmd_recalc_internal_Click(); });
     connect(cmd_closeflashmenu, &QPushButton::clicked, this, [this] { cmd_closeflashmenu_Click(); });
+    hide(); // the factory password shows it
 }
 
 FlashSectionTicks frame_flash::ticked() const
