@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QStyle>
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,7 @@ TEST(FlashPanel, ControlsCarryTheirCaptions)
     PanelBench bench;
     frame_flash& p = bench.panel;
     EXPECT_EQ(p.title(), "Send to / Receive from Flash");
+    EXPECT_TRUE(p.isHidden()); // until the factory password is given
     const QStringList captions{"Well FORMAT (w24,w6,p35)", "LED XY (Light Calibration)", "Temperature Calibration",
                                "Internal Reference Factor", "Blank measure"};
     for (int i = 0; i < kFlashSectionItems; ++i) {
@@ -33,13 +35,78 @@ TEST(FlashPanel, ControlsCarryTheirCaptions)
     EXPECT_EQ(p.cmd_recalc_internal->text(), "ReCalc");
     EXPECT_EQ(p.cmd_closeflashmenu->text(), "X");
     // Every caption is seen whole.
-    for (QCheckBox* box : p.Check_flash)
-        EXPECT_GE(box->width(), box->sizeHint().width()) << box->text().toStdString();
-    EXPECT_GE(p.cmd_recalc_internal->width(), p.cmd_recalc_internal->sizeHint().width());
+    for (QCheckBox* box : p.Check_flash) {
+        const int needed = box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) +
+                           box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box) +
+                           box->fontMetrics().horizontalAdvance(box->text());
+        EXPECT_GE(box->width(), needed) << box->text().toStdString();
+    }
+    for (QPushButton* b : {p.cmd_recalc_internal, p.cmd_sendflash, p.cmd_receiveflash, p.cmd_closeflashmenu})
+        EXPECT_GT(b->width(), b->fontMetrics().horizontalAdvance(b->text()) + 2) << b->text().toStdString();
 
     p.show();
     p.cmd_closeflashmenu->click();
     EXPECT_TRUE(p.isHidden());
+}
+
+TEST(FlashPanel, DesignedSizeAndPlacesInPixels)
+{
+    PanelBench bench;
+    frame_flash& p = bench.panel;
+    // 3975 x 4215 twips at 15 a pixel, kept whatever the window's rule does.
+    EXPECT_EQ(p.size(), QSize(265, 281));
+    EXPECT_EQ(p.minimumSize(), p.maximumSize());
+    const struct {
+        const char* name;
+        QPoint topLeft;
+    } corners[] = {
+        {"cmd_closeflashmenu", {224, 8}}, {"Check_flash0", {24, 24}},        {"Check_flash1", {24, 48}},
+        {"Check_flash2", {24, 72}},       {"Check_flash3", {24, 112}},       {"Check_flash4", {24, 136}},
+        {"cmd_recalc_internal", {184, 120}},
+    };
+    for (const auto& c : corners) {
+        const auto found = p.findChildren<QWidget*>(QLatin1String(c.name));
+        ASSERT_EQ(found.size(), 1) << c.name;
+        EXPECT_EQ(found.first()->pos(), c.topLeft) << c.name;
+        EXPECT_FALSE(found.first()->isHidden()) << c.name;
+    }
+    const struct {
+        const char* name;
+        QRect place;
+    } rects[] = {
+        {"Picture_progress", {16, 184, 233, 25}},
+        {"cmd_sendflash", {16, 216, 121, 49}},
+        {"cmd_receiveflash", {136, 216, 121, 49}},
+    };
+    for (const auto& r : rects) {
+        const auto* w = p.findChild<QWidget*>(QLatin1String(r.name));
+        ASSERT_NE(w, nullptr) << r.name;
+        EXPECT_EQ(w->geometry(), r.place) << r.name;
+    }
+    EXPECT_EQ(p.Picture_progress->canvas().widthPx(), 233);
+    EXPECT_EQ(p.Picture_progress->canvas().heightPx(), 25);
+}
+
+// Shown controls stay inside the panel and apart, except the one pixel the
+// definition itself shares between "SEND" (ending at 2055) and "RECEIVE" (at 2040);
+// no layout manager moves them.
+TEST(FlashPanel, NothingOverlapsAndNoLayoutManager)
+{
+    PanelBench bench;
+    frame_flash& p = bench.panel;
+    const auto children = p.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    for (int i = 0; i < children.size(); ++i) {
+        const QWidget* a = children[i];
+        EXPECT_TRUE(p.rect().contains(a->geometry())) << a->objectName().toStdString();
+        for (int j = i + 1; j < children.size(); ++j) {
+            const QWidget* b = children[j];
+            if (a == p.cmd_sendflash && b == p.cmd_receiveflash)
+                continue;
+            EXPECT_FALSE(a->geometry().intersects(b->geometry()))
+                << a->objectName().toStdString() << " and " << b->objectName().toStdString();
+        }
+    }
+    EXPECT_EQ(p.layout(), nullptr);
 }
 
 TEST(FlashPanel, SendTheTickedSectionAndRender)

@@ -1,6 +1,7 @@
 #include "projects/panels/Frame_project.h"
 
 #include "projects/GroupEditing.h"
+#include "ui/DesignedPlaces.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -11,56 +12,41 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
-#include <cmath>
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
 constexpr int kEnterKey = 13;
-// The units of a 12000 x 9000 twip window until the window's rule places the panel.
-constexpr double kDefaultColumnUnit = 1800;
-constexpr double kDefaultRowUnit = 394;
 
-int pixels(double twips)
+template <typename W>
+W* narrow(W* button)
 {
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-}
-
-// Left, top and width in twips; the height in twips, or the control's own when 0.
-void place(QWidget* w, double left, double top, double width, double height = 0)
-{
-    const int h = height > 0 ? pixels(height) : w->sizeHint().height();
-    w->setGeometry(pixels(left), pixels(top), pixels(width), h);
-}
-
-QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
     // The designed buttons are narrow: the caption gets the whole face.
-    b->setStyleSheet(QStringLiteral("QPushButton { padding: 0px; }"));
-    return b;
+    button->setStyleSheet(QStringLiteral("QPushButton { padding: 0px; }"));
+    return button;
 }
 
 } // namespace
 
-Frame_project::Frame_project(ProjectPanelHost& host, QWidget* parent) : QWidget(parent), host_(host)
+Frame_project::Frame_project(ProjectPanelHost& host, QWidget* parent) : QFrame(parent), host_(host)
 {
     setObjectName(QStringLiteral("Frame_project"));
-    Label_pj = new QLabel(QStringLiteral("Project:"), this);
-    Label_pj->setObjectName(QStringLiteral("Label_pj"));
-    cmd_renpj = makeButton("cmd_renpj", QStringLiteral("Rename"), this);
-    cmd_loadpj = makeButton("cmd_loadpj", QStringLiteral("New"), this);
-    cmb_project = new QComboBox(this); // a drop-down list: picked, never typed
-    cmb_project->setObjectName(QStringLiteral("cmb_project"));
-    Label_groupsname = new QLabel(QStringLiteral("Group Names:"), this);
-    Label_groupsname->setObjectName(QStringLiteral("Label_groupsname"));
-    combogrup = new QListWidget(this);
-    combogrup->setObjectName(QStringLiteral("combogrup"));
+    setFrameShape(QFrame::Box);
+    resize(twipsToPixels(1548), twipsToPixels(4137)); // the rule sets the size: not fixed
+    setPointSize(this, 8.25); // the narrow column's captions need the designed size
+
+    Label_pj = designed(new QLabel(QStringLiteral("Project:"), this), "Label_pj", 90, 177, 900, 255);
+    cmd_renpj = narrow(designed(new QPushButton(QStringLiteral("Rename"), this), "cmd_renpj", 576, 177, 414, 285));
+    cmd_loadpj = narrow(designed(new QPushButton(QStringLiteral("New"), this), "cmd_loadpj", 990, 177, 414, 285));
+    // A drop-down list: picked, never typed.
+    cmb_project = designed(new QComboBox(this), "cmb_project", 90, 473, 1350, 315);
+    Label_groupsname =
+        designed(new QLabel(QStringLiteral("Group Names:"), this), "Label_groupsname", 90, 946, 1350, 255);
+    combogrup = designed(new QListWidget(this), "combogrup", 90, 1221, 1350, 1970);
     combogrup->setToolTip(QStringLiteral("Dblclick to Rename"));
     combogrup->installEventFilter(this);
-    Cmd_clear = makeButton("Cmd_clear", QStringLiteral("CLEAR LIST"), this);
-    cmd_goset = makeButton("cmd_goset", QStringLiteral("AUTO-ARRANGE"), this);
+    Cmd_clear = narrow(designed(new QPushButton(QStringLiteral("CLEAR LIST"), this), "Cmd_clear", 90, 3191, 1350, 394));
+    cmd_goset =
+        narrow(designed(new QPushButton(QStringLiteral("AUTO-ARRANGE"), this), "cmd_goset", 90, 3585, 1350, 394));
 
     mngroup = new QMenu(this);
     mngroup->setObjectName(QStringLiteral("mngroup"));
@@ -79,21 +65,6 @@ Frame_project::Frame_project(ProjectPanelHost& host, QWidget* parent) : QWidget(
     connect(Cmd_clear, &QPushButton::clicked, this, [this] { Cmd_clear_Click(); });
     connect(cmd_goset, &QPushButton::clicked, this, [this] { cmd_goset_Click(); });
     connect(combogrup, &QListWidget::itemDoubleClicked, this, [this] { combogrup_DblClick(); });
-
-    placeControls(kDefaultColumnUnit, kDefaultRowUnit);
-}
-
-void Frame_project::placeControls(double C, double R)
-{
-    place(Label_pj, 0.05 * C, 0.45 * R, 0.5 * C);
-    place(cmd_renpj, 0.32 * C, 0.45 * R, 0.23 * C);
-    place(cmd_loadpj, 0.55 * C, 0.45 * R, 0.23 * C);
-    place(cmb_project, 0.05 * C, 1.2 * R, 0.75 * C);
-    place(Label_groupsname, 0.05 * C, 2.4 * R, 0.75 * C);
-    place(combogrup, 0.05 * C, 3.1 * R, 0.75 * C, 5 * R);
-    place(Cmd_clear, 0.05 * C, 8.1 * R, 0.75 * C, R);
-    place(cmd_goset, 0.05 * C, 9.1 * R, 0.75 * C, R);
-    setMinimumSize(pixels(0.86 * C), pixels(10.5 * R));
 }
 
 void Frame_project::showProjects()
@@ -197,7 +168,7 @@ bool Frame_project::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    return QWidget::eventFilter(watched, event);
+    return QFrame::eventFilter(watched, event);
 }
 
 void Frame_project::showGroupList(const GroupComboList& list)

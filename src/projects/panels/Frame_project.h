@@ -4,7 +4,7 @@
 #include "projects/ProjectCommands.h"
 #include "projects/ProjectPanelHost.h"
 
-#include <QWidget>
+#include <QFrame>
 #include <array>
 
 class QAction;
@@ -16,8 +16,9 @@ class QPushButton;
 
 // The project and group panel: the project box with "New" and "Rename", the
 // group list ("Dblclick to Rename"), "CLEAR LIST" and "AUTO-ARRANGE" with its
-// pop-up of block shapes.
-class Frame_project : public QWidget {
+// pop-up of block shapes. The window's layout rule places it and its controls
+// by name; the designed places are the rule's for a 12000 x 9000 twip window.
+class Frame_project : public QFrame {
     Q_OBJECT
 public:
     explicit Frame_project(ProjectPanelHost& host, QWidget* parent = nullptr);
@@ -52,8 +53,6 @@ public:
     void showGroupMenu(const QStringList& captions);
     // The group the wells selected on the plate picture go to.
     QString currentGroup() const;
-    // Places the controls for a column and row unit in twips.
-    void placeControls(double columnUnit, double rowUnit);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

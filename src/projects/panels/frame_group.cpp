@@ -1,56 +1,53 @@
 #include "projects/panels/frame_group.h"
 
+#include "ui/DesignedPlaces.h"
+
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
-#include <cmath>
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
-constexpr double kDefaultColumnUnit = 1800;
-constexpr double kDefaultRowUnit = 394;
-
-QRect twipRect(double left, double top, double width, double height)
-{
-    auto px = [](double t) { return static_cast<int>(std::lround(t / kTwipsPerPixel)); };
-    return QRect(px(left), px(top), px(width), px(height));
-}
+// Room between the button's edge and its wrapped caption, in pixels.
+constexpr int kCaptionMargin = 2;
 
 } // namespace
 
 frame_group::frame_group(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frame_group"));
+    resize(sizeHint()); // the rule sets the size: not fixed
+    setPointSize(this, 8.25); // the narrow column's captions need the designed size
+
     // The caption wraps inside the narrow button, as a command button's caption does.
     const QString caption = QStringLiteral("LOAD RECORDED EXPERIMENTS");
-    cmd_load_recording = new QPushButton(this);
-    cmd_load_recording->setObjectName(QStringLiteral("cmd_load_recording"));
+    cmd_load_recording = designed(new QPushButton(this), "cmd_load_recording", 18, 4354, 1512, 591);
     cmd_load_recording->setAccessibleName(caption);
-    auto* text = new QLabel(caption, cmd_load_recording);
-    text->setObjectName(QStringLiteral("cmd_load_recording_caption"));
-    text->setWordWrap(true);
-    text->setAlignment(Qt::AlignCenter);
-    text->setAttribute(Qt::WA_TransparentForMouseEvents);
-    auto* inside = new QVBoxLayout(cmd_load_recording);
-    inside->setContentsMargins(2, 2, 2, 2);
-    inside->addWidget(text);
+    loadRecordingCaption_ = new QLabel(caption, cmd_load_recording);
+    loadRecordingCaption_->setObjectName(QStringLiteral("cmd_load_recording_caption"));
+    loadRecordingCaption_->setWordWrap(true);
+    loadRecordingCaption_->setAlignment(Qt::AlignCenter);
+    loadRecordingCaption_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    loadRecordingCaption_->setGeometry(
+        cmd_load_recording->rect().adjusted(kCaptionMargin, kCaptionMargin, -kCaptionMargin, -kCaptionMargin));
+    cmd_load_recording->installEventFilter(this);
     connect(cmd_load_recording, &QPushButton::clicked, this, &frame_group::loadRecordingClicked);
-    placeControls(kDefaultColumnUnit, kDefaultRowUnit);
 }
 
 void frame_group::setProjectPanel(QWidget* panel)
 {
-    projectPanel_ = panel;
-    panel->setParent(this);
-    placeControls(kDefaultColumnUnit, kDefaultRowUnit);
+    if (panel->parentWidget() != this)
+        panel->setParent(this);
+    panel->setGeometry(0, twipsToPixels(79), twipsToPixels(1548), twipsToPixels(4137));
 }
 
-void frame_group::placeControls(double C, double R)
+QSize frame_group::sizeHint() const { return {twipsToPixels(1620), twipsToPixels(5713)}; }
+
+bool frame_group::eventFilter(QObject* watched, QEvent* event)
 {
-    if (projectPanel_)
-        projectPanel_->setGeometry(twipRect(0, 0.2 * R, 0.86 * C, 10.5 * R));
-    cmd_load_recording->setGeometry(twipRect(0.01 * C, 11.05 * R, 0.84 * C, 1.5 * R));
-    const QRect whole = twipRect(0, 0, 0.9 * C, 14.5 * R);
-    setMinimumSize(whole.size());
+    // The rule resizes the button by name; its caption follows.
+    if (watched == cmd_load_recording && event->type() == QEvent::Resize)
+        loadRecordingCaption_->setGeometry(
+            cmd_load_recording->rect().adjusted(kCaptionMargin, kCaptionMargin, -kCaptionMargin, -kCaptionMargin));
+    return QWidget::eventFilter(watched, event);
 }

@@ -1,8 +1,10 @@
 #include "reporting/panels/Frm_report.h"
 
+#include "ui/DesignedPlaces.h"
+
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,59 +15,60 @@ Frm_report::Frm_report(ReportServices services, QWidget* parent)
 {
     setObjectName(QStringLiteral("Frm_report"));
     setFrameShape(QFrame::Box);
-    setMinimumWidth(320); // room for the joint captions
-    auto* grid = new QGridLayout(this);
+    designedSize(this, 5775, 4215);
 
-    lbl_reportexport = new QLabel(state.title, this);
-    QFont bold = lbl_reportexport->font();
-    bold.setBold(true);
-    lbl_reportexport->setFont(bold);
-    Cmd_closereport = new QPushButton(QStringLiteral("X"), this);
-    Cmd_closereport->setFixedWidth(28);
-    grid->addWidget(lbl_reportexport, 0, 0, 1, 3);
-    grid->addWidget(Cmd_closereport, 0, 3, Qt::AlignRight);
+    Shape6 = designed(new QFrame(this), "Shape6", 240, 120, 4695, 495);
+    Shape6->setFrameShape(QFrame::Box);
+    Label40 = designed(new QLabel(state.title, this), "Label40", 360, 180, 4455, 375);
+    lbl_reportexport = Label40;
+    Cmd_closereport = designed(new QPushButton(QStringLiteral("X"), this), "Cmd_closereport", 5160, 120, 375, 375);
 
+    const char* const outputNames[] = {"Option_output0", "Option_output1", "Option_output2", "Option_output3"};
     const QStringList outputs{QStringLiteral("Rows"), QStringLiteral("Array"), QStringLiteral("MapPlot"),
                               QStringLiteral(".bmp")};
-    for (int i = 0; i < 4; ++i) {
-        Option_output[static_cast<std::size_t>(i)] = new QRadioButton(outputs[i], this);
-        grid->addWidget(Option_output[static_cast<std::size_t>(i)], 1 + i / 2, i % 2 * 2, 1, 2);
-    }
+    const int outputLefts[] = {360, 1560, 2640, 3960};
+    const int outputWidths[] = {1095, 975, 1215, 855};
+    for (std::size_t i = 0; i < Option_output.size(); ++i)
+        Option_output[i] = designed(new QRadioButton(outputs[static_cast<int>(i)], this), outputNames[i],
+                                    outputLefts[i], 840, outputWidths[i], 285);
     Option_output[0]->setChecked(true);
+    Option_output[3]->hide();
 
-    label_binsize = new QLabel(QStringLiteral("Binsize"), this);
-    Combo_reportbin = new QComboBox(this);
-    grid->addWidget(label_binsize, 3, 0, 1, 2);
-    grid->addWidget(Combo_reportbin, 3, 2);
-    grid->addWidget(new QLabel(QStringLiteral("min."), this), 3, 3);
+    label_binsize = designed(new QLabel(QStringLiteral("BinSize"), this), "label_binsize", 360, 1500, 1335, 315);
+    setPointSize(label_binsize, 9.75);
+    Combo_reportbin = designed(new QComboBox(this), "Combo_reportbin", 360, 1860, 1335, 375);
+    setPointSize(Combo_reportbin, 9.75);
+    Combo_reportbin->addItem(QStringLiteral("30")); // the lists are filled when the window loads
+    Label42 = designed(new QLabel(QStringLiteral("min."), this), "Label42", 1755, 1920, 435, 285);
 
-    Combo_reportfile = new QComboBox(this);
-    Combo_reportdivider = new QComboBox(this);
+    chk_movingavrg = designed(new QCheckBox(QStringLiteral("3point_movingavrg"), this), "chk_movingavrg", 240,
+                              2520, 1935, 285);
+    chk_movingavrg->hide();
+    txt_welltype = designed(new QLineEdit(QStringLiteral("w96f"), this), "txt_welltype", 360, 2880, 855, 315);
+    txt_welltype->setReadOnly(true);
+    txt_welltype->hide();
+
+    Frame10 = designed(new QGroupBox(this), "Frame10", 2280, 1440, 2775, 1935);
+    Label41 = designed(new QLabel(QStringLiteral("File"), Frame10), "Label41", 120, 165, 435, 255);
+    Combo_reportfile = designed(new QComboBox(Frame10), "Combo_reportfile", 555, 120, 840, 315);
+    Label36 = designed(new QLabel(QStringLiteral("Spacer"), Frame10), "Label36", 1470, 165, 645, 255);
+    Combo_reportdivider = designed(new QComboBox(Frame10), "Combo_reportdivider", 2115, 120, 570, 315);
     Combo_reportdivider->setEditable(true); // the system's separator need not be an item
-    grid->addWidget(new QLabel(QStringLiteral("File"), this), 4, 0);
-    grid->addWidget(Combo_reportfile, 4, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Spacer"), this), 4, 2);
-    grid->addWidget(Combo_reportdivider, 4, 3);
-
-    chk_noise = new QCheckBox(QStringLiteral("NoiseFilter"), this);
+    Combo_reportdivider->setEditText(QStringLiteral(","));
+    lblintref = designed(new QLabel(QStringLiteral("Internal Reference:"), Frame10), "lblintref", 120, 510, 2535,
+                         255);
+    combo_intref = designed(new QComboBox(Frame10), "combo_intref", 120, 780, 1215, 315);
+    Line4 = designed(new QFrame(Frame10), "Line4", 120, 1155, 2535, 30);
+    Line4->setFrameShape(QFrame::HLine);
+    chk_noise = designed(new QCheckBox(QStringLiteral("NoiseFilter"), Frame10), "chk_noise", 120, 1230, 2535, 285);
     chk_noise->setToolTip(QStringLiteral("apply filter to outlier activity values (10x)"));
     chk_noise->setChecked(true);
-    chk_blank = new QCheckBox(QStringLiteral("Apply_Blank"), this);
+    chk_blank = designed(new QCheckBox(QStringLiteral("Apply_Blank"), Frame10), "chk_blank", 120, 1560, 2535, 285);
     chk_blank->setToolTip(QStringLiteral("apply blank correction if available"));
-    grid->addWidget(chk_noise, 5, 0, 1, 2);
-    grid->addWidget(chk_blank, 5, 2, 1, 2);
 
-    lblintref = new QLabel(QStringLiteral("Internal Reference:"), this);
-    combo_intref = new QComboBox(this);
-    grid->addWidget(lblintref, 6, 0, 1, 2);
-    grid->addWidget(combo_intref, 6, 2, 1, 2);
-
-    txt_welltype = new QLineEdit(QStringLiteral("w96f"), this);
-    txt_welltype->setReadOnly(true);
-    txt_welltype->setFixedWidth(60);
-    cmd_generatereport = new QPushButton(QStringLiteral("Generate"), this);
-    grid->addWidget(txt_welltype, 7, 0, 1, 2);
-    grid->addWidget(cmd_generatereport, 7, 2, 1, 2);
+    cmd_generatereport = designed(new QPushButton(QStringLiteral("Generate"), this), "cmd_generatereport", 240, 3360,
+                                  4815, 615);
+    setPointSize(cmd_generatereport, 9, true);
 
     connect(cmd_generatereport, &QPushButton::clicked, this, [this] { cmd_generatereport_Click(); });
     connect(Cmd_closereport, &QPushButton::clicked, this, [this] { Cmd_closereport_Click(); });

@@ -13,6 +13,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -44,17 +45,25 @@ public:
     ReportPanelState state;
     WellGroupTable reportGroups; // reportWellGroup / reportGroupName
 
-    QLabel* lbl_reportexport = nullptr;
+    QFrame* Shape6 = nullptr; // outline of the title
+    QLabel* Label40 = nullptr;
+    QLabel* lbl_reportexport = nullptr; // the saved-data page's name for Label40
     std::array<QRadioButton*, 4> Option_output{};
+    QCheckBox* chk_movingavrg = nullptr;
+    QLineEdit* txt_welltype = nullptr;
     QLabel* label_binsize = nullptr;
     QComboBox* Combo_reportbin = nullptr;
+    QLabel* Label42 = nullptr;
+    QGroupBox* Frame10 = nullptr;
+    QLabel* Label41 = nullptr;
     QComboBox* Combo_reportfile = nullptr;
+    QLabel* Label36 = nullptr;
     QComboBox* Combo_reportdivider = nullptr;
-    QCheckBox* chk_noise = nullptr;
-    QCheckBox* chk_blank = nullptr;
     QLabel* lblintref = nullptr;
     QComboBox* combo_intref = nullptr;
-    QLineEdit* txt_welltype = nullptr;
+    QFrame* Line4 = nullptr;
+    QCheckBox* chk_noise = nullptr;
+    QCheckBox* chk_blank = nullptr;
     QPushButton* cmd_generatereport = nullptr;
     QPushButton* Cmd_closereport = nullptr;
 
