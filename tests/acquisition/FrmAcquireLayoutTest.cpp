@@ -86,7 +86,7 @@ TEST(FrmAcquireLayout, AtRestOnlyTheStripTheMainAreaAndTheCommandColumnShow)
                               "cmdreport", "txtlapse", "chk_temp", "txttemp", "cmd_blank"})
         EXPECT_FALSE(rig.control(shown)->isHidden()) << shown;
     for (const char* hidden : {"frame_flash", "frmtempcal", "Frm_report", "frm_confirmacq", "frm_calibrate",
-                               "Frame_calibration", "cmd_menu", "Picact2", "frameblank", "Frame_tcycle", "Frame_light", "Frame_select", "Frame1", "Picturehide",
+                               "Frame_calibration", "cmd_menu", "Picact2", "frameblank", "Frame_tcycle", "Frame_light", "frame_offline", "Frame_select", "Frame1", "Picturehide",
                                "lbl_lenrx", "txt_in", "lblrx", "lbl_myserial"})
         EXPECT_TRUE(rig.control(hidden)->isHidden()) << hidden;
     EXPECT_EQ(rig.window.windowTitle(), QStringLiteral("Acquisition Page"));

@@ -13,6 +13,7 @@
 #include "flash/panels/frame_flash.h"
 #include "plate/panels/Frame_select.h"
 #include "projects/panels/frame_group.h"
+#include "projects/panels/frame_offline.h"
 #include "reporting/panels/Frm_report.h"
 #include "ui/DesignedPlaces.h"
 #include "ui/PictureBox.h"
@@ -87,6 +88,7 @@ void Frm_acquire::buildMainArea(QWidget* parent)
     frame_main = new QWidget(parent);
     frame_main->setObjectName(QStringLiteral("frame_main"));
     Picturehide = hiddenControl(new PictureBox(frame_main, twipsToPixels(2295), twipsToPixels(855)), "Picturehide");
+    new frame_offline(frame_main); // the saved-data page's list; this window never shows it
     Picrealtime = pictureBox("Picrealtime", frame_main);
     Picrealtime->setBorder(true);
     // In place of the group column from the run confirmation until the run ends.
@@ -117,8 +119,10 @@ void Frm_acquire::buildHiddenPanels(QWidget* parent)
     buildReportPanel(parent)->hide();
     confirmPanel = new frm_confirmacq(parent);
     for (QWidget* overlay : std::initializer_list<QWidget*>{flashPanel, blankPanel, autocalibrationPanel, tempCalibrationPanel,
-                                                           reportPanel, confirmPanel, frameSelect})
+                                                           reportPanel, confirmPanel, frameSelect}) {
+        overlay->setAutoFillBackground(true); // opaque over the plate picture
         overlay->raise();
+    }
 }
 
 void Frm_acquire::LayoutMainWindow()
