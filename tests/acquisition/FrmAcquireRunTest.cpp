@@ -105,6 +105,9 @@ TEST_F(FrmAcquireRun, StartConfirmRunTwoScansAndStop)
                              "chgroup.dat", "blank_w6.dat", "factor_correction.txt", "light.csv"})
         EXPECT_TRUE(QFile::exists(runFile(name))) << name;
 
+    // The lighting round set each camera's LED powers before the first frame.
+    EXPECT_TRUE(QFile::exists(folder.path("config_SN12/ledpower.dat")));
+
     tickToScan(2);
     ASSERT_EQ(window->runLoop()->scanIndex(), 2);
     // Two scans of six wells after the two header lines.
@@ -231,6 +234,23 @@ TEST_F(FrmAcquireRun, NewAfterARunResetsThePanelAndLeavesPlay)
 } // namespace
 
 namespace {
+
+TEST_F(FrmAcquireRun, AStopDuringTheLightingRoundLeavesTheRunTimerOff)
+{
+    menu().cmdPlay->click();
+    // STOP clicked while the round waits for the instrument.
+    int waits = 0;
+    clock.onTick = [&] {
+        if (++waits == 20)
+            window->state.runState = 0;
+    };
+    panel().cmd_playacq->click();
+    clock.onTick = nullptr;
+    EXPECT_GE(waits, 20);
+    EXPECT_EQ(window->state.runState, 0);
+    EXPECT_FALSE(window->Timer2->isActive());
+    EXPECT_EQ(window->runLoop(), nullptr);
+}
 
 TEST_F(FrmAcquireRun, AFormatWithoutCameraTablesStopsTheRunItCouldNotSetUp)
 {

@@ -192,6 +192,8 @@ public:
     void StartAcquisitionRun();
     void StopAcquisition();
     void UnlockPulseInputs();
+    // The lighting round of every enabled camera, before the run's first frame.
+    void RunAutoreferenceRound();
     void Timer2_Timer();
     RunLoop* runLoop() { return runLoop_.get(); }
 
@@ -240,7 +242,9 @@ private:
     void enableTimer3() override;
     int sampleCount() const;
 
+    void showCameraButtons(int grey); // cmd_camselect: all white, `grey` grey
     class RunWindowSide;
+    class LightingRoundSide;
     std::unique_ptr<ModCOMM> idleComm_; // a module with no port open, when the application gives none
     std::unique_ptr<LinkContext> link_;
     std::unique_ptr<SendersTemperatureLink> temperatureLink_;

@@ -289,6 +289,7 @@ void Frm_acquire::StartAcquisitionRun()
     SendLightPulse(link(), 0, pulse.pulseSecondsLeft);
     cameraBoxes.txt_gain = QString::number(ctx_.globals.defaultGain);
     console_->setStatus(QStringLiteral("Starting autoreference round"));
+    RunAutoreferenceRound(); // a STOP during the round leaves runState 0
     if (state.runState != 1)
         return;
 

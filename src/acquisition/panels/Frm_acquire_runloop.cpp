@@ -26,14 +26,7 @@ public:
 
     void showElapsedTime(const QString& text) override { w_.txt_timepass->setText(text); }
     void showCameraBoxes() override {} // the camera set-up boxes are never on screen
-    void showCameraButtons(int currentCamera) override
-    {
-        for (int i = 0; i < int(w_.frameCalibration->cmd_camselect.size()); ++i) {
-            const char* colour = i == currentCamera ? "#808080" : "#ffffff";
-            w_.frameCalibration->cmd_camselect[size_t(i)]->setStyleSheet(
-                QStringLiteral("background-color: %1;").arg(QLatin1String(colour)));
-        }
-    }
+    void showCameraButtons(int currentCamera) override { w_.showCameraButtons(currentCamera); }
 
     void drawMaskedImageWithWellGrid(int camera, int window, const QByteArray& frame, const QByteArray& difference,
                                      int mode) override
