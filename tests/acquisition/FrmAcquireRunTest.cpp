@@ -113,6 +113,8 @@ TEST_F(FrmAcquireRun, StartConfirmRunTwoScansAndStop)
     // Two scans of six wells after the two header lines.
     EXPECT_EQ(fileLines(runFile("current_activity.txt")).size(), 2 + 2 * 6 + 1);
     EXPECT_NE(window->txt_timepass->text(), "00:00");
+    window->resize(1280, 800);
+    EXPECT_TRUE(window->grab().save(QDir::temp().filePath(QStringLiteral("frm_acquire_run.png"))));
 
     // The boxes are locked for the run: typing a time changes nothing of it.
     sim.resetCounts();

@@ -5,6 +5,7 @@
 #include "acquisition/panels/Frame_light.h"
 #include "acquisition/run/RunLoopHost.h"
 #include "acquisition/run/RunRecord.h"
+#include "plate/pictures/RunView.h"
 #include "acquisition/temperature/LightSchedule.h"
 #include "calibration/BlankRecord.h"
 #include "core/Globals.h"
@@ -251,6 +252,7 @@ private:
     std::unique_ptr<TemperatureControl> temperature_;
     std::unique_ptr<RunLoopHost> runSide_;
     std::unique_ptr<RunLoop> runLoop_;
+    RunView runMapView_; // what the live plate map reads of the run
 
     class WellCalibrationSide;
     std::unique_ptr<LinkContext> wellLink_;

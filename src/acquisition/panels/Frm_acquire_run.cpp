@@ -7,6 +7,7 @@
 #include "acquisition/panels/frm_confirmacq.h"
 #include "acquisition/run/CameraRunSetup.h"
 #include "acquisition/run/RunLoop.h"
+#include "acquisition/run/RunMapView.h"
 #include "acquisition/run/RunStart.h"
 #include "acquisition/temperature/SendersTemperatureLink.h"
 #include "acquisition/temperature/TemperatureControl.h"
@@ -282,6 +283,7 @@ void Frm_acquire::StartAcquisitionRun()
     for (int well = 0; well < kWellSlots; ++well)
         run.blankValue[size_t(well)] = runBlank.blankValue[size_t(well)];
     run.blankLapse = runBlank.blankLapse;
+    setRunMapPixels(runMapView_, run, geometry, resolvePlateFormat(format).rows);
 
     SendPeltierOff(link(), linkState);
     Timer3->stop();

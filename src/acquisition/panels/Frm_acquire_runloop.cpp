@@ -6,6 +6,7 @@
 #include "acquisition/run/LiveFrameDrawing.h"
 #include "acquisition/run/RunLoop.h"
 #include "acquisition/run/RunLoopHost.h"
+#include "acquisition/run/RunMapView.h"
 #include "calibration/panels/Frame_calibration.h"
 #include "plate/pictures/WellValueMap.h"
 #include "plate/pictures/WindowStrip.h"
@@ -46,16 +47,18 @@ public:
         w_.Picrealtime->canvas().clear();
         w_.Picrealtime->update();
     }
-    void drawWellValueMap(double, int camera, int window, int mode) override
+    void drawWellValueMap(double elapsedMinutes, int camera, int window, int mode) override
     {
-        // The window being measured carries its dots; evaluated values come with the run's view.
-        if (mode != int(WellMapMode::Measuring))
-            return;
+        const auto mapMode = static_cast<WellMapMode>(mode);
+        if (mapMode == WellMapMode::Results)
+            setRunMapValues(w_.runMapView_, w_.run);
         const LiveMapContext plate{w_.frameMenu->cmb_well->currentText(), w_.formatControls.cmb_formatplate,
                                    w_.geometry, w_.state.cameraEnabled, w_.colourTable};
-        const PlateGrid grid = DrawWellActivityRow(w_.platePicture->Picact->canvas(), plate, camera, window);
-        w_.state.plateRows = grid.rows;
-        w_.state.plateColumns = grid.columns;
+        if (const auto grid = DrawWellValueMap(w_.platePicture->Picact->canvas(), plate, w_.runMapView_,
+                                               elapsedMinutes, camera, window, mapMode)) {
+            w_.state.plateRows = grid->rows;
+            w_.state.plateColumns = grid->columns;
+        }
         w_.platePicture->Picact->update();
     }
     void drawLivePlateValues(int camera, int window) override
