@@ -5,6 +5,7 @@
 #include "acquisition/run/RunLoop.h"
 #include "acquisition/temperature/SendersTemperatureLink.h"
 #include "acquisition/temperature/TemperatureControl.h"
+#include "calibration/TemperatureCalibration.h"
 #include "calibration/CameraWindowButton.h"
 #include "calibration/panels/Frame_calibration.h"
 #include "core/Console.h"
@@ -103,6 +104,7 @@ Frm_acquire::Frm_acquire(AppContext context, QWidget* parent)
     buildHiddenPanels(central);
     buildRunControls();
     buildTemperatureControls(central);
+    buildTemperatureCalibration();
     setCentralWidget(central);
     buildMenus();
     buildFlashMenu();

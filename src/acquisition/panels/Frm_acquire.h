@@ -5,6 +5,7 @@
 #include "acquisition/panels/Frame_light.h"
 #include "acquisition/run/RunLoopHost.h"
 #include "acquisition/run/RunRecord.h"
+#include "plate/files/TempFactorFile.h"
 #include "plate/pictures/RunView.h"
 #include "acquisition/temperature/LightSchedule.h"
 #include "calibration/BlankRecord.h"
@@ -37,6 +38,7 @@ class ModCOMM;
 class PageOpener;
 class RunLoop;
 class SendersTemperatureLink;
+class TemperatureCalibration;
 class TemperatureControl;
 class PictureBox;
 class PlatePicturePanel;
@@ -204,6 +206,12 @@ public:
     void Timer3_Timer();
     LightBoxes lightBoxes() const;
 
+    // The two-point temperature calibration (Frm_acquire_tempcal.cpp).
+    void mncalibratetemp_Click();
+    void cmd_sett1_Click();
+    void cmd_set2_Click();
+    void cmd_closetmpcal_Click();
+
 signals:
     // A calibration took the window: a run or temperature cycle stops without a question.
     void runStopped();
@@ -244,6 +252,10 @@ private:
     int sampleCount() const;
 
     void showCameraButtons(int grey); // cmd_camselect: all white, `grey` grey
+    void buildTemperatureCalibration();
+    void applyTemperatureFactors();
+    TempCalibration tempFactors_; // the factors a temperature calibration works on
+    std::unique_ptr<TemperatureCalibration> tempCalibration_;
     class RunWindowSide;
     class LightingRoundSide;
     std::unique_ptr<ModCOMM> idleComm_; // a module with no port open, when the application gives none

@@ -8,6 +8,7 @@
 #include "acquisition/run/RunLoop.h"
 #include "acquisition/temperature/SendersTemperatureLink.h"
 #include "acquisition/temperature/TemperatureControl.h"
+#include "calibration/panels/frmtempcal.h"
 #include "core/Console.h"
 #include "core/Prompts.h"
 #include "link/commands/LightPulse.h"
@@ -88,6 +89,7 @@ void Frm_acquire::showTemperatureView()
     if (frameMenu->txttemp->currentText() != view.setPointText)
         frameMenu->txttemp->setEditText(view.setPointText);
     frameTcycle->showView(view);
+    tempCalibrationPanel->showReadings(view.sensorText, view.currentText);
     frameTcycle->setVisible(view.cycleMenuChecked);
     if (!view.status.isEmpty())
         console_->setStatus(view.status);
