@@ -148,10 +148,7 @@ public:
     FrameWindow frameWindow(); // the window's side of a general frame read
     PixelMask cameraPixelMask; // read from the mask files
 
-    // Projects and groups (Frm_acquire_projects.cpp): start-up's default and last project.
-    void startProjects();
-
-    // The password menu item that shows the flash panel (Frm_acquire_flash.cpp).
+    // The password menu items: the flash panel and the advanced page (Frm_acquire_menus.cpp).
     void mnfactory_param_Click();
     void mnadvanced_Click();
 
