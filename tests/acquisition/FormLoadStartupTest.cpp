@@ -125,6 +125,32 @@ TEST(FormLoadStartup, OfflineMakesTheFilesFillsEveryListAndSendsNothing)
     EXPECT_EQ(b.globals.runFolder, b.tmp.folder().root());
 }
 
+TEST(FormLoadStartup, TheWindowIsShownForTheSearchWithItsPanelsHiddenUntilTheEnd)
+{
+    OfflineStart b;
+    Frm_acquire& w = b.window;
+    auto* light = new QWidget;
+    w.frameMenu->setLightPanel(light);
+    light->show();
+    int probes = 0;
+    b.clock.onTick = [&] {
+        if (!w.txt_status->text().startsWith(QStringLiteral("Opening Port [")))
+            return;
+        ++probes;
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_TRUE(w.frame_main->isHidden());
+        EXPECT_TRUE(w.frameMenu->isHidden());
+        EXPECT_TRUE(w.lbl_myserial->isHidden());
+    };
+    w.Form_Load();
+    b.clock.onTick = {};
+
+    EXPECT_GT(probes, 0);
+    EXPECT_FALSE(w.frame_main->isHidden());
+    EXPECT_FALSE(w.frameMenu->isHidden());
+    EXPECT_TRUE(light->isHidden());
+}
+
 TEST(FormLoadStartup, AMissingLastProjectIsToldOnceAndTheDefaultServes)
 {
     OfflineStart b;
