@@ -120,8 +120,12 @@ TEST(FormUnload, OfflineClosingStillWritesItsFiles)
     FirstStartBench b;
     auto window = std::make_unique<Frm_acquire>(AppContext{b.globals, b.folder.folder(), b.clock, b.prompts, b.opener});
     window->Form_Load();
+    // A page left open goes with the main window.
+    QWidget page;
+    page.show();
     window->close();
 
+    EXPECT_FALSE(page.isVisible());
     EXPECT_EQ(readTextFile(b.file("config.txt")).value_or(QStringList()).size(), 8);
     EXPECT_EQ(b.bytes("reports/pj_sn0.dat"), "default_project\r\n");
     EXPECT_FALSE(b.globals.portOpen);
