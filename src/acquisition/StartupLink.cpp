@@ -24,14 +24,3 @@ void startLink(PortSearchContext& search)
     OpenComPort(search);
     search.link.console.setStatus(startupLinkStatus(search.link.globals, search.state));
 }
-
-void closeLink(LinkContext& link, const ProgramFolder& folder, const ConfigTxtBoxes& boxes,
-               const CameraBoxes& cameraBoxes)
-{
-    WriteConfigTxt(folder, boxes, cameraBoxes);
-    link.comm.setPortLostHandler({});
-    link.globals.portOpen = false;
-    // The port that was opened, not the number txtcom may hold by now.
-    if (link.globals.commPort != 0)
-        link.comm.CommClose(link.globals.commPort);
-}

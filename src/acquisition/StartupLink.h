@@ -15,9 +15,5 @@ QString startupLinkStatus(const Globals& globals, const LinkState& state);
 
 // Start-up's part of the link: dummy mode off, the search for the instrument,
 // and its outcome in the status line. From then on, losing the port in use
-// shows "Port lost. COMPORT closed" in the same status line (until closeLink).
+// shows "Port lost. COMPORT closed" in the same status line (until the window closes).
 void startLink(PortSearchContext& search);
-
-// Closing's part of the link: config.txt written, and the port in use closed.
-void closeLink(LinkContext& link, const ProgramFolder& folder, const ConfigTxtBoxes& boxes,
-               const CameraBoxes& cameraBoxes);

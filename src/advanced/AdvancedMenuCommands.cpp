@@ -3,19 +3,6 @@
 #include "core/Globals.h"
 #include "core/Prompts.h"
 
-#include <QStringList>
-
-QString softVersionText()
-{
-    return kProductLine + QLatin1Char(' ') + kProgramVersion;
-}
-
-QString aboutText()
-{
-    // The program's identity texts only: no credit or contact line is made up.
-    return QStringList{kProductLine, kProgramVersion, kMakerLine}.join(QStringLiteral("\r\n"));
-}
-
 bool calibrateTemperatureOnPage(const Globals& globals, Prompts& prompts, double& formTempOffset)
 {
     if (globals.dummyMode == 0 && !globals.portOpen) {

@@ -32,17 +32,6 @@
 
 namespace {
 
-// The menu of that name under a menu bar or menu, made when missing.
-template <typename Parent>
-QMenu* subMenu(Parent* parent, const char* name, const QString& title)
-{
-    if (auto* existing = parent->template findChild<QMenu*>(QLatin1String(name), Qt::FindDirectChildrenOnly))
-        return existing;
-    QMenu* menu = parent->addMenu(title);
-    menu->setObjectName(QLatin1String(name));
-    return menu;
-}
-
 // The window's first size, before start-up or the user changes it: 12000 x 9000 twips.
 constexpr int kDesignWidth = 800;
 constexpr int kDesignHeight = 600;
@@ -107,7 +96,6 @@ Frm_acquire::Frm_acquire(AppContext context, QWidget* parent)
     buildTemperatureCalibration();
     setCentralWidget(central);
     buildMenus();
-    buildFlashMenu();
     resize(kDesignWidth, kDesignHeight);
     LayoutMainWindow();
 }
@@ -155,46 +143,6 @@ void Frm_acquire::showFormatControls()
     frameCalibration->showFormatBox(formatControls.cmb_formatplate_items, formatControls.cmb_formatplate);
     frameProject->showGroupList(formatControls.combogrup);
     frameProject->showGroupMenu(formatControls.mnopciongrup);
-}
-
-void Frm_acquire::buildMenus()
-{
-    QMenu* tools = subMenu(menuBar(), "mntools", QStringLiteral("Tools"));
-    QMenu* advanced = subMenu(tools, "mnadvan", QStringLiteral("Advanced"));
-    if (!advanced->findChild<QMenu*>(QStringLiteral("mnwellcal"), Qt::FindDirectChildrenOnly))
-        buildWellCalibrationMenu(advanced);
-    QMenu* factory = subMenu(advanced, "mn_fac", QStringLiteral("Factory Tools"));
-    const char* wells[kCameraCount] = {"A1", "B1", "A2", "B2", "A3", "B3"};
-    for (int i = 0; i < kCameraCount; ++i) {
-        QAction* item = factory->addAction(QStringLiteral("DISABLE CAM%1 (%2)").arg(i).arg(QLatin1String(wells[i])));
-        item->setObjectName(QStringLiteral("cam_disabled%1").arg(i));
-        item->setCheckable(true);
-        connect(item, &QAction::triggered, this, [this, i] { cam_disabled_Click(i); });
-        cam_disabled[i] = item;
-    }
-    showCameraFlags();
-    QAction* pixelSets = factory->addAction(QStringLiteral("Pixel sets"));
-    pixelSets->setObjectName(QStringLiteral("mn_pixelsets"));
-    connect(pixelSets, &QAction::triggered, frameSelect, &QWidget::show);
-}
-
-void Frm_acquire::showCameraFlags()
-{
-    for (int i = 0; i < kCameraCount; ++i) {
-        if (cam_disabled[i])
-            cam_disabled[i]->setChecked(!state.cameraEnabled[i]);
-    }
-}
-
-void Frm_acquire::cam_disabled_Click(int index)
-{
-    if (index < 0 || index >= kCameraCount)
-        return;
-    // The check mark mirrors the flag; the menu has already toggled it on its own.
-    state.cameraEnabled[index] = !state.cameraEnabled[index];
-    cam_disabled[index]->setChecked(!state.cameraEnabled[index]);
-    for (int well : builtInCameraWells(platePicture->format(), index))
-        platePicture->DrawWellGroupOverlay(well);
 }
 
 FrameWindow Frm_acquire::frameWindow()

@@ -160,10 +160,7 @@ public:
     FrameWindow frameWindow(); // the window's side of a general frame read
     PixelMask cameraPixelMask; // read from the mask files
 
-    // Projects and groups (Frm_acquire_projects.cpp): start-up's default and last project.
-    void startProjects();
-
-    // The password menu item that shows the flash panel (Frm_acquire_flash.cpp).
+    // The password menu items: the flash panel and the advanced page (Frm_acquire_menus.cpp).
     void mnfactory_param_Click();
     void mnadvanced_Click();
 
@@ -211,6 +208,33 @@ public:
     void cmd_sett1_Click();
     void cmd_set2_Click();
     void cmd_closetmpcal_Click();
+
+    // Start-up, shutdown and menus (Frm_acquire_startup.cpp, Frm_acquire_menus.cpp).
+    QAction* mncalibralightback = nullptr; // "Background light"
+    QAction* mncalibralight = nullptr;     // "Well illumination", hidden
+    QAction* mn_fastled = nullptr;         // "Fast led calibration", hidden
+    QAction* mncalibratetemp = nullptr;    // "Calibrate"
+    QAction* mn_internalref = nullptr;     // "Enable Internal Reference "
+    QAction* mnadvanced = nullptr;         // "Factory Tools(Require password)"
+    QAction* mnfactory_param = nullptr;    // "Factory Parameters(Require Password)"
+    QAction* mn_showcomm = nullptr;        // ticked: lbl_lenrx and txt_in shown
+    QAction* mn_bluelight = nullptr;       // ticked: Frame_light shown
+    QAction* mn_tcycle = nullptr;          // "Enable Temperature cycle"
+    QAction* chk_saveraw = nullptr;        // ticked: a run appends its raw samples
+    QAction* mnhelpindex = nullptr;
+    QAction* mnversion = nullptr;
+    QAction* mnabout = nullptr;
+    QMenu* mndelblank_top = nullptr;       // pop-up "blankmenu" of the blank list
+    QAction* mndelblank = nullptr;         // "Delete blank read"
+    QMenu* mnrightclickmenu = nullptr;     // pop-up "rightclickmenu" of the project and run list
+    QAction* mnjointrep = nullptr;         // "Joint Report..."
+    void chk_saveraw_Click();
+    void mn_showcomm_Click();
+    void mn_bluelight_Click();
+    void mn_tcycle_Click();
+    void mnhelpindex_Click();
+    void mnversion_Click();
+    void mnabout_Click();
 
 signals:
     // A calibration took the window: a run or temperature cycle stops without a question.

@@ -1,12 +1,11 @@
-// The main window's side of projects and groups: the group panel, what the
-// project commands work on, and start-up's choice of project.
+// The main window's side of projects and groups: the group panel and what the
+// project commands work on.
 #include "acquisition/panels/Frm_acquire.h"
 
 #include "acquisition/panels/PlatePicturePanel.h"
 #include "calibration/BlankLabels.h"
 #include "calibration/BlankStore.h"
 #include "core/PageOpener.h"
-#include "projects/LastProject.h"
 #include "projects/ProjectSetup.h"
 #include "projects/panels/Frame_project.h"
 #include "projects/panels/frame_group.h"
@@ -61,13 +60,4 @@ void Frm_acquire::groupListChanged(const GroupComboList& list)
 {
     formatControls.combogrup = list;
     frameProject->showGroupList(list);
-}
-
-void Frm_acquire::startProjects()
-{
-    makeDefaultProject(ctx_.folder);
-    const QString last = ReadLastProject(ctx_.folder, ctx_.globals.serialNumber);
-    const QString name = lastProjectOrDefault(ctx_.folder, ctx_.prompts, last);
-    state.projectName = name;
-    frameProject->fillProjects(name);
 }

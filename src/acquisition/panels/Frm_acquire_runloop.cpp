@@ -13,6 +13,7 @@
 #include "projects/panels/frame_group.h"
 #include "ui/PictureBox.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,7 +24,7 @@ public:
     explicit RunWindowSide(Frm_acquire& w) : w_(w) {}
 
     LightBoxes lightBoxes() const override { return w_.lightBoxes(); }
-    bool saveRawData() const override { return false; }
+    bool saveRawData() const override { return w_.chk_saveraw && w_.chk_saveraw->isChecked(); }
 
     void showElapsedTime(const QString& text) override { w_.txt_timepass->setText(text); }
     void showCameraBoxes() override {} // the camera set-up boxes are never on screen

@@ -1,64 +1,274 @@
-// The main window's start-up and closing: the instrument link, and the folders and files start-up makes and reads.
+// The main window's start-up and closing: the instrument, the folders and files
+// start-up makes and reads, every list's first contents, and the drives off at the end.
 #include "acquisition/panels/Frm_acquire.h"
 
+#include "acquisition/Shutdown.h"
 #include "acquisition/StartupInstall.h"
 #include "acquisition/StartupLink.h"
+#include "acquisition/StartupLists.h"
 #include "acquisition/panels/Frame_menu.h"
+#include "acquisition/panels/PlatePicturePanel.h"
+#include "acquisition/temperature/TemperatureControl.h"
+#include "calibration/BlankLabels.h"
+#include "calibration/BlankStore.h"
+#include "core/Clock.h"
 #include "core/Console.h"
+#include "link/commands/TemperatureSenders.h"
 #include "link/protocol/LinkContext.h"
+#include "picture/PictureCanvas.h"
 #include "plate/files/CamConf.h"
 #include "plate/files/DefaultConfigFiles.h"
+#include "plate/files/FormatFiles.h"
 #include "plate/files/TempFactorFile.h"
+#include "plate/files/WellSpecFile.h"
+#include "plate/geometry/CameraLayout.h"
+#include "plate/geometry/PlateFormat.h"
+#include "plate/panels/Frame_select.h"
+#include "projects/GroupCombo.h"
+#include "projects/GroupMenuCaptions.h"
 #include "projects/LastProject.h"
-#include "picture/PictureCanvas.h"
+#include "projects/ProjectSetup.h"
+#include "projects/WellGroupFile.h"
+#include "projects/panels/Frame_project.h"
+#include "projects/panels/frame_group.h"
+#include "reporting/ReportPanelActions.h"
+#include "reporting/panels/Frm_report.h"
+#include "ui/PictureBox.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 
 namespace {
 
 // The flash panel's progress picture; at start-up nobody looks at it.
 constexpr int kFlashProgressWidth = 160;
 constexpr int kFlashProgressHeight = 24;
+constexpr int kIdleFanLevel = 128;
+constexpr int kReadOnlyTarget = 0;
+// The part of the set mask start-up clears, as x and y.
+constexpr int kMaskClearLastPixel = 191;
+constexpr int kMaskClearLastLine = 143;
+
+void fillBox(QComboBox* box, const QStringList& items, const QString& shown)
+{
+    const QSignalBlocker quiet(box);
+    box->clear();
+    box->addItems(items);
+    const int index = static_cast<int>(items.indexOf(shown));
+    if (index >= 0)
+        box->setCurrentIndex(index);
+    else
+        box->setCurrentText(shown);
+}
+
+void hideNamed(QWidget* window, const char* name)
+{
+    // Panels that come with later work are hidden once they are there.
+    if (auto* panel = window->findChild<QWidget*>(QLatin1String(name)))
+        panel->hide();
+}
 
 } // namespace
 
 void Frm_acquire::Form_Load()
 {
+    // 1. Idle, the real instrument, no light pulse or regulation.
     state.runState = 0;
+    ctx_.globals.dummyMode = 0;
     state.blankRun = false;
+    pulse.pulseOn = false;
+    temperature().tempControlOn = false;
     ctx_.globals.runFolder = ctx_.folder.root();
-    configBoxes.cmb_well = frameMenu->cmb_well->currentText();
+
+    // 2.
+    frame_main->hide();
+    frameMenu->hide();
+    lblrx->hide();
+    lbl_lenrx->hide();
+    txt_in->hide();
+
+    // 3. The search shows the window before its first probe. Without a serial
+    // module there is nothing to search: the program is offline.
+    configBoxes.cmb_well = formatControls.cmb_well;
     if (ctx_.comm) {
-        LinkContext link{ctx_.globals, *ctx_.comm, ctx_.clock, *console_, ctx_.prompts};
-        PortSearchContext search{link, linkState, ctx_.folder, configBoxes, cameraBoxes, [this] { show(); }};
+        PortSearchContext search{link(), linkState, ctx_.folder, configBoxes, cameraBoxes, [this] { show(); }};
         startLink(search);
-        makeStartupFolders(ctx_.folder, ctx_.globals, linkState);
-        PictureCanvas flashProgress(kFlashProgressWidth, kFlashProgressHeight);
-        if (installNewInstrument(link, ctx_.folder, linkState, flashProgress) != UnitFolderInstall::NotNeeded)
-            console_->setStatus(startupLinkStatus(ctx_.globals, linkState));
     } else {
         show();
-        makeStartupFolders(ctx_.folder, ctx_.globals, linkState);
+        linkState.offlineMode = true;
     }
 
+    // 4 and 5.
+    makeStartupFolders(ctx_.folder, ctx_.globals, linkState);
+    PictureCanvas flashProgress(kFlashProgressWidth, kFlashProgressHeight);
+    installNewInstrument(link(), ctx_.folder, linkState, flashProgress);
+
+    // 6.
+    console_->setStatus(startupLinkStatus(ctx_.globals, linkState));
+    const SerialLabel serialLabel = serialLabelFor(linkState.offlineMode, ctx_.globals.serialNumber);
+    QFont labelFont = lbl_myserial->font();
+    labelFont.setPointSize(serialLabel.pointSize);
+    lbl_myserial->setFont(labelFont);
+    lbl_myserial->setText(serialLabel.caption);
+    lbl_myserial->show();
+
+    // 7.
+    ctx_.globals.applySerialNumber(ctx_.globals.serialNumber);
+    linkState.analogController = serialNumberBand(ctx_.globals.serialNumber).analogController;
+    temperature().hardwareGeneration = ctx_.globals.hardwareGeneration;
+    temperature().analogController = linkState.analogController;
+
+    // 8. Choosing the set-point resets what the regulation remembers.
+    configBoxes.txttemp = setPointItems().constFirst();
+    fillBox(frameMenu->txttemp, setPointItems(), configBoxes.txttemp);
+    temperature().view.setPointText = configBoxes.txttemp;
+    temperature().setPointChosen();
+
+    // 9.
+    fillBox(reportPanel->combo_intref, internalReferenceItems(), QStringLiteral("Apply"));
+
+    // 10.
+    makeDefaultProject(ctx_.folder);
+
+    // 11.
     state.cameraEnabled = ReadCamConf(camConfPath(ctx_.folder, ctx_.globals.serialNumber));
     showCameraFlags();
+
+    // 12.
+    const QString lastProject =
+        lastProjectOrDefault(ctx_.folder, ctx_.prompts, ReadLastProject(ctx_.folder, ctx_.globals.serialNumber));
+    // Filling the box selects the project, which sets projectName; a box that
+    // fell back to the default project keeps that one.
+    state.projectName = lastProject;
+    frameProject->fillProjects(lastProject);
+
+    // 13.
+    if (frameMenu->Frame_light)
+        frameMenu->Frame_light->hide();
+
+    // 14. The format box's text, or "w6" while it holds none.
+    const QString shownFormat = formatControls.cmb_well.isEmpty() ? QStringLiteral("w6") : formatControls.cmb_well;
+    const PlateFormat format = resolvePlateFormat(shownFormat);
+    state.plateFormat = shownFormat;
+    state.plateRows = format.rows;
+    state.plateColumns = format.columns;
+    formatControls.cmb_well = shownFormat;
+    formatControls.cmb_formatplate = shownFormat;
+
+    // 15.
+    ReadWellSpecFile(ctx_.folder, state.plateFormat, geometry);
+
+    // 16.
+    reportPanel->hide();
+    frameGroup->show();
+    Picact2->hide();
+
+    // 17.
+    formatControls.label_blank = QStringLiteral("Using blank [") + state.plateFormat + QStringLiteral("]:");
+    state.blankInUse = ReadBlankFileHeader(ctx_.folder, ctx_.globals.serialNumber, state.plateFormat);
+    const BlankLabels blankLabels = ShowBlankLabels(state.blankInUse);
+    formatControls.lbl_blanktime = blankLabels.lbl_blanktime;
+    formatControls.lbl_blankname = blankLabels.lbl_blankname;
+
+    // 18.
+    formatControls.mnopciongrup = BuildGroupMenuCaptions(state.plateRows, state.plateColumns);
+
+    // 19.
+    LoadWellGroups(ctx_.folder, state.projectName, ctx_.globals.groups);
+    formatControls.combogrup = RefreshGroupCombo(ctx_.globals.groups, 0);
+
+    // 20.
+    fillBox(reportPanel->Combo_reportbin, reportBinItems(), QStringLiteral("ScanTime"));
+
+    // 22. The "Close" of the well calibration; the format lists emptied.
+    cmd_menu->hide();
+    formatControls.cmb_well_items.clear();
+    formatControls.cmb_formatplate_items.clear();
+    formatControls.cmb_well = state.plateFormat;
+    formatControls.cmb_formatplate = state.plateFormat;
+
+    // 23.
     WriteMissingSharedDefaults(ctx_.folder);
+
+    // 24. The formats offered for runs and for the well calibration.
+    fillFormatLists(formatControls, state.plateFormat);
+    showFormatControls();
+
+    // 25.
+    hideNamed(this, "frameblank");
+
+    // 26.
+    fillBox(frameSelect->cmb_set1, pixelSetRowItems(), pixelSetRowItems().constFirst());
+    fillBox(frameSelect->cmb_set2, pixelSetColumnItems(), pixelSetColumnItems().constFirst());
+
+    // 27.
+    fillBox(reportPanel->Combo_reportfile, reportFileItems(), reportFileItems().constFirst());
+    fillBox(reportPanel->Combo_reportdivider, reportDividerItems(), GetListSeparator());
+
+    // 28.
     const TempCalibration factors = ReadTempFactor(ctx_.folder, ctx_.globals, *console_, ctx_.prompts);
     formTempOffset = factors.offset;
     formTempSlope = factors.slope;
-    startProjects();
+    temperature().calibration = StageCalibration{formTempSlope, formTempOffset};
+
+    // 29. The window may paint while the rest runs.
+    platePicture->Picact->canvas().setScale(0, 0, 500, 2048);
+    ctx_.clock.processEvents();
+
+    // 30.
+    for (int camera = 0; camera < kCameraCount; ++camera)
+        for (int x = 0; x <= kMaskClearLastPixel; ++x)
+            for (int y = 0; y <= kMaskClearLastLine; ++y)
+                frameSelect->selection.setPixelMask.set(camera, x, y, false);
+
+    // 31. The column, row and well tables of the unit folder.
+    ReadWellFormatFiles(ctx_.folder, ctx_.globals.serialNumber, state.plateFormat, geometry);
+
+    // 33 and 34.
+    cmd_default_Click();
+    colourTable = BuildColourTable();
+
+    // 35.
+    show();
+    LayoutMainWindow();
+    ctx_.clock.sleepMs(1);
+
+    // 36. From here on the run format is the project's.
+    frameProject->cmb_project_Click();
+
+    // 37.
+    PictureCanvas& realtime = Picrealtime->canvas();
+    realtime.clear();
+    realtime.setScale(0, 0, 100, 100);
+    Picrealtime->update();
+    realtime.clear();
+
+    // 38.
+    frame_main->show();
+    frameMenu->show();
+
+    // 39 and 40: the fan at its idle level and one reading, only with the real instrument.
+    linkState.lastTemperature = 0;
+    temperature().lastTemperature = 0;
+    if (!linkState.offlineMode && ctx_.globals.dummyMode == 0) {
+        SendFanLevel(link(), kIdleFanLevel);
+        SendTemperatureTarget(link(), linkState, kReadOnlyTarget);
+        temperature().lastTemperature = linkState.lastTemperature;
+    }
 }
 
 void Frm_acquire::Form_Unload()
 {
     configBoxes.cmb_well = frameMenu->cmb_well->currentText();
-    if (!state.projectName.isEmpty())
-        WriteLastProject(ctx_.folder, ctx_.globals.serialNumber, state.projectName);
-    if (!ctx_.comm) {
-        WriteConfigTxt(ctx_.folder, configBoxes, cameraBoxes);
-        return;
+    ShutdownContext shutdown{link(), linkState, ctx_.folder, configBoxes, cameraBoxes, state.projectName};
+    shutDown(shutdown);
+    // Closing the main window ends the program: no other window stays.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible())
+            window->close();
     }
-    LinkContext link{ctx_.globals, *ctx_.comm, ctx_.clock, *console_, ctx_.prompts};
-    closeLink(link, ctx_.folder, configBoxes, cameraBoxes);
 }

@@ -2,6 +2,7 @@
 
 #include "advanced/AdvancedMenuCommands.h"
 #include "core/FactoryPassword.h"
+#include "core/ProgramIdentity.h"
 
 #include <QAction>
 #include <QApplication>

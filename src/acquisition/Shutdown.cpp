@@ -1,0 +1,43 @@
+#include "acquisition/Shutdown.h"
+
+#include "core/Clock.h"
+#include "core/Globals.h"
+#include "link/commands/CameraCommands.h"
+#include "link/commands/LightPulse.h"
+#include "link/commands/TemperatureSenders.h"
+#include "link/port/ModCOMM.h"
+#include "link/protocol/LinkState.h"
+#include "projects/LastProject.h"
+
+namespace {
+
+constexpr int kAfterDriveMs = 10;
+constexpr int kBeforeCloseMs = 100;
+const QString kNoCamera = QStringLiteral("6");
+
+} // namespace
+
+void shutDown(ShutdownContext& ctx)
+{
+    LinkContext& link = ctx.link;
+    // Results are not looked at: nothing that fails here may keep a later step from running.
+    WriteConfigTxt(ctx.folder, ctx.boxes, ctx.cameraBoxes);
+    if (!ctx.projectName.isEmpty())
+        WriteLastProject(ctx.folder, link.globals.serialNumber, ctx.projectName);
+    SendPeltierOff(link, ctx.state);
+    link.clock.sleepMs(kAfterDriveMs);
+    SendFanLevel(link, 0);
+    link.clock.sleepMs(kAfterDriveMs);
+    SendLightPulse(link, 0, 0);
+    link.clock.sleepMs(kAfterDriveMs);
+    ctx.cameraBoxes.txt_cam = kNoCamera;
+    sendCameraBox(ctx.cameraBoxes, link);
+    link.clock.sleepMs(kBeforeCloseMs);
+
+    link.comm.setPortLostHandler({});
+    const int port = link.globals.commPort;
+    link.globals.portOpen = false;
+    // The port that was opened, not the number txtcom may hold by now.
+    if (port != 0)
+        link.comm.CommClose(port);
+}
