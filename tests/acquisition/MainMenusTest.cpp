@@ -197,8 +197,9 @@ TEST_F(MenuWindow, SaveRawDataAndTheTemperatureCycleToggleTheirTicks)
         SCOPED_TRACE(name);
         item(name)->trigger();
         EXPECT_TRUE(item(name)->isChecked());
-        if (QLatin1String(name) == QLatin1String("mn_tcycle"))
+        if (QLatin1String(name) == QLatin1String("mn_tcycle")) {
             EXPECT_FALSE(window->findChild<QWidget*>("Frame_tcycle")->isHidden()); // the cycle list with its tick
+        }
         item(name)->trigger();
         EXPECT_FALSE(item(name)->isChecked());
     }
