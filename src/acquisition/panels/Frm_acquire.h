@@ -203,6 +203,10 @@ public:
     void Timer3_Timer();
     LightBoxes lightBoxes() const;
 
+    // "Background light" (Frm_acquire_lightcal.cpp); it leaves the live map's scale at 6000.
+    int colourScaleMax = 0;
+    void mncalibralightback_Click();
+
     // The two-point temperature calibration (Frm_acquire_tempcal.cpp).
     void mncalibratetemp_Click();
     void cmd_sett1_Click();

@@ -86,6 +86,7 @@ void Frm_acquire::buildMenus()
 
     QMenu* light = namedMenu(advanced, "mnlightcal", QStringLiteral("Lighting Calibration"));
     mncalibralightback = namedItem(light, "mncalibralightback", QStringLiteral("Background light"));
+    connect(mncalibralightback, &QAction::triggered, this, [this] { mncalibralightback_Click(); });
     mncalibralight = namedItem(light, "mncalibralight", QStringLiteral("Well illumination"));
     mncalibralight->setVisible(false);
     mn_fastled = namedItem(light, "mn_fastled", QStringLiteral("Fast led calibration"));
