@@ -62,6 +62,7 @@ TEST(InternalReference, ARunCountsWhenItsLastLineIsPastTenMinutes)
         {"10.5 rounds to even", {"h", "h", "10.5 \"B3\" 5"}, 0},
         {"the last line decides", {"h", "h", "30 \"B3\" 5", "2 \"A1\" 5"}, 0},
         {"a last line without blank", {"h", "h", "30 \"B3\" 5", "30"}, 0},
+        {"a figure past 64 bits", {"h", "h", "14555555555555555555555555555 \"A1\" 5"}, 1},
         {"headers only", {"h", "h"}, 0},
         {"one line", {"h"}, 0},
         {"no file", {}, 0},

@@ -17,6 +17,21 @@ TEST(Rounding, HalvesGoToTheEvenNeighbour)
     EXPECT_EQ(wholePart(-0.5), -1);
 }
 
+TEST(Rounding, FiguresBeyondSixtyFourBitsAreHeldAtTheEnds)
+{
+    constexpr auto top = std::numeric_limits<std::int64_t>::max();
+    constexpr auto bottom = std::numeric_limits<std::int64_t>::min();
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct { double in; std::int64_t out; } cases[] = {
+        {1.45556e28, top}, {-1e28, bottom}, {inf, top}, {-inf, bottom},
+        {std::numeric_limits<double>::quiet_NaN(), 0}, {9007199254740992.0, 9007199254740992},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(roundHalfEven(c.in), c.out) << c.in;
+        EXPECT_EQ(wholePart(c.in), c.out) << c.in;
+    }
+}
+
 TEST(FormatNumber, PatternsRoundHalfAwayFromZeroAfter15Digits)
 {
     const struct { double v; const char* pattern; const char* text; } cases[] = {
