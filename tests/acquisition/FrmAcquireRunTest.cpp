@@ -6,6 +6,7 @@
 #include "acquisition/panels/frm_confirmacq.h"
 #include "acquisition/run/RunLoop.h"
 #include "core/DateStamp.h"
+#include "reporting/panels/Frm_report.h"
 #include "projects/panels/frame_group.h"
 #include "support/FakeDesktopOpener.h"
 #include "support/ScriptedPrompts.h"
@@ -133,6 +134,27 @@ TEST_F(FrmAcquireRun, StartConfirmRunTwoScansAndStop)
     EXPECT_EQ(sim.state().stage.fanLevel, 128);
     EXPECT_EQ(sim.state().stage.drive, 0);
     EXPECT_EQ(sim.state().stage.lightLevel, 0);
+}
+
+TEST_F(FrmAcquireRun, AFiveMinuteRunEndsInTheReportPanelWithNew)
+{
+    menu().txtlapse->setText(QStringLiteral("5"));
+    menu().cmdPlay->click();
+    panel().cmd_playacq->click();
+    ASSERT_TRUE(window->Timer2->isActive());
+    tickToScan(1000); // until the loop ends the run itself
+    EXPECT_FALSE(window->Timer2->isActive());
+    EXPECT_EQ(window->state.runState, 0);
+    EXPECT_EQ(menu().cmdPlay->text(), "New");
+    EXPECT_TRUE(menu().cmb_well->isEnabled());
+    EXPECT_FALSE(menu().txtlapse->isReadOnly());
+    EXPECT_FALSE(window->reportPanel->isHidden()); // the run's report is offered
+    EXPECT_GE(window->runLoop()->elapsedSeconds(), 5 * 60);
+    EXPECT_EQ(sim.receivedCommands().back().a, 6); // the stage off and no camera at the end
+
+    // "New" takes the panel back for the next run.
+    menu().cmdPlay->click();
+    EXPECT_EQ(menu().cmdPlay->text(), "Play");
 }
 
 TEST_F(FrmAcquireRun, StartChecksRefuseANewRunButNeverAStop)
