@@ -53,6 +53,7 @@ public:
     void clearRealtime() override {}
     void drawWellValueMap(double, int, int, int) override {}
     void drawLivePlateValues(int, int) override {}
+    void drawWellActivityRow(int, int) override {}
     void StopAcquisition() override { runState_ = 0; }
     void showRunStoppedByError() override {}
     void showRunDone() override {}

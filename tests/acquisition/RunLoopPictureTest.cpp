@@ -31,6 +31,7 @@ public:
     void clearRealtime() override {}
     void drawWellValueMap(double, int, int, int) override {}
     void drawLivePlateValues(int, int) override {}
+    void drawWellActivityRow(int, int) override {}
     void StopAcquisition() override { inner_.StopAcquisition(); }
     void showRunStoppedByError() override {}
     void showRunDone() override {}

@@ -45,6 +45,7 @@ public:
         mapCalls.push_back({camera, window, mode});
     }
     void drawLivePlateValues(int camera, int window) override { liveViews.push_back({camera, window, -1}); }
+    void drawWellActivityRow(int camera, int window) override { activityRows.push_back({camera, window, 1}); }
     void StopAcquisition() override
     {
         ++stops;
@@ -75,6 +76,7 @@ public:
     int realtimeClears = 0;
     std::vector<Call> mapCalls;
     std::vector<Call> liveViews;
+    std::vector<Call> activityRows;
     int stops = 0;
     std::function<void()> onStop;
     int errorStops = 0;

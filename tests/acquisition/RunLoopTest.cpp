@@ -51,6 +51,11 @@ TEST_P(RunLoopFormats, TwoScansWriteEveryFileRowByRow)
     const FormatCase& f = GetParam();
     prepare(f.format);
     ASSERT_TRUE(begin(30));
+    // Arming marks the first window on the plate map, on a cleared live strip.
+    ASSERT_EQ(host.activityRows.size(), 1u);
+    EXPECT_EQ(host.activityRows[0].camera, 0);
+    EXPECT_EQ(host.activityRows[0].window, 0);
+    EXPECT_EQ(host.realtimeClears, 1);
     const int ticks = ticksToScan(2);
     EXPECT_EQ(ticks, 2 * f.ticksPerScan);
     EXPECT_TRUE(lastArmed);

@@ -69,6 +69,16 @@ public:
         w_.Picact2->update();
     }
 
+    void drawWellActivityRow(int camera, int window) override
+    {
+        const LiveMapContext plate{w_.frameMenu->cmb_well->currentText(), w_.formatControls.cmb_formatplate,
+                                   w_.geometry, w_.state.cameraEnabled, w_.colourTable};
+        const PlateGrid grid = DrawWellActivityRow(w_.platePicture->Picact->canvas(), plate, camera, window);
+        w_.state.plateRows = grid.rows;
+        w_.state.plateColumns = grid.columns;
+        w_.platePicture->Picact->update();
+    }
+
     void StopAcquisition() override { w_.StopAcquisition(); }
     void showRunStoppedByError() override
     {

@@ -85,6 +85,8 @@ bool RunLoop::begin(const RunLoopStart& start)
     run.currentWindow = 0;
     selectWindow();
     run.window.reset(globals.windowPixels);
+    p_.host.clearRealtime();
+    p_.host.drawWellActivityRow(0, 0);
     p_.host.drawLivePlateValues(0, 0);
     if (p_.runState != 1)
         return false;

@@ -31,6 +31,8 @@ public:
     // The plate map: mode 0 after an evaluation, 1 for the window being measured.
     virtual void drawWellValueMap(double elapsedMinutes, int camera, int window, int mode) = 0;
     virtual void drawLivePlateValues(int camera, int window) = 0;
+    // The run's first window marked on the plate map, whatever its camera's flag.
+    virtual void drawWellActivityRow(int camera, int window) = 0;
 
     // Stops the run as the STOP button does (runState 0, timers, stage, camera 6).
     virtual void StopAcquisition() = 0;
