@@ -1,5 +1,6 @@
 // The light panel on its own: its controls, the button through a host of the
 // test's, and a hand pulse against the simulated instrument.
+#include "RecordingTemperatureLink.h"
 #include "acquisition/panels/Frame_light.h"
 #include "acquisition/temperature/SendersTemperatureLink.h"
 #include "acquisition/temperature/TemperatureControl.h"
@@ -26,20 +27,6 @@ const QColor kWhite(255, 255, 255);
 const QColor kBlue(0, 0, 255);
 
 QColor fillOf(const QFrame* shape) { return shape->palette().color(QPalette::Window); }
-
-struct RecordingLink final : TemperatureLink {
-    std::vector<QString> sent;
-    double readTemperature(int code) override
-    {
-        sent.push_back("read " + QString::number(code));
-        return 25;
-    }
-    void peltierHeat(int p) override { sent.push_back("heat " + QString::number(p)); }
-    void peltierCool(int p) override { sent.push_back("cool " + QString::number(p)); }
-    void peltierOff() override { sent.push_back("off"); }
-    void fanLevel(int l) override { sent.push_back("fan " + QString::number(l)); }
-    void lightPulse(int l) override { sent.push_back("light " + QString::number(l)); }
-};
 
 struct LightHost final : LightPanelHost {
     explicit LightHost(TemperatureLink& l) : link(l) {}

@@ -1,5 +1,6 @@
 // The temperature-cycle panel on its own: its controls, add and clr, and the
 // list the cycle steps through on the fake clock.
+#include "RecordingTemperatureLink.h"
 #include "acquisition/panels/Frame_tcycle.h"
 #include "acquisition/temperature/LightSchedule.h"
 #include "acquisition/temperature/TemperatureControl.h"
@@ -18,21 +19,6 @@
 #include <vector>
 
 namespace {
-
-struct RecordingLink final : TemperatureLink {
-    double reading = 25;
-    std::vector<QString> sent;
-    double readTemperature(int code) override
-    {
-        sent.push_back("read " + QString::number(code));
-        return reading;
-    }
-    void peltierHeat(int p) override { sent.push_back("heat " + QString::number(p)); }
-    void peltierCool(int p) override { sent.push_back("cool " + QString::number(p)); }
-    void peltierOff() override { sent.push_back("off"); }
-    void fanLevel(int l) override { sent.push_back("fan " + QString::number(l)); }
-    void lightPulse(int l) override { sent.push_back("light " + QString::number(l)); }
-};
 
 struct Bench {
     RecordingLink link;

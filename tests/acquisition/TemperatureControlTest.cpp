@@ -1,3 +1,4 @@
+#include "RecordingTemperatureLink.h"
 #include "acquisition/temperature/LightSchedule.h"
 #include "acquisition/temperature/PeltierTable.h"
 #include "acquisition/temperature/TemperatureControl.h"
@@ -9,22 +10,6 @@
 #include <vector>
 
 namespace {
-
-// Records what would go to the instrument; reads give the scripted reading.
-struct RecordingLink final : TemperatureLink {
-    double reading = 25;
-    std::vector<QString> sent;
-    double readTemperature(int code) override
-    {
-        sent.push_back("read " + QString::number(code));
-        return reading;
-    }
-    void peltierHeat(int p) override { sent.push_back("heat " + QString::number(p)); }
-    void peltierCool(int p) override { sent.push_back("cool " + QString::number(p)); }
-    void peltierOff() override { sent.push_back("off"); }
-    void fanLevel(int l) override { sent.push_back("fan " + QString::number(l)); }
-    void lightPulse(int l) override { sent.push_back("light " + QString::number(l)); }
-};
 
 struct Rig {
     RecordingLink link;
