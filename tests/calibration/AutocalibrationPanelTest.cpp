@@ -1,4 +1,4 @@
-#include "CalibrationPanelLook.h"
+#include "support/PanelLook.h"
 #include "calibration/CameraLedAutocalibration.h"
 #include "calibration/panels/frm_calibrate.h"
 #include "picture/PictureCanvas.h"
@@ -26,7 +26,7 @@ TEST(AutocalibrationPanel, CaptionsAndRender)
     EXPECT_EQ(panel.pic_autocalibra->canvas().image().size(), QSize(273, 25));
     EXPECT_EQ(panel.lbl_autocalibra->objectName(), "lbl_autocalibra");
     EXPECT_EQ(panel.lbl_autocalibra->pos(), QPoint(24, 56));
-    expectNoOverlap(panel);
+    expectApart(panel);
     panel.setCaption(QStringLiteral("CAM[3]: zero2"));
     EXPECT_EQ(panel.lbl_autocalibra->text(), "CAM[3]: zero2");
     panel.show();

@@ -1,4 +1,6 @@
-#include "CalibrationPanelLook.h"
+#include "support/PanelLook.h"
+
+#include <QPushButton>
 #include "calibration/panels/Frame_calibration.h"
 
 #include <QCoreApplication>
@@ -81,7 +83,7 @@ TEST(WellCalibrationPanel, CameraButtonsStandInThreeColumnsOfTwoInsideTheirOutli
             EXPECT_GT(b->x(), panel.cmd_camselect[size_t(i - 2)]->geometry().right());
         }
     }
-    expectNoOverlap(*panel.Shape3);
+    expectApart(*panel.Shape3);
 }
 
 TEST(WellCalibrationPanel, DesignedInTheCommandColumnWithTheSummaryAtTheRight)
@@ -100,7 +102,7 @@ TEST(WellCalibrationPanel, DesignedInTheCommandColumnWithTheSummaryAtTheRight)
         }
     }
     panel.show();
-    expectNoOverlap(panel);
+    expectApart(panel);
     EXPECT_TRUE(panel.grab().save(QDir::temp().filePath(QStringLiteral("Frame_calibration.png"))));
 }
 
@@ -121,7 +123,7 @@ TEST(WellCalibrationPanel, TheRulesPlacementsStayPut)
     EXPECT_EQ(panel.txt_well_percent->geometry(), QRect(154, 18, 77, 490));
     EXPECT_EQ(panel.Label37->geometry(), designedLabel);
     EXPECT_EQ(panel.cmd_grabarconfig->geometry(), designedSave);
-    expectNoOverlap(panel);
+    expectApart(panel);
     EXPECT_TRUE(panel.grab().save(QDir::temp().filePath(QStringLiteral("Frame_calibration_wide.png"))));
 }
 

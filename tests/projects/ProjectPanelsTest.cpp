@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QPushButton>
 
+#include "support/PanelLook.h"
+
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -25,18 +27,6 @@ struct NoWindow final : ProjectPanelHost {
     void groupListChanged(const GroupComboList&) override {}
 };
 
-QString captionOf(const QWidget* w)
-{
-    if (const auto* b = qobject_cast<const QAbstractButton*>(w))
-        return b->text().isEmpty() ? b->accessibleName() : b->text();
-    if (const auto* l = qobject_cast<const QLabel*>(w))
-        return l->text();
-    if (const auto* e = qobject_cast<const QLineEdit*>(w))
-        return e->text();
-    if (const auto* c = qobject_cast<const QComboBox*>(w))
-        return c->currentText();
-    return QString();
-}
 
 struct GroupColumn {
     NoWindow host;
@@ -78,7 +68,7 @@ void expectPlaced(QWidget* w, const Placed& c)
 {
     ASSERT_NE(w, nullptr) << c.name;
     EXPECT_EQ(w->parentWidget()->objectName(), QLatin1String(c.inside)) << c.name;
-    EXPECT_EQ(captionOf(w), c.caption) << c.name;
+    EXPECT_EQ(shownText(w), c.caption) << c.name;
     EXPECT_EQ(w->pos(), c.place.topLeft()) << c.name;
     EXPECT_EQ(w->width(), c.place.width()) << c.name;
     if (c.place.height() > 0) {
@@ -86,24 +76,6 @@ void expectPlaced(QWidget* w, const Placed& c)
     }
 }
 
-// Shown siblings stay inside their panel and apart, except the pairs given.
-void expectApart(const QWidget* parent, const QStringList& allowed = {})
-{
-    const auto children = parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    for (int i = 0; i < children.size(); ++i) {
-        const QWidget* a = children[i];
-        if (a->isHidden())
-            continue;
-        EXPECT_TRUE(parent->rect().contains(a->geometry())) << a->objectName().toStdString();
-        for (int j = i + 1; j < children.size(); ++j) {
-            const QWidget* b = children[j];
-            if (b->isHidden() || allowed.contains(a->objectName() + QLatin1Char('+') + b->objectName()))
-                continue;
-            EXPECT_FALSE(a->geometry().intersects(b->geometry()))
-                << a->objectName().toStdString() << " and " << b->objectName().toStdString();
-        }
-    }
-}
 
 TEST(GroupColumnPanels, EveryControlAtTheRulesPlaceForTheDesignedWindow)
 {
@@ -124,8 +96,8 @@ TEST(GroupColumnPanels, OnlyTheDefinitionsOwnOverlapAndNoLayoutManager)
 {
     GroupColumn g;
     // "Project:" is as wide as 0.5C and "Rename" begins at 0.32C.
-    expectApart(g.project, {QStringLiteral("Label_pj+cmd_renpj")});
-    expectApart(&g.group);
+    expectApart(*g.project, {QStringLiteral("Label_pj+cmd_renpj")});
+    expectApart(g.group);
     // The panels and the controls themselves (not Qt's own insides of a list).
     for (const QWidget* w : g.group.findChildren<QWidget*>()) {
         if (!w->objectName().startsWith(QLatin1String("qt_"))) {
@@ -224,7 +196,7 @@ TEST(ProjectListPanel, ControlsCaptionsAndVisibility)
         const auto found = panel.findChildren<QWidget*>(QLatin1String(c.name));
         ASSERT_EQ(found.size(), 1) << c.name;
         EXPECT_EQ(found.first()->parentWidget(), &panel) << c.name;
-        EXPECT_EQ(captionOf(found.first()), c.caption) << c.name;
+        EXPECT_EQ(shownText(found.first()), c.caption) << c.name;
         EXPECT_EQ(!found.first()->isHidden(), c.shown) << c.name;
     }
     // 0.05C, 1.5R, 3.2C, 11R = 90, 591, 5760, 4334 twips.
@@ -238,7 +210,7 @@ TEST(ProjectListPanel, NothingOverlapsEvenHiddenAndXHidesIt)
     frame_offline panel;
     for (QWidget* w : panel.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         w->show();
-    expectApart(&panel);
+    expectApart(panel);
     EXPECT_EQ(panel.layout(), nullptr);
 
     panel.show();
