@@ -1,4 +1,6 @@
 #include "support/PanelLook.h"
+
+#include <QPushButton>
 #include "calibration/CameraLedAutocalibration.h"
 #include "calibration/panels/frm_calibrate.h"
 #include "picture/PictureCanvas.h"

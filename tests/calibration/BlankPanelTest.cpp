@@ -1,4 +1,6 @@
 #include "support/PanelLook.h"
+
+#include <QPushButton>
 #include "calibration/panels/frameblank.h"
 
 #include <QDir>
