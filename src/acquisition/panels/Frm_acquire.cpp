@@ -108,6 +108,7 @@ Frm_acquire::Frm_acquire(AppContext context, QWidget* parent)
     buildFlashMenu();
     resize(kDesignWidth, kDesignHeight);
     LayoutMainWindow();
+    buildBlankControls();
 }
 
 Frm_acquire::~Frm_acquire()

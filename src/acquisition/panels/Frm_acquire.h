@@ -201,6 +201,24 @@ public:
     void Timer3_Timer();
     LightBoxes lightBoxes() const;
 
+    // Blank measurement
+    // (Frm_acquire_blank.cpp) the blank panel's two faces, the blank in use, the
+    // evaluation at a blank run's end, and enabling internal-reference runs.
+    QMenu* mndelblank_top = nullptr; // "blankmenu", the blank list's pop-up with "Delete blank read"
+    void buildBlankControls();
+    void cmd_blank_Click();
+    void cmd_okblank_Click();
+    void cmd_cancelblank_Click();
+    void EvaluateBlankRun(const QString& runFolder, const QString& format, double minutes);
+    void lbl_blanktime_DblClick();
+    void lst_blank_Click();
+    void lst_blank_DblClick();
+    void lst_blank_MouseUp(Qt::MouseButton button, const QPoint& globalPos);
+    void mndelblank_Click();
+    void mn_internalref_Click(); // "Enable Internal Reference " under "Factory Tools"
+    void showBlankInUse();      // blankInUse and its labels from the current format's store file
+    void fillBlankList(const QStringList& storedRuns);
+
 signals:
     // A calibration took the window: a run or temperature cycle stops without a question.
     void runStopped();
