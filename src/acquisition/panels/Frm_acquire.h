@@ -202,7 +202,7 @@ public:
     LightBoxes lightBoxes() const;
 
     // Blank measurement
-    // (Frm_acquire_blank.cpp) the blank panel's two faces, the blank in use, the
+    // Frm_acquire_blank.cpp: the blank panel's two faces, the blank in use, the
     // evaluation at a blank run's end, and enabling internal-reference runs.
     QMenu* mndelblank_top = nullptr; // "blankmenu", the blank list's pop-up with "Delete blank read"
     void buildBlankControls();
