@@ -9,6 +9,7 @@
 #include <QFile>
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 
@@ -43,7 +44,10 @@ std::optional<ActivityLine> parseLine(const QString& line, int rows)
         return std::nullopt;
 
     const int row = well.at(0).unicode() - 'A';
-    const std::int64_t column = roundHalfEven(textValue(well.mid(1))) - 1;
+    const double number = textValue(well.mid(1));
+    if (!std::isfinite(number) || std::fabs(number) > kWellSlots)
+        return std::nullopt; // no well of any plate
+    const std::int64_t column = roundHalfEven(number) - 1;
     const std::int64_t index = column * rows + row;
     if (index < 0 || index >= kWellSlots)
         return std::nullopt;

@@ -13,7 +13,7 @@ std::optional<int> blankLapseMinutes(const QString& text)
     QString packed = text;
     packed.remove(QLatin1Char(' '));
     const double minutes = textValue(packed);
-    if (minutes < kShortestBlank || minutes > kLongestBlank)
+    if (!(minutes >= kShortestBlank && minutes <= kLongestBlank))
         return std::nullopt;
     return int(roundHalfEven(minutes));
 }

@@ -100,6 +100,7 @@ TEST_F(BlankEvaluationTest, AnyUnreadableLineOrMissingFileIsAFormatErrorAndWrite
         {"empty well", "60  3\r\n"},
         {"index above 384", "60 \"A98\" 3\r\n"}, // column 97 x 4 rows
         {"row before A", "60 \"1\" 3\r\n"},
+        {"column beyond any plate", "60 \"A99999999999999999999\" 3\r\n"},
         {"count beyond 16 bits", "60 \"A1\" 70000\r\n"},
         {"count not a number", "60 \"A1\" many\r\n"},
         {"time not a number", "soon \"A1\" 3\r\n"},
