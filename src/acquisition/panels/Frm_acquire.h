@@ -216,6 +216,9 @@ public:
     void lst_blank_MouseUp(Qt::MouseButton button, const QPoint& globalPos);
     void mndelblank_Click();
     void mn_internalref_Click(); // "Enable Internal Reference " under "Factory Tools"
+    // The answer's effect, also for the advanced page's item of that caption: the
+    // reference box shown or hidden, the check mark, and on enabling the format lists.
+    void showInternalReferenceEnabled(bool enabled);
     void showBlankInUse();      // blankInUse and its labels from the current format's store file
     void fillBlankList(const QStringList& storedRuns);
 

@@ -264,20 +264,23 @@ void Frm_acquire::mndelblank_Click()
 
 void Frm_acquire::mn_internalref_Click()
 {
+    const bool enabled =
+        ctx_.prompts.question(kInternalReferenceQuestion, PromptButtons::YesNoCancel) == PromptAnswer::Yes;
+    if (enabled)
+        ctx_.prompts.message(QStringLiteral("OK"));
+    showInternalReferenceEnabled(enabled);
+}
+
+void Frm_acquire::showInternalReferenceEnabled(bool enabled)
+{
     auto* item = findChild<QAction*>(QStringLiteral("mn_internalref"));
-    const PromptAnswer answer = ctx_.prompts.question(kInternalReferenceQuestion, PromptButtons::YesNoCancel);
-    if (answer != PromptAnswer::Yes) {
-        confirmPanel->chk_internalref->hide();
-        if (item)
-            item->setChecked(false);
-        return;
-    }
-    confirmPanel->chk_internalref->show();
     if (item) {
         item->setCheckable(true);
-        item->setChecked(true);
+        item->setChecked(enabled);
     }
-    ctx_.prompts.message(QStringLiteral("OK"));
+    confirmPanel->chk_internalref->setVisible(enabled);
+    if (!enabled)
+        return; // the format lists stay as they are
     const QString kept = frameMenu->cmb_well->currentText();
     const QStringList codes = wellTableFormatCodes(ctx_.folder);
     formatControls.cmb_well_items = codes;
