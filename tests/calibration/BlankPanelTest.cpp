@@ -4,7 +4,9 @@
 #include "calibration/panels/frameblank.h"
 
 #include <QDir>
+#include <QApplication>
 #include <QListWidget>
+#include <QMouseEvent>
 
 #include <gtest/gtest.h>
 
@@ -26,7 +28,7 @@ TEST(BlankPanel, ControlsAtRest)
                               {"lbl_timeblank", "Acq lapse[m]:", true},
                               {"txt_blanklapse", "60", true},
                               {"lst_blank", "", false},
-                              {"lbl_blankdescription", "", true},
+                              {"lbl_blankdescription", "", false},
                               {"cmd_okblank", "Start", true},
                               {"cmd_cancelblank", "Cancel", true},
                           });
@@ -79,9 +81,9 @@ TEST(BlankPanel, ListAndFieldsTakeTurnsInTheirArea)
                                                     panel.txt_blanklapse})
             EXPECT_EQ(field->isVisible(), c.fields) << field->objectName().toStdString();
         EXPECT_EQ(panel.lst_blank->isVisible(), !c.fields);
-        EXPECT_TRUE(panel.cmd_okblank->isVisible());
+        EXPECT_EQ(panel.lbl_blankdescription->isVisible(), !c.fields);
+        EXPECT_EQ(panel.cmd_okblank->isVisible(), c.fields); // the list has no "Start"
         EXPECT_TRUE(panel.cmd_cancelblank->isVisible());
-        EXPECT_TRUE(panel.lbl_blankdescription->isVisible());
         expectApart(panel);
         if (c.png) {
             EXPECT_TRUE(panel.grab().save(QDir::temp().filePath(QLatin1String(c.png))));
@@ -111,6 +113,42 @@ TEST(BlankPanel, ButtonsAndListDoubleClickAreReported)
     ASSERT_EQ(chosen.size(), 1u);
     EXPECT_EQ(chosen[0].first, 2);
     EXPECT_EQ(chosen[0].second, "run7");
+    EXPECT_EQ(panel.lst_blank->currentRow(), 2) << "the double-clicked entry is the selected one";
+}
+
+// A press and release of one button on the list's viewport.
+void clickList(QListWidget* list, Qt::MouseButton button, const QPoint& at)
+{
+    const QPointF local(at);
+    const QPointF global(list->viewport()->mapToGlobal(at));
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, button, button, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, button, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &release);
+}
+
+TEST(BlankPanel, ARightClickReportsItsReleaseAndLeavesTheSelection)
+{
+    frameblank panel;
+    panel.lst_blank->addItems({QStringLiteral("none"), QStringLiteral("Factory_Default"), QStringLiteral("run7")});
+    panel.showList();
+    panel.show();
+    panel.lst_blank->setCurrentRow(2);
+    std::vector<Qt::MouseButton> releases;
+    std::vector<int> clicks;
+    QObject::connect(&panel, &frameblank::listMouseUp,
+                     [&](Qt::MouseButton button, const QPoint&) { releases.push_back(button); });
+    QObject::connect(&panel, &frameblank::storedBlankClicked, [&](int row, const QString&) { clicks.push_back(row); });
+
+    const QPoint onFirst = panel.lst_blank->visualItemRect(panel.lst_blank->item(0)).center();
+    clickList(panel.lst_blank, Qt::RightButton, onFirst);
+    EXPECT_EQ(releases, std::vector<Qt::MouseButton>{Qt::RightButton});
+    EXPECT_EQ(panel.lst_blank->currentRow(), 2);
+    EXPECT_TRUE(clicks.empty());
+
+    clickList(panel.lst_blank, Qt::LeftButton, onFirst);
+    EXPECT_EQ(panel.lst_blank->currentRow(), 0);
+    EXPECT_EQ(clicks, std::vector<int>{0});
 }
 
 } // namespace

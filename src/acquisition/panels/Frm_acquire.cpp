@@ -98,6 +98,7 @@ Frm_acquire::Frm_acquire(AppContext context, QWidget* parent)
     buildMenus();
     resize(kDesignWidth, kDesignHeight);
     LayoutMainWindow();
+    buildBlankControls();
 }
 
 Frm_acquire::~Frm_acquire()

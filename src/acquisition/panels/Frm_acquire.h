@@ -240,6 +240,26 @@ public:
     void mnversion_Click();
     void mnabout_Click();
 
+    // Blank measurement
+    // Frm_acquire_blank.cpp: the blank panel's two faces, the blank in use, the
+    // evaluation at a blank run's end, and enabling internal-reference runs.
+    void buildBlankControls();
+    void cmd_blank_Click();
+    void cmd_okblank_Click();
+    void cmd_cancelblank_Click();
+    void EvaluateBlankRun(const QString& runFolder, const QString& format, double minutes);
+    void lbl_blanktime_DblClick();
+    void lst_blank_Click();
+    void lst_blank_DblClick();
+    void lst_blank_MouseUp(Qt::MouseButton button, const QPoint& globalPos);
+    void mndelblank_Click();
+    void mn_internalref_Click(); // "Enable Internal Reference " under "Factory Tools"
+    // The answer's effect, also for the advanced page's item of that caption: the
+    // reference box shown or hidden, the check mark, and on enabling the format lists.
+    void showInternalReferenceEnabled(bool enabled);
+    void showBlankInUse();      // blankInUse and its labels from the current format's store file
+    void fillBlankList(const QStringList& storedRuns);
+
 signals:
     // A calibration took the window: a run or temperature cycle stops without a question.
     void runStopped();

@@ -94,8 +94,11 @@ public:
         w_.frameMenu->txtlapse->setReadOnly(false);
     }
     void cmdreport_Click() override { w_.cmdreport_Click(); }
-    // Blank runs are started by the blank measurement, which evaluates them itself.
-    void EvaluateBlankRun(const QString&, const QString&, double) override {}
+    void EvaluateBlankRun(const QString& runFolder, const QString& format, double elapsedMinutes) override
+    {
+        w_.EvaluateBlankRun(runFolder, format, elapsedMinutes);
+        w_.state.blankRun = false;
+    }
 
 private:
     Frm_acquire& w_;

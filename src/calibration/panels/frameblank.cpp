@@ -3,6 +3,7 @@
 #include "ui/DesignedPlaces.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -35,8 +36,13 @@ frameblank::frameblank(QWidget* parent) : QGroupBox(QStringLiteral("Blank Measur
 
     connect(cmd_okblank, &QPushButton::clicked, this, [this] { emit startClicked(); });
     connect(cmd_cancelblank, &QPushButton::clicked, this, [this] { emit cancelClicked(); });
-    connect(lst_blank, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { emit storedBlankDoubleClicked(lst_blank->row(item), item->text()); });
+    connect(lst_blank, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        lst_blank->setCurrentItem(item);
+        emit storedBlankDoubleClicked(lst_blank->row(item), item->text());
+    });
+    connect(lst_blank, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { emit storedBlankClicked(lst_blank->row(item), item->text()); });
+    lst_blank->viewport()->installEventFilter(this);
 
     showFields();
     hide(); // "Read Blank" or a double click on the blank's date shows it
@@ -48,14 +54,33 @@ void frameblank::showList()
     txt_blankname->hide();
     lbl_timeblank->hide();
     txt_blanklapse->hide();
+    cmd_okblank->hide();
     lst_blank->show();
+    lbl_blankdescription->show(); // it keeps its last text until an entry is clicked
 }
 
 void frameblank::showFields()
 {
     lst_blank->hide();
+    lbl_blankdescription->hide();
     lblblankname->show();
     txt_blankname->show();
     lbl_timeblank->show();
     txt_blanklapse->show();
+    cmd_okblank->show();
+}
+
+bool frameblank::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lst_blank->viewport()) {
+        auto* mouse = dynamic_cast<QMouseEvent*>(event);
+        // The pop-up acts on the entry selected before: a right press selects nothing.
+        if (mouse && mouse->button() == Qt::RightButton && event->type() == QEvent::MouseButtonPress)
+            return true;
+        if (mouse && event->type() == QEvent::MouseButtonRelease) {
+            emit listMouseUp(mouse->button(), mouse->globalPosition().toPoint());
+            return mouse->button() == Qt::RightButton;
+        }
+    }
+    return QGroupBox::eventFilter(watched, event);
 }

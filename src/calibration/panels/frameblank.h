@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QPoint>
 
 class QLabel;
 class QLineEdit;
@@ -8,8 +9,8 @@ class QListWidget;
 class QPushButton;
 
 // "Blank Measurement": the name and lapse of a new blank measurement, or the
-// list of stored blanks, in one area. The window decides which one it opens
-// with and what Start, Cancel and a double click in the list do.
+// list of stored blanks with a description, in one area. The window decides
+// which one it opens with and what Start, Cancel and the list's events do.
 class frameblank : public QGroupBox {
     Q_OBJECT
 public:
@@ -25,6 +26,7 @@ public:
     QPushButton* cmd_cancelblank = nullptr;
 
     // The list and the fields share the area: one is shown, the other hidden.
+    // The list's face has no "Start"; "Cancel" serves both.
     void showList();
     void showFields();
 
@@ -32,4 +34,10 @@ signals:
     void startClicked();
     void cancelClicked();
     void storedBlankDoubleClicked(int row, const QString& text);
+    void storedBlankClicked(int row, const QString& text);
+    // A mouse button released over the list; a right click leaves the selection as it was.
+    void listMouseUp(Qt::MouseButton button, const QPoint& globalPos);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };

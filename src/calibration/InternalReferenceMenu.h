@@ -1,0 +1,12 @@
+#pragma once
+
+#include "core/ProgramFolder.h"
+
+#include <QStringList>
+
+inline const QString kInternalReferenceQuestion =
+    QStringLiteral("Do you like to enable internal reference Measurements?");
+
+// The format codes of the shared well tables (config/*_spc.dat), in listing
+// order: each name up to its first "_".
+QStringList wellTableFormatCodes(const ProgramFolder& folder);
