@@ -13,12 +13,3 @@ bool calibrateTemperatureOnPage(const Globals& globals, Prompts& prompts, double
     return true;
 }
 
-bool askEnableInternalReference(Prompts& prompts)
-{
-    const PromptAnswer answer = prompts.question(QStringLiteral("Do you like to enable internal reference Measurements?"),
-                                                 PromptButtons::YesNoCancel);
-    if (answer != PromptAnswer::Yes)
-        return false;
-    prompts.message(QStringLiteral("OK"));
-    return true;
-}

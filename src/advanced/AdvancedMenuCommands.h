@@ -11,6 +11,3 @@ struct Globals;
 // has no calibration panel to open.
 bool calibrateTemperatureOnPage(const Globals& globals, Prompts& prompts, double& formTempOffset);
 
-// The page's "Enable Internal Reference ": the same question as the main
-// window's; Yes is answered "OK". True on Yes.
-bool askEnableInternalReference(Prompts& prompts);

@@ -42,7 +42,8 @@ int main(int argc, char** argv)
                                       main->show();
                                       main->raise();
                                       main->activateWindow();
-                                  }};
+                                  },
+                                  [&](bool enabled) { main->showInternalReferenceEnabled(enabled); }};
         },
         [&]() -> QWidget* {
             auto* page = new Frrm_offline(OfflineContext{globals, folder, clock, prompts, opener, main,

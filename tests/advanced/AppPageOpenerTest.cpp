@@ -23,7 +23,7 @@ TEST(AppPageOpener, OnePageShownAgainWithItsPanelUntilClosed)
     int built = 0;
     AppPageOpener pages([&] {
         ++built;
-        return AdvanceContext{globals, folder.folder(), clock, prompts, nullptr, [] { return QString(); }, [] {}};
+        return AdvanceContext{globals, folder.folder(), clock, prompts, nullptr, [] { return QString(); }, [] {}, {}};
     });
     pages.openAdvancedPage();
     Frm_advance* page = pages.advancedPage();

@@ -14,7 +14,7 @@ struct DevicePageRig {
     {
         s.connect();
         page = new Frm_advance(AdvanceContext{s.globals, s.folder.folder(), s.clock, s.prompts, &s.comm,
-                                              [] { return QStringLiteral("w96f"); }, [] {}});
+                                              [] { return QStringLiteral("w96f"); }, [] {}, {}});
         page->setAttribute(Qt::WA_DeleteOnClose);
     }
     ~DevicePageRig() { delete page.data(); }

@@ -43,7 +43,7 @@ protected:
         ASSERT_TRUE(writeBytes(ledPowerFilePath(folder.folder(), 12), powerFile({})));
         connect();
         page = std::make_unique<Frm_advance>(AdvanceContext{globals, folder.folder(), clock, prompts, &comm,
-                                                            [] { return QStringLiteral("w6"); }, [] {}});
+                                                            [] { return QStringLiteral("w6"); }, [] {}, {}});
     }
     static QByteArray powerFile(const std::map<int, int>& changed)
     {

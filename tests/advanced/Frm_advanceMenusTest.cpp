@@ -23,8 +23,10 @@ struct Page {
     Page()
     {
         page = std::make_unique<Frm_advance>(AdvanceContext{globals, folder.folder(), clock, prompts, nullptr,
-                                                            [] { return QStringLiteral("w96f"); }, [] {}});
+                                                            [] { return QStringLiteral("w96f"); }, [] {},
+                                                            [this](bool on) { mainWindowReference << on; }});
     }
+    QList<bool> mainWindowReference; // what the main window was told of the reference item
     QAction* item(const char* name) const { return page->findChild<QAction*>(QLatin1String(name)); }
     TempProgramFolder folder;
     Globals globals;
@@ -140,7 +142,9 @@ TEST(Frm_advanceMenus, EnableInternalReferenceTicksOnlyOnYes)
         EXPECT_EQ(p.prompts.questions, QStringList{"Do you like to enable internal reference Measurements?"});
         EXPECT_EQ(item->isChecked(), s.ticked);
         EXPECT_EQ(p.prompts.messages, s.messages);
+        EXPECT_EQ(p.mainWindowReference.value(p.mainWindowReference.size() - 1), s.ticked);
     }
+    EXPECT_EQ(p.mainWindowReference.size(), 4); // the main window follows every answer
 }
 
 // Items without a command on this page: no box, no text, nothing sent.

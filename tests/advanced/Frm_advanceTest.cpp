@@ -29,7 +29,7 @@ struct Page {
         plateFormat = std::move(format);
         page = std::make_unique<Frm_advance>(AdvanceContext{globals, folder.folder(), clock, prompts, nullptr,
                                                             [this] { return plateFormat; },
-                                                            [this] { ++mainShown; }});
+                                                            [this] { ++mainShown; }, {}});
     }
     TempProgramFolder folder;
     Globals globals;

@@ -257,11 +257,7 @@ void Frm_acquire::mndelblank_Click()
 
 void Frm_acquire::mn_internalref_Click()
 {
-    const bool enabled =
-        ctx_.prompts.question(kInternalReferenceQuestion, PromptButtons::YesNoCancel) == PromptAnswer::Yes;
-    if (enabled)
-        ctx_.prompts.message(QStringLiteral("OK"));
-    showInternalReferenceEnabled(enabled);
+    showInternalReferenceEnabled(askEnableInternalReference(ctx_.prompts));
 }
 
 void Frm_acquire::showInternalReferenceEnabled(bool enabled)

@@ -53,6 +53,8 @@ struct AdvanceContext {
     ModCOMM* comm = nullptr;                  // none: the device buttons send nothing
     std::function<QString()> plateFormat;     // the main window's current plate format
     std::function<void()> showMainWindow;     // shows the main window and brings it forward
+    // "Enable Internal Reference " answered: the main window's reference box and format lists.
+    std::function<void(bool enabled)> internalReferenceEnabled;
 };
 
 // The advanced page "Acquisition Page": the instrument's parts driven one by one.

@@ -1,4 +1,5 @@
 #include "advanced/panels/Frm_advance.h"
+#include "calibration/InternalReferenceMenu.h"
 
 #include "advanced/AdvancedMenuCommands.h"
 #include "core/FactoryPassword.h"
@@ -99,7 +100,10 @@ void Frm_advance::mncalibratetemp_Click()
 
 void Frm_advance::mn_internalref_Click()
 {
-    mn_internalref->setChecked(askEnableInternalReference(ctx_.prompts));
+    const bool enabled = askEnableInternalReference(ctx_.prompts);
+    mn_internalref->setChecked(enabled);
+    if (ctx_.internalReferenceEnabled)
+        ctx_.internalReferenceEnabled(enabled);
 }
 
 void Frm_advance::mnversion_Click() { ctx_.prompts.message(softVersionText()); }
