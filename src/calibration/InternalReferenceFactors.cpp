@@ -52,7 +52,8 @@ QString stamp(const Clock& clock) { return formatDateStamp(clock.now(), QStringL
 
 QString withoutQuotes(QString text) { return text.remove(QLatin1Char('"')); }
 
-double minutesOf(QString text) { return textValue(text.replace(QLatin1Char(','), QLatin1Char('.'))); }
+// A number written with a decimal comma or point.
+double pointValue(QString text) { return textValue(text.replace(QLatin1Char(','), QLatin1Char('.'))); }
 
 // A row of current_activity.txt: time, well name and value, split at the
 // first two blanks.
@@ -69,7 +70,7 @@ std::optional<ActivityRow> activityRow(const QString& line)
     const qsizetype second = first < 0 ? -1 : line.indexOf(QLatin1Char(' '), first + 1);
     if (second < 0)
         return std::nullopt;
-    return ActivityRow{minutesOf(line.left(first)), withoutQuotes(line.mid(first + 1, second - first - 1)),
+    return ActivityRow{pointValue(line.left(first)), withoutQuotes(line.mid(first + 1, second - first - 1)),
                        withoutQuotes(line.mid(second + 1))};
 }
 
@@ -179,7 +180,7 @@ std::optional<std::vector<double>> factoryFactors(const ProgramFolder& folder, i
         lines->size() > 2 ? lines->at(2).split(QLatin1Char(' '), Qt::SkipEmptyParts) : QStringList();
     std::vector<double> factors(static_cast<size_t>(wells), 1.0);
     for (int k = 0; k < wells && k + 1 < tokens.size(); ++k)
-        factors[static_cast<size_t>(k)] = limited(minutesOf(tokens.at(k + 1)));
+        factors[static_cast<size_t>(k)] = limited(pointValue(tokens.at(k + 1)));
     return factors;
 }
 
