@@ -16,13 +16,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace {
 
 const QString kFactorFile = QStringLiteral("factor_correction.txt");
 const QString kActivityFile = QStringLiteral("current_activity.txt");
-constexpr int kMaxReferenceRuns = 99;
 constexpr double kReferenceMinutes = 10;
 constexpr double kMaxFactor = 2.55;
 constexpr double kZeroMean = 0.01;
@@ -51,7 +52,8 @@ QString stamp(const Clock& clock) { return formatDateStamp(clock.now(), QStringL
 
 QString withoutQuotes(QString text) { return text.remove(QLatin1Char('"')); }
 
-double minutesOf(QString text) { return textValue(text.replace(QLatin1Char(','), QLatin1Char('.'))); }
+// A number written with a decimal comma or point.
+double pointValue(QString text) { return textValue(text.replace(QLatin1Char(','), QLatin1Char('.'))); }
 
 // A row of current_activity.txt: time, well name and value, split at the
 // first two blanks.
@@ -61,32 +63,28 @@ struct ActivityRow {
     QString value;
 };
 
-ActivityRow activityRow(const QString& line)
+// Nothing for a line with fewer than two blanks: it is no row of a scan.
+std::optional<ActivityRow> activityRow(const QString& line)
 {
-    ActivityRow row;
     const qsizetype first = line.indexOf(QLatin1Char(' '));
-    if (first < 0) {
-        row.minutes = minutesOf(line);
-        return row;
-    }
-    row.minutes = minutesOf(line.left(first));
-    const qsizetype second = line.indexOf(QLatin1Char(' '), first + 1);
-    row.well = withoutQuotes(second < 0 ? line.mid(first + 1) : line.mid(first + 1, second - first - 1));
-    if (second >= 0)
-        row.value = withoutQuotes(line.mid(second + 1));
-    return row;
+    const qsizetype second = first < 0 ? -1 : line.indexOf(QLatin1Char(' '), first + 1);
+    if (second < 0)
+        return std::nullopt;
+    return ActivityRow{pointValue(line.left(first)), withoutQuotes(line.mid(first + 1, second - first - 1)),
+                       withoutQuotes(line.mid(second + 1))};
 }
 
-// The 1-based position of a well name on the grid; 0 off the grid.
+// The 1-based position of a well name on the grid; 0 for a name outside the
+// format (a row letter or a column it lacks, or a column that is no whole number).
 int wellPositionOf(const QString& name, const PlateGrid& grid)
 {
     if (name.isEmpty())
         return 0;
     const int row = name.at(0).unicode() - 'A';
-    const auto column = static_cast<int>(textValue(name.mid(1)));
-    if (row < 0 || row >= grid.rows || column < 1 || column > grid.columns)
+    const double column = textValue(name.mid(1));
+    if (row < 0 || row >= grid.rows || column < 1 || column > grid.columns || column != std::floor(column))
         return 0;
-    return (column - 1) * grid.rows + row + 1;
+    return (static_cast<int>(column) - 1) * grid.rows + row + 1;
 }
 
 struct ReferenceRun {
@@ -107,10 +105,12 @@ std::vector<ReferenceRun> referenceRuns(const QString& project, const QString& f
             continue;
         const bool reaches = std::any_of(lines->begin() + std::min<qsizetype>(1, lines->size()), lines->end(),
                                          [&](const QString& line) {
-                                             const ActivityRow row = activityRow(line);
-                                             return row.well == referenceWell && row.minutes >= kReferenceMinutes;
+                                             const std::optional<ActivityRow> row = activityRow(line);
+                                             return row && row->well == referenceWell
+                                                 && row->minutes >= kReferenceMinutes;
                                          });
-        if (reaches && runs.size() < kMaxReferenceRuns)
+        // Every reference run counts, however many the project holds.
+        if (reaches)
             runs.push_back({name, {}, {}});
     }
     return runs;
@@ -127,7 +127,10 @@ std::vector<std::int64_t> rawValues(const QString& activityPath, const PlateGrid
     if (!lines)
         return raw;
     for (qsizetype i = 2; i < lines->size(); ++i) {
-        const ActivityRow row = activityRow(lines->at(i));
+        const std::optional<ActivityRow> parsed = activityRow(lines->at(i));
+        if (!parsed)
+            continue;
+        const ActivityRow& row = *parsed;
         if (row.well == QLatin1String("A1"))
             std::fill(buffer.begin(), buffer.end(), 0);
         if (const int position = wellPositionOf(row.well, grid); position > 0)
@@ -162,7 +165,8 @@ QString valuesLine(const QString& head, const std::vector<double>& values)
 }
 
 // The third line of the unit folder's factory file, one value per well; none
-// when the file or its third line is missing.
+// when the file cannot be read. A line or value the file lacks leaves its
+// wells at 1.0.
 std::optional<std::vector<double>> factoryFactors(const ProgramFolder& folder, int serialNumber, const QString& format,
                                                   int wells)
 {
@@ -170,13 +174,13 @@ std::optional<std::vector<double>> factoryFactors(const ProgramFolder& folder, i
                                            : QStringLiteral("config");
     const std::optional<QStringList> lines =
         readTextFile(folder.path(unit + QStringLiteral("/intfactor_") + format + QStringLiteral(".dat")));
-    if (!lines || lines->size() < 3)
+    if (!lines)
         return std::nullopt;
-    const QStringList tokens = lines->at(2).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    // A value the file lacks leaves its well at 1.0.
+    const QStringList tokens =
+        lines->size() > 2 ? lines->at(2).split(QLatin1Char(' '), Qt::SkipEmptyParts) : QStringList();
     std::vector<double> factors(static_cast<size_t>(wells), 1.0);
     for (int k = 0; k < wells && k + 1 < tokens.size(); ++k)
-        factors[static_cast<size_t>(k)] = limited(minutesOf(tokens.at(k + 1)));
+        factors[static_cast<size_t>(k)] = limited(pointValue(tokens.at(k + 1)));
     return factors;
 }
 

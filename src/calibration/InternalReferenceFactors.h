@@ -34,8 +34,10 @@ struct InternalReferenceSetting {
 };
 
 // The per-well factors of a format from the instrument's internal-reference
-// runs (their last scan closed at or after minute 10), else from the unit
-// folder's factory file intfactor_<fmt>.dat, else 1.0. Writes
+// runs (their last scan closed at or after minute 10; every such run counts,
+// lines with fewer than two blanks and wells outside the format are passed
+// over), else from the unit folder's factory file intfactor_<fmt>.dat (1.0
+// for a well it has no value for), else 1.0. Writes
 // factor_correction.txt into targetFolder (the program folder when empty),
 // keeping the previous one as a backup.
 InternalReferenceFactors LoadInternalReferenceFactors(const InternalReferenceSetting& setting,

@@ -1,8 +1,4 @@
-#include "support/FakeClock.h"
-#include "support/FixtureFiles.h"
-#include "support/ScriptedPrompts.h"
-#include "support/TempProgramFolder.h"
-#include "calibration/InternalReferenceFactors.h"
+#include "InternalReferenceBench.h"
 #include "calibration/InternalReferenceRuns.h"
 
 #include <QDir>
@@ -13,41 +9,7 @@
 // Internal-reference runs and the per-well factors made of them.
 namespace {
 
-QByteArray crlf(const QStringList& lines) { return (lines.join(QStringLiteral("\r\n")) + "\r\n").toLatin1(); }
-
-const char* const kW6Wells[] = {"A1", "B1", "A2", "B2", "A3", "B3"};
-
-// current_activity.txt with one scan of the six w6 wells per entry: its
-// minutes and values.
-QByteArray w6Activity(const std::vector<std::pair<QString, std::array<int, 6>>>& scans)
-{
-    QStringList lines{QStringLiteral("\"run\""), QStringLiteral("time well value")};
-    for (const auto& [minutes, values] : scans)
-        for (int k = 0; k < 6; ++k)
-            lines << minutes + QStringLiteral(" \"") + QLatin1String(kW6Wells[k]) + QStringLiteral("\" ")
-                    + QString::number(values[static_cast<size_t>(k)]);
-    return crlf(lines);
-}
-
-struct ReferenceBench {
-    void addRun(const QString& name, const QByteArray& activity, int serial = 12)
-    {
-        const QString project = serial >= 1 ? QStringLiteral("reports/_internal_referenceSN%1/").arg(serial)
-                                            : QStringLiteral("reports/_internal_reference/");
-        ASSERT_TRUE(writeBytes(folder.path(project + name + QStringLiteral("/current_activity.txt")), activity));
-    }
-    InternalReferenceFactors load(const QString& target, const QString& format, int serial = 12, int announce = 0)
-    {
-        return LoadInternalReferenceFactors({folder.folder(), clock, prompts, intRefChoice}, target, format, serial,
-                                            announce);
-    }
-    QStringList lines(const QString& relative) const { return fileLines(folder.path(relative)); }
-
-    TempProgramFolder folder;
-    FakeClock clock{QDateTime(QDate(2026, 3, 14), QTime(9, 26, 53))};
-    ScriptedPrompts prompts;
-    int intRefChoice = 0;
-};
+using namespace intref;
 
 TEST(InternalReference, ARunCountsWhenItsLastLineIsPastTenMinutes)
 {
