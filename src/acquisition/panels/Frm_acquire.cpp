@@ -43,8 +43,11 @@ Frm_acquire::Frm_acquire(AppContext context, QWidget* parent)
 {
     setObjectName(QStringLiteral("Frm_acquire"));
     setWindowTitle(QStringLiteral("Acquisition Page"));
-    // Every control without a size of its own is drawn at 8.25 pt sans-serif.
+    // Every control without a size of its own is drawn at 8.25 pt sans-serif; the
+    // narrow faces first, as the columns were measured for them.
     QFont sans = font();
+    sans.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans Condensed")});
     sans.setStyleHint(QFont::SansSerif);
     sans.setPointSizeF(8.25);
     setFont(sans);
