@@ -67,6 +67,7 @@ private:
 class NoTemperature final : public TemperatureLink {
 public:
     double readTemperature(int) override { return 25.0; }
+    double lastReading() const override { return 25.0; }
     void peltierHeat(int) override {}
     void peltierCool(int) override {}
     void peltierOff() override {}

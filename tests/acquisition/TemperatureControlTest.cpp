@@ -61,6 +61,18 @@ TEST(RegulateTemperature, HeatsFromFarBelowAndRaisesPowerAfterStillSteps)
     EXPECT_EQ(r.control.stableCount, 21);
 }
 
+TEST(RegulateTemperature, TheLastCommandsReplyIsTheStoredReading)
+{
+    Rig r;
+    r.link.reading = 20;
+    r.control.RegulateTemperature(30); // a fresh read of 20; heating starts
+    r.link.sent.clear();
+    r.link.replied = 29.5; // the heat command's reply carried the stage's new reading
+    EXPECT_DOUBLE_EQ(r.control.RegulateTemperature(30), 29.5);
+    EXPECT_EQ(r.control.view.caption, "Temp=29.5°C");
+    EXPECT_EQ(r.link.sent.front().left(4), "heat"); // no separate read
+}
+
 TEST(RegulateTemperature, HoldRowsDependOnLastDirection)
 {
     Rig r;

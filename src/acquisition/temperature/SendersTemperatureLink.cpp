@@ -2,10 +2,16 @@
 
 #include "link/commands/LightPulse.h"
 #include "link/commands/TemperatureSenders.h"
+#include "link/protocol/LinkState.h"
 
 double SendersTemperatureLink::readTemperature(int targetCode)
 {
     return SendTemperatureTarget(ctx_, state_, targetCode);
+}
+
+double SendersTemperatureLink::lastReading() const
+{
+    return state_.lastTemperature;
 }
 
 void SendersTemperatureLink::peltierHeat(int power) { SendPeltierHeat(ctx_, state_, power, false); }

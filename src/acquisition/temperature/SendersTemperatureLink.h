@@ -15,6 +15,7 @@ public:
         : ctx_(ctx), state_(state), pulseSecondsLeft_(pulseSecondsLeft) {}
 
     double readTemperature(int targetCode) override;
+    double lastReading() const override;
     void peltierHeat(int power) override;
     void peltierCool(int power) override;
     void peltierOff() override;

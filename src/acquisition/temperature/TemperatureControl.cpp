@@ -54,6 +54,9 @@ double TemperatureControl::RegulateTemperature(int setPoint)
         return analog ? r * calibration.slope + calibration.offset : r;
     };
 
+    // The reply of the last heat, cool or off command carried the stage's reading.
+    if (const double replied = link_.lastReading(); replied != 0)
+        lastTemperature = replied;
     const bool reuse = lastTemperature != 0 && tempControlOn && !regulationRestart && setPoint != 0;
     double reading = lastTemperature;
     if (!reuse) {
