@@ -259,6 +259,23 @@ TEST_F(FrmAcquireRun, NewAfterARunResetsThePanelAndLeavesPlay)
 
 namespace {
 
+TEST_F(FrmAcquireRun, AW24RunGoesThroughItsLightingRoundAndRecords)
+{
+    useFormat("w24");
+    menu().cmdPlay->click();
+    panel().cmd_playacq->click();
+    ASSERT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join("|").toStdString();
+    ASSERT_TRUE(window->Timer2->isActive());
+    // Every camera's powers balanced and saved before the first frame.
+    const QStringList powers = fileLines(folder.path("config_SN12/ledpower.dat"));
+    EXPECT_GT(powers.size(), 2);
+    tickToScan(1);
+    ASSERT_EQ(window->runLoop()->scanIndex(), 1);
+    EXPECT_EQ(fileLines(runFile("current_activity.txt")).size(), 2 + 24 + 1);
+    menu().cmdPlay->click();
+    EXPECT_EQ(window->state.runState, 0);
+}
+
 TEST_F(FrmAcquireRun, AStopDuringTheLightingRoundLeavesTheRunTimerOff)
 {
     menu().cmdPlay->click();
