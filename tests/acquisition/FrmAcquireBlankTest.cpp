@@ -2,6 +2,7 @@
 // clock: "Read Blank" and its panel, a whole blank run ending in the blank in
 // use, the list of stored blanks with its loads and deletions, and enabling
 // internal-reference runs.
+#include "MainWindowSimRig.h"
 #include "acquisition/panels/Frame_menu.h"
 #include "acquisition/panels/Frm_acquire.h"
 #include "acquisition/panels/frm_confirmacq.h"
@@ -35,37 +36,11 @@
 
 namespace {
 
-constexpr int kSerial = 12;
 const QString kStore = QStringLiteral("reports/_internal_blank_measurementSN12");
 
-class FrmAcquireBlank : public SimulatedLinkTest<FakeClock> {
+class FrmAcquireBlank : public MainWindowSimRig {
 protected:
-    void SetUp() override
-    {
-        SimulatedLinkTest::SetUp();
-        sim.setSerialNumber(kSerial);
-        globals.applySerialNumber(kSerial);
-        ASSERT_TRUE(copyFormatFixtures("w6", folder.path("config"), folder.path("config_SN12")));
-        ASSERT_TRUE(copyFormatFixtures("w24", folder.path("config"), folder.path("config_SN12")));
-        ASSERT_TRUE(writeBytes(folder.path("config_SN12/ledxy.dat"), "0,10,10\r\n"));
-        connect();
-        window = std::make_unique<Frm_acquire>(AppContext{globals, folder.folder(), clock, prompts, opener, &comm});
-        window->state.projectName = QStringLiteral("default_project");
-        useFormat("w6");
-        window->show();
-    }
-
-    void useFormat(const QString& code)
-    {
-        window->state.plateFormat = code;
-        fillFormatLists(window->formatControls, code);
-        window->formatControls.cmb_well = code;
-        window->showFormatControls();
-    }
-
-    Frame_menu& menu() { return *window->frameMenu; }
     frameblank& blank() { return *window->blankPanel; }
-    frm_confirmacq& confirm() { return *window->confirmPanel; }
     QStringList listed() const
     {
         QStringList texts;
@@ -89,9 +64,6 @@ protected:
         }
     }
     QString storeLine1(const QString& code) { return ReadBlankFileHeader(folder.folder(), kSerial, code); }
-
-    FakeDesktopOpener opener;
-    std::unique_ptr<Frm_acquire> window;
 };
 
 TEST_F(FrmAcquireBlank, ReadBlankOpensTheNameAndLapseOnlyWhenIdleAndConnected)
@@ -215,13 +187,8 @@ TEST_F(FrmAcquireBlank, AWholeBlankRunBecomesTheBlankInUse)
     const QString runName = stamp + "_blank_myblank";
 
     // Ten virtual seconds a tick: the half hour passes in a few scans.
-    int ticks = 0;
-    for (; ticks < 20000 && window->Timer2->isActive(); ++ticks) {
-        clock.advance(10000);
-        window->Timer2->stop();
-        window->Timer2_Timer();
-    }
-    ASSERT_EQ(window->state.runState, 0) << "the run ended within " << ticks << " ticks";
+    tickToScan(1000000, 10000);
+    ASSERT_EQ(window->state.runState, 0) << "the run ends by itself";
     EXPECT_EQ(prompts.messages, QStringList{"Blank OK"});
     EXPECT_FALSE(window->state.blankRun);
 

@@ -1,18 +1,12 @@
 // Runs started and stopped from the main window against the simulated
 // instrument on the fake clock: the confirmation panel, the run's folder and
 // files, the loop on Timer2, STOP, Cancel and the start checks.
-#include "acquisition/panels/Frame_menu.h"
-#include "acquisition/panels/Frm_acquire.h"
-#include "acquisition/panels/frm_confirmacq.h"
-#include "acquisition/run/RunLoop.h"
+#include "MainWindowSimRig.h"
 #include "core/DateStamp.h"
-#include "reporting/panels/Frm_report.h"
 #include "projects/panels/frame_group.h"
-#include "support/FakeDesktopOpener.h"
+#include "reporting/panels/Frm_report.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
-#include "support/FixtureFiles.h"
-#include "support/SimulatedLink.h"
 #include "ui/PictureBox.h"
 
 #include <QCheckBox>
@@ -26,75 +20,31 @@
 
 namespace {
 
-constexpr int kSerial = 12;
-
-class FrmAcquireRun : public SimulatedLinkTest<FakeClock> {
-protected:
-    void SetUp() override
-    {
-        SimulatedLinkTest::SetUp();
-        sim.setSerialNumber(kSerial);
-        globals.applySerialNumber(kSerial);
-        ASSERT_TRUE(copyFormatFixtures("w6", folder.path("config"), folder.path("config_SN12")));
-        ASSERT_TRUE(copyFormatFixtures("w24", folder.path("config"), folder.path("config_SN12")));
-        ASSERT_TRUE(writeBytes(folder.path("config_SN12/ledxy.dat"), "0,10,10\r\n"));
-        connect();
-        window = std::make_unique<Frm_acquire>(AppContext{globals, folder.folder(), clock, prompts, opener, &comm});
-        window->state.projectName = QStringLiteral("default_project");
-        useFormat("w6");
-        window->show();
-    }
-
-    void useFormat(const QString& code)
-    {
-        window->state.plateFormat = code;
-        fillFormatLists(window->formatControls, code);
-        window->formatControls.cmb_well = code;
-        window->showFormatControls();
-    }
-
-    Frame_menu& menu() { return *window->frameMenu; }
-    frm_confirmacq& panel() { return *window->confirmPanel; }
-    QString runFile(const QString& name) const { return QDir(globals.runFolder).filePath(name); }
-
-    // Timer2 firing 200 ms after each armed tick, until the scan is reached or the run ends.
-    void tickToScan(int scan)
-    {
-        for (int ticks = 0; ticks < 5000 && window->Timer2->isActive() && window->runLoop()->scanIndex() < scan;
-             ++ticks) {
-            clock.advance(200);
-            window->Timer2->stop();
-            window->Timer2_Timer();
-        }
-    }
-
-    FakeDesktopOpener opener;
-    std::unique_ptr<Frm_acquire> window;
-};
+using FrmAcquireRun = MainWindowSimRig;
 
 TEST_F(FrmAcquireRun, StartConfirmRunTwoScansAndStop)
 {
     menu().txtlapse->setText(QStringLiteral("4.9"));
     menu().cmdPlay->click();
     ASSERT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join("|").toStdString();
-    EXPECT_FALSE(panel().isHidden());
+    EXPECT_FALSE(confirm().isHidden());
     EXPECT_EQ(menu().txtlapse->text(), "5");
-    EXPECT_EQ(panel().txt_pjname->text(), "default_project");
-    EXPECT_EQ(panel().txt_acqname->text(), "<Write Acquisition Name>");
+    EXPECT_EQ(confirm().txt_pjname->text(), "default_project");
+    EXPECT_EQ(confirm().txt_acqname->text(), "<Write Acquisition Name>");
     EXPECT_FALSE(menu().cmdPlay->isEnabled());
     EXPECT_FALSE(menu().cmb_well->isEnabled());
     EXPECT_TRUE(window->frameGroup->isHidden());
     EXPECT_FALSE(window->Picact2->isHidden());
 
-    panel().txt_acqname_Click();
-    EXPECT_EQ(panel().txt_acqname->text(), "");
-    panel().txt_acqname->setText(QStringLiteral("My Run#2"));
+    confirm().txt_acqname_Click();
+    EXPECT_EQ(confirm().txt_acqname->text(), "");
+    confirm().txt_acqname->setText(QStringLiteral("My Run#2"));
     const QString stamp = formatDateStamp(clock.now(), QStringLiteral("yyyymmdd_hhmmss"));
-    panel().txt_acqname_KeyPress(Qt::Key_Return); // Enter confirms
+    confirm().txt_acqname_KeyPress(Qt::Key_Return); // Enter confirms
 
     const QString expectedFolder = folder.path("reports/default_project/" + stamp + "my_run_2");
     EXPECT_EQ(QDir(globals.runFolder).absolutePath(), QDir(expectedFolder).absolutePath());
-    EXPECT_TRUE(panel().isHidden());
+    EXPECT_TRUE(confirm().isHidden());
     EXPECT_EQ(menu().cmdPlay->text(), "STOP");
     EXPECT_TRUE(menu().cmdPlay->isEnabled());
     EXPECT_TRUE(menu().txtlapse->isReadOnly());
@@ -140,7 +90,7 @@ TEST_F(FrmAcquireRun, AFiveMinuteRunEndsInTheReportPanelWithNew)
 {
     menu().txtlapse->setText(QStringLiteral("5"));
     menu().cmdPlay->click();
-    panel().cmd_playacq->click();
+    confirm().cmd_playacq->click();
     ASSERT_TRUE(window->Timer2->isActive());
     tickToScan(1000); // until the loop ends the run itself
     EXPECT_FALSE(window->Timer2->isActive());
@@ -181,7 +131,7 @@ TEST_F(FrmAcquireRun, StartChecksRefuseANewRunButNeverAStop)
             QFile::remove(folder.path("config_SN12/ledxy.dat"));
         menu().cmdPlay->click();
         EXPECT_EQ(prompts.messages, QStringList{QLatin1String(c.message)}) << c.message;
-        EXPECT_TRUE(panel().isHidden()) << c.message;
+        EXPECT_TRUE(confirm().isHidden()) << c.message;
     }
 
     // A run on; its ledxy.dat and time box gone bad: STOP still stops it.
@@ -190,7 +140,7 @@ TEST_F(FrmAcquireRun, StartChecksRefuseANewRunButNeverAStop)
     menu().txtlapse->setText(QStringLiteral("30"));
     menu().cmb_well->setEditText(QStringLiteral("w6"));
     menu().cmdPlay->click();
-    panel().cmd_playacq->click();
+    confirm().cmd_playacq->click();
     ASSERT_EQ(window->state.runState, 1);
     QFile::remove(folder.path("config_SN12/ledxy.dat"));
     prompts.messages.clear();
@@ -203,11 +153,11 @@ TEST_F(FrmAcquireRun, StartChecksRefuseANewRunButNeverAStop)
 TEST_F(FrmAcquireRun, CancelClosesThePanelAndSwitchesTheStageOff)
 {
     menu().cmdPlay->click();
-    ASSERT_FALSE(panel().isHidden());
+    ASSERT_FALSE(confirm().isHidden());
     sim.resetCounts();
-    panel().cmd_cancelacq->click();
-    EXPECT_TRUE(panel().isHidden());
-    EXPECT_EQ(panel().txt_acqname->text(), "<Write Acquisition Name>");
+    confirm().cmd_cancelacq->click();
+    EXPECT_TRUE(confirm().isHidden());
+    EXPECT_EQ(confirm().txt_acqname->text(), "<Write Acquisition Name>");
     EXPECT_TRUE(menu().cmdPlay->isEnabled());
     EXPECT_TRUE(menu().cmb_well->isEnabled());
     EXPECT_FALSE(window->frameGroup->isHidden());
@@ -222,18 +172,18 @@ TEST_F(FrmAcquireRun, AMandatoryReferenceIsAskedForBeforeAnythingIsMade)
     useFormat("w48"); // its runs need a reference run, and the instrument has none yet
     menu().cmdPlay->click();
     EXPECT_EQ(prompts.messages, QStringList{"Internal Reference (homogeneous plate) is mandatory for this plate format"});
-    EXPECT_TRUE(panel().chk_internalref->isChecked());
-    EXPECT_FALSE(panel().chk_internalref->isEnabled());
-    EXPECT_EQ(panel().txt_pjname->text(), "_internal_referenceSN12");
-    EXPECT_EQ(panel().txt_acqname->text(), "w48_reference");
-    EXPECT_TRUE(panel().txt_pjname->isReadOnly());
+    EXPECT_TRUE(confirm().chk_internalref->isChecked());
+    EXPECT_FALSE(confirm().chk_internalref->isEnabled());
+    EXPECT_EQ(confirm().txt_pjname->text(), "_internal_referenceSN12");
+    EXPECT_EQ(confirm().txt_acqname->text(), "w48_reference");
+    EXPECT_TRUE(confirm().txt_pjname->isReadOnly());
 
     const QDir reference(folder.path("reports/_internal_referenceSN12"));
     const QStringList before = reference.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     prompts.answers = {PromptAnswer::No};
-    panel().cmd_playacq->click();
+    confirm().cmd_playacq->click();
     EXPECT_EQ(prompts.questions, QStringList{"Proceed to measure internal Reference(homogeneus plate)?"});
-    EXPECT_FALSE(panel().isHidden()); // the panel stays open
+    EXPECT_FALSE(confirm().isHidden()); // the panel stays open
     EXPECT_EQ(reference.entryList(QDir::Dirs | QDir::NoDotAndDotDot), before); // no run folder made
     EXPECT_EQ(window->state.runState, 0);
 }
@@ -250,7 +200,7 @@ TEST_F(FrmAcquireRun, NewAfterARunResetsThePanelAndLeavesPlay)
     menu().cmdPlay->setText(QStringLiteral("New"));
     menu().cmdPlay->click();
     EXPECT_EQ(menu().cmdPlay->text(), "Play");
-    EXPECT_TRUE(panel().isHidden());
+    EXPECT_TRUE(confirm().isHidden());
     EXPECT_EQ(window->state.runState, 0);
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
@@ -263,7 +213,7 @@ TEST_F(FrmAcquireRun, AW24RunGoesThroughItsLightingRoundAndRecords)
 {
     useFormat("w24");
     menu().cmdPlay->click();
-    panel().cmd_playacq->click();
+    confirm().cmd_playacq->click();
     ASSERT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join("|").toStdString();
     ASSERT_TRUE(window->Timer2->isActive());
     // Every camera's powers balanced and saved before the first frame.
@@ -285,7 +235,7 @@ TEST_F(FrmAcquireRun, AStopDuringTheLightingRoundLeavesTheRunTimerOff)
         if (++waits == 20)
             window->state.runState = 0;
     };
-    panel().cmd_playacq->click();
+    confirm().cmd_playacq->click();
     clock.onTick = nullptr;
     EXPECT_GE(waits, 20);
     EXPECT_EQ(window->state.runState, 0);
@@ -297,7 +247,7 @@ TEST_F(FrmAcquireRun, AFormatWithoutCameraTablesStopsTheRunItCouldNotSetUp)
 {
     useFormat("p35"); // no column or row tables in the unit folder
     menu().cmdPlay->click();
-    panel().cmd_playacq->click();
+    confirm().cmd_playacq->click();
     EXPECT_EQ(prompts.messages, QStringList{"Configuration error"});
     EXPECT_EQ(window->state.runState, 0);
     EXPECT_EQ(menu().cmdPlay->text(), "Play");
