@@ -1,4 +1,5 @@
 #include "FirstStartBench.h"
+#include "ScriptedPortsWindow.h"
 
 #include "acquisition/panels/Frame_menu.h"
 #include "plate/panels/Frame_select.h"
@@ -39,20 +40,8 @@ QStringList shownGroupOptions(const Frame_project& panel)
 }
 
 // No instrument anywhere: every port is missing and the port question gets Enter.
-struct OfflineStart {
-    OfflineStart()
-    {
-        for (int port = 1; port <= ModCOMM::kPortCount; ++port)
-            line.openErrors[QStringLiteral("/dev/ttyUSB") + QString::number(port - 1)] = kErrorFileNotFound;
-    }
-    TempProgramFolder tmp;
-    Globals globals;
-    FakeClock clock;
-    ScriptedPrompts prompts;
-    FakeDesktopOpener opener;
-    ScriptedSerialLine line{clock};
-    ModCOMM comm{globals, PortMapping(tmp.folder()), line.factory()};
-    Frm_acquire window{AppContext{globals, tmp.folder(), clock, prompts, opener, &comm}};
+struct OfflineStart : ScriptedPortsWindow {
+    OfflineStart() : ScriptedPortsWindow({}) {}
 };
 
 TEST(FormLoadStartup, OfflineMakesTheFilesFillsEveryListAndSendsNothing)

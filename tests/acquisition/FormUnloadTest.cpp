@@ -1,4 +1,5 @@
 #include "FirstStartBench.h"
+#include "ScriptedPortsWindow.h"
 
 #include "core/TextFile.h"
 #include "support/ScriptedSerialDevice.h"
@@ -82,16 +83,8 @@ TEST(FormUnload, EveryDriveIsSwitchedOffAndThePortClosed)
 // answering is a scripted port on the window's clock.
 TEST(FormUnload, AnInstrumentThatStopsAnsweringStillGetsEveryStep)
 {
-    TempProgramFolder tmp;
-    Globals globals;
-    FakeClock clock;
-    ScriptedPrompts prompts;
-    FakeDesktopOpener opener;
-    ScriptedSerialLine line{clock};
-    for (int port = 2; port <= ModCOMM::kPortCount; ++port)
-        line.openErrors[QStringLiteral("/dev/ttyUSB") + QString::number(port - 1)] = kErrorFileNotFound;
-    ModCOMM comm{globals, PortMapping(tmp.folder()), line.factory()};
-    Frm_acquire window{AppContext{globals, tmp.folder(), clock, prompts, opener, &comm}};
+    ScriptedPortsWindow b({1});
+    auto& [tmp, globals, clock, prompts, opener, line, comm, window] = b;
     // Serial number 7 on COM1; the fan and the reading of start-up get no answer.
     line.script(QByteArray("N\x00\x07", 3));
     line.scriptSilence(2);

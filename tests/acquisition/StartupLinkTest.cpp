@@ -1,3 +1,4 @@
+#include "ScriptedPortsWindow.h"
 #include "acquisition/panels/Frm_acquire.h"
 #include "acquisition/panels/Frame_menu.h"
 #include "support/FakeClock.h"
@@ -19,30 +20,7 @@
 
 namespace {
 
-// The main window over scripted ports on which only `present` exist
-// (port n is /dev/ttyUSB<n-1> without links).
-struct StartupBench {
-    explicit StartupBench(std::initializer_list<int> present)
-    {
-        for (int port = 1; port <= ModCOMM::kPortCount; ++port) {
-            if (std::find(present.begin(), present.end(), port) == present.end())
-                line.openErrors[QStringLiteral("/dev/ttyUSB") + QString::number(port - 1)] = kErrorFileNotFound;
-        }
-    }
-    QStringList configTxt() const
-    {
-        return readTextFile(tmp.path("config.txt")).value_or(QStringList());
-    }
-
-    TempProgramFolder tmp;
-    Globals globals;
-    FakeClock clock;
-    ScriptedPrompts prompts;
-    FakeDesktopOpener opener;
-    ScriptedSerialLine line{clock};
-    ModCOMM comm{globals, PortMapping(tmp.folder()), line.factory()};
-    Frm_acquire window{AppContext{globals, tmp.folder(), clock, prompts, opener, &comm}};
-};
+using StartupBench = ScriptedPortsWindow;
 
 TEST(StartupLink, FormLoadFindsTheInstrumentWithDummyModeOff)
 {
