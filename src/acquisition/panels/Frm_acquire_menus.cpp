@@ -14,6 +14,7 @@
 #include "plate/geometry/CameraLayout.h"
 #include "plate/panels/Frame_select.h"
 #include "projects/panels/Frame_project.h"
+#include "ui/NamedMenus.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -25,28 +26,6 @@
 
 namespace {
 
-QMenu* namedMenu(QMenu* parent, const char* name, const QString& title)
-{
-    QMenu* menu = parent->addMenu(title);
-    menu->setObjectName(QLatin1String(name));
-    return menu;
-}
-
-QMenu* namedMenu(QMenuBar* parent, const char* name, const QString& title)
-{
-    QMenu* menu = parent->addMenu(title);
-    menu->setObjectName(QLatin1String(name));
-    return menu;
-}
-
-QAction* namedItem(QMenu* menu, const char* name, const QString& caption, bool checkable = false)
-{
-    QAction* item = menu->addAction(caption);
-    item->setObjectName(QLatin1String(name));
-    item->setCheckable(checkable);
-    return item;
-}
-
 // A tick item whose handler sets the tick itself: the menu's own toggle is
 // taken back first, so the handler sees the mark as it was before the click.
 template <typename Handler>
@@ -56,14 +35,6 @@ void connectTick(QAction* item, QObject* context, Handler handler)
         item->setChecked(!item->isChecked());
         handler();
     });
-}
-
-// A pop-up kept on the menu bar but never shown there.
-QMenu* hiddenMenu(QMenuBar* bar, const char* name, const QString& title)
-{
-    QMenu* menu = namedMenu(bar, name, title);
-    menu->menuAction()->setVisible(false);
-    return menu;
 }
 
 const QString kHelpDocument = QStringLiteral("help_veldo.pdf");

@@ -4,6 +4,7 @@
 #include "advanced/AdvancedMenuCommands.h"
 #include "core/FactoryPassword.h"
 #include "core/ProgramIdentity.h"
+#include "ui/NamedMenus.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,32 +13,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-namespace {
-
-template <typename Parent>
-QMenu* namedMenu(Parent* parent, const char* name, const QString& title)
-{
-    QMenu* menu = parent->addMenu(title);
-    menu->setObjectName(QLatin1String(name));
-    return menu;
-}
-
-QAction* namedItem(QMenu* menu, const char* name, const QString& caption)
-{
-    QAction* item = menu->addAction(caption);
-    item->setObjectName(QLatin1String(name));
-    return item;
-}
-
-// A pop-up menu kept on the menu bar but never shown there.
-QMenu* hiddenMenu(QMenuBar* bar, const char* name, const QString& title)
-{
-    QMenu* menu = namedMenu(bar, name, title);
-    menu->menuAction()->setVisible(false);
-    return menu;
-}
-
-} // namespace
 
 void Frm_advance::buildMenus()
 {
