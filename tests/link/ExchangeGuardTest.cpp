@@ -1,4 +1,5 @@
 #include "link/commands/CameraCommands.h"
+#include "link/commands/LightPulse.h"
 #include "link/commands/TemperatureSenders.h"
 #include "link/frames/FrameRunReaders.h"
 #include "link/protocol/ExchangeScope.h"
@@ -82,6 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
     Senders, CommandDuringFrameRead,
     ::testing::Values(
         EventSend{"gain", [](LinkContext& c, LinkState&) { return SendGain(c, 20) != CameraSend::Accepted; }, true},
+        EventSend{"light", [](LinkContext& c, LinkState&) { return !SendLightPulse(c, 5, 0); }, true},
         EventSend{"target", [](LinkContext& c, LinkState& s) { return SendTemperatureTarget(c, s, 30) <= 0; }, true},
         // A sender that asks nobody: the port itself refuses its bytes.
         EventSend{"rawWrite",
