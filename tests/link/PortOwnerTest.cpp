@@ -1,3 +1,5 @@
+#include "ScriptedLink.h"
+
 #include "link/port/PortOwner.h"
 #include "link/protocol/ExchangeScope.h"
 #include "support/SimulatedLink.h"
@@ -66,6 +68,35 @@ TEST_F(PortOwner, ClosingUnderARunningTransferWaitsForItsEnd)
     EXPECT_FALSE(comm.isOpen(1));
     EXPECT_FALSE(globals.portOpen);
     EXPECT_FALSE(comm.guard().stopRequested());
+}
+
+} // namespace
+
+namespace {
+
+TEST(PortOwnerScripted, AnOpenWhoseSetUpFailsIsClosedAgain)
+{
+    for (const auto step : {ScriptedSerialLine::Step::QueueSizes, ScriptedSerialLine::Step::ApplySettings}) {
+        ScriptedLink link;
+        link.line.failingSteps[step] = kErrorGenFailure;
+        EXPECT_EQ(openPortInUse(link.globals, link.comm, 2, 115200), kErrorGenFailure);
+        EXPECT_FALSE(link.comm.isOpen(2));
+        EXPECT_FALSE(link.globals.portOpen);
+        // Not left "in use": the next open goes through.
+        link.line.failingSteps.clear();
+        EXPECT_EQ(openPortInUse(link.globals, link.comm, 2, 115200), 0);
+        EXPECT_EQ(link.globals.commPort, 2);
+    }
+}
+
+TEST(PortOwnerScripted, AModuleWithoutDevicesOpensNothing)
+{
+    Globals globals;
+    TempProgramFolder folder;
+    ModCOMM comm(globals, PortMapping(folder.folder()), SerialDeviceFactory{});
+    EXPECT_EQ(openPortInUse(globals, comm, 1, 115200), kErrorGenFailure);
+    EXPECT_FALSE(comm.isOpen(1));
+    EXPECT_FALSE(globals.portOpen);
 }
 
 } // namespace

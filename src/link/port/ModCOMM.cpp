@@ -82,7 +82,8 @@ qint32 ModCOMM::CommOpen(int port, const QString& deviceName, const QString& set
     if (rec->open)
         return recordFailure(QStringLiteral("CommOpen"), kPortInUse, QStringLiteral("Port in use."));
 
-    rec->device = factory_();
+    // A module made without devices (a window with no instrument) opens nothing.
+    rec->device = factory_ ? factory_() : nullptr;
     SerialDevice* dev = rec->device.get();
     if (!dev)
         return RecordCommDllError(QStringLiteral("CommOpen (CreateFile)"), kErrorGenFailure);
