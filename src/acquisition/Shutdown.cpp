@@ -6,6 +6,7 @@
 #include "link/commands/LightPulse.h"
 #include "link/commands/TemperatureSenders.h"
 #include "link/port/ModCOMM.h"
+#include "link/port/PortOwner.h"
 #include "link/protocol/LinkState.h"
 #include "projects/LastProject.h"
 
@@ -19,6 +20,14 @@ const QString kNoCamera = QStringLiteral("6");
 
 void shutDown(ShutdownContext& ctx)
 {
+    LinkGuard& guard = ctx.link.comm.guard();
+    if (guard.held()) {
+        // Closing from a window event inside a transfer: the transfer ends at
+        // its next block boundary, and closing runs once it has returned.
+        guard.requestStop();
+        guard.whenFree([later = ctx]() mutable { shutDown(later); });
+        return;
+    }
     LinkContext& link = ctx.link;
     // Results are not looked at: nothing that fails here may keep a later step from running.
     WriteConfigTxt(ctx.folder, ctx.boxes, ctx.cameraBoxes);
@@ -35,9 +44,6 @@ void shutDown(ShutdownContext& ctx)
     link.clock.sleepMs(kBeforeCloseMs);
 
     link.comm.setPortLostHandler({});
-    const int port = link.globals.commPort;
-    link.globals.portOpen = false;
     // The port that was opened, not the number txtcom may hold by now.
-    if (port != 0)
-        link.comm.CommClose(port);
+    closePortInUse(link.globals, link.comm);
 }

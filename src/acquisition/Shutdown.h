@@ -23,4 +23,6 @@ struct ShutdownContext {
 // blue light 0, camera 6 (none), then the port in use closed. Every step runs
 // whatever the one before it met, so the drives are never left on because an
 // earlier step failed. Each sender applies its own port and dummy checks.
+// Called while an exchange holds the link (a window event inside a transfer),
+// it asks the transfer to stop and runs once the link is free.
 void shutDown(ShutdownContext& ctx);

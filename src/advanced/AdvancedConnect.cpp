@@ -4,7 +4,7 @@
 #include "core/NumberText.h"
 #include "core/Rounding.h"
 #include "link/port/ModCOMM.h"
-#include "link/port/PortNames.h"
+#include "link/port/PortOwner.h"
 
 #include <algorithm>
 
@@ -23,20 +23,14 @@ int typedPort(const QString& text)
 void connectAdvancedPort(Globals& globals, ModCOMM& comm, AdvancedPortControls& controls)
 {
     if (globals.portOpen) {
-        // The port in use, whatever the box holds by now.
-        globals.portOpen = false;
-        comm.CommClose(globals.commPort);
+        closePortInUse(globals, comm);
         controls.cmdopen = QStringLiteral("DisConnected");
         return;
     }
     globals.commPort = typedPort(controls.txtcom);
-    if (comm.CommOpen(globals.commPort, comDeviceName(globals.commPort), lineSettingsText(kAdvancedBaudRate)) != 0) {
-        // A port whose set-up failed after it opened must not stay "in use".
-        comm.CommClose(globals.commPort);
+    if (openPortInUse(globals, comm, globals.commPort, kAdvancedBaudRate) != 0)
         return;
-    }
     controls.cmdopen = QStringLiteral("Connected");
-    globals.portOpen = true;
 }
 
 void setDummyMode(Globals& globals, bool ticked) { globals.dummyMode = ticked ? 1 : 0; }

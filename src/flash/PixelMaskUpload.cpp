@@ -6,35 +6,12 @@
 #include "core/ProgramFolder.h"
 #include "core/Prompts.h"
 #include "core/TextFile.h"
-#include "link/port/ModCOMM.h"
-#include "link/protocol/ReplyReader.h"
-#include "link/protocol/ReplyText.h"
-#include "link/commands/UnframedCommands.h"
+#include "link/commands/MaskBlockExchange.h"
+#include "link/protocol/ExchangeScope.h"
 #include "plate/pixelsets/PixelFlagFile.h"
 #include "plate/pixelsets/PixelMask.h"
 
 namespace {
-
-constexpr char kMaskBlockLetter = 'F';
-constexpr int kAfterWriteMs = 10;
-constexpr int kAfterFlushMs = 1;
-constexpr int kBlockRestMs = 100;
-
-// One answer byte: up to 10 one-byte reads, 1 ms after each empty one. Any
-// further bytes stay queued for the flush at the end of the block.
-QByteArray readAnswer(LinkContext& ctx)
-{
-    ShortReplyOptions options;
-    options.awaited = 1;
-    return readShortReply(ctx, options);
-}
-
-void writeAndPause(LinkContext& ctx, const QByteArray& data)
-{
-    ctx.comm.CommWrite(ctx.globals.commPort, data);
-    ctx.clock.sleepMs(kAfterWriteMs);
-    ctx.clock.processEvents();
-}
 
 qint16 failBlock(LinkContext& ctx, const QString& text)
 {
@@ -78,42 +55,27 @@ QByteArray PixelMaskBlock(const PixelMask& mask, int camera, int firstLine)
     return block;
 }
 
-qint16 SendPixelMaskToFlash(LinkContext& ctx, const PixelMask& setPixelMask, int camera)
+qint16 SendPixelMaskToFlash(LinkContext& outer, const PixelMask& setPixelMask, int camera)
 {
     // A mask the grid has no slot for is not sent at all.
     if (camera < 0 || camera >= PixelMask::kSlots) {
-        ctx.console.setStatus(QStringLiteral("Error"));
+        outer.console.setStatus(QStringLiteral("Error"));
         return -1;
     }
+    // The whole mask is one transfer: no other exchange gets between two blocks.
+    ExchangeScope transfer(outer);
+    if (transfer.refused())
+        return -1;
+    LinkContext& ctx = transfer.context();
     int activated = 0;
     for (int line = 0; line <= kPixelMaskLastBlockLine; line += kPixelMaskBlockLines) {
-        const QByteArray headerBytes = makeUnframedCommand(kMaskBlockLetter, camera, line)->toByteArray();
-        ctx.console.setCommText(QStringLiteral("snd:") + QString::fromLatin1(headerBytes));
-        writeAndPause(ctx, headerBytes);
-        const QByteArray headerAnswer = readAnswer(ctx);
-        if (headerAnswer.isEmpty())
-            return failBlock(ctx, QStringLiteral("Empty/No response Headline") + QString::number(line));
-        QString status = QStringLiteral("rcv(") + QString::number(line) + QStringLiteral("):") + decimalRunText(headerAnswer);
-        ctx.console.setCommText(status);
-        ctx.clock.processEvents();
-
+        // The window is closing: the port closes once this returns.
+        if (transfer.stopRequested())
+            return failBlock(ctx, QStringLiteral("Stopped before line ") + QString::number(line));
         activated += enabledPixels(setPixelMask, camera, line);
-        writeAndPause(ctx, PixelMaskBlock(setPixelMask, camera, line));
-        const QByteArray dataAnswer = readAnswer(ctx);
-        status += QLatin1Char('/');
-        if (dataAnswer.isEmpty())
-            return failBlock(ctx, status + QStringLiteral("Empty/No response flashline") + QString::number(line));
-        status += decimalRunText(dataAnswer);
-        ctx.console.setCommText(status);
-        ctx.console.setLenRx(QStringLiteral("Len(Rx) = ") + QString::number(dataAnswer.size()),
-                             ctx.console.lenRxColour());
-
-        ctx.comm.CommFlush(ctx.globals.commPort);
-        ctx.clock.sleepMs(kAfterFlushMs);
-        ctx.clock.processEvents();
-        ctx.clock.sleepMs(kBlockRestMs);
-        ctx.clock.processEvents();
-        ctx.clock.sleepMs(kBlockRestMs);
+        const MaskBlockAnswer answer = sendMaskBlock(ctx, camera, line, PixelMaskBlock(setPixelMask, camera, line));
+        if (!answer.sent)
+            return failBlock(ctx, answer.failure);
     }
     ctx.prompts.message(QStringLiteral("quantity activated=") + QString::number(activated));
     return 0;

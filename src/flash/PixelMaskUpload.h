@@ -31,7 +31,10 @@ QByteArray PixelMaskBlock(const PixelMask& mask, int camera, int firstLine);
 // not a port is open or dummy mode is on. A write left unanswered ends the
 // transfer with "Empty/No response Headline" or "...flashline" and the line
 // in the communication box, "Error" in the status line, and -1; else 0. A
-// camera outside 0 to 6 sends nothing and gives "Error" and -1.
+// camera outside 0 to 6 sends nothing and gives "Error" and -1. The 36
+// blocks are one transfer: started while another exchange holds the link it
+// sends nothing ("Link busy" status, -1); closing the window ends it at the
+// next block boundary ("Error", -1).
 qint16 SendPixelMaskToFlash(LinkContext& ctx, const PixelMask& setPixelMask, int camera);
 
 // The two in the order "Apply to all" calls them: the mask file, then the

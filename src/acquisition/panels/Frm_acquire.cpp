@@ -156,14 +156,7 @@ FrameWindow Frm_acquire::frameWindow()
 
 void Frm_acquire::sendAppliedMask(PixelMask& mask)
 {
-    if (!ctx_.comm) {
-        // No serial module: the mask file is all that can be made.
-        WriteFlashMaskFile(ctx_.folder, mask, kAppliedPixelMask);
-        console_->setStatus(QStringLiteral("Error"));
-        return;
-    }
-    LinkContext link{ctx_.globals, *ctx_.comm, ctx_.clock, *console_, ctx_.prompts};
-    UploadPixelMask(link, ctx_.folder, mask, kAppliedPixelMask);
+    UploadPixelMask(link(), ctx_.folder, mask, kAppliedPixelMask);
 }
 
 void Frm_acquire::cmd_default_Click()

@@ -5,6 +5,7 @@
 #include "core/Console.h"
 #include "core/Globals.h"
 #include "core/Prompts.h"
+#include "link/protocol/ExchangeScope.h"
 #include "link/protocol/CommandFrame.h"
 #include "link/port/ModCOMM.h"
 #include "link/protocol/ReplyReader.h"
@@ -85,8 +86,12 @@ QByteArray pageData(const QByteArray& reply)
 
 } // namespace
 
-FlashStep WriteFlashLine(LinkContext& ctx, int line, const QByteArray& text)
+FlashStep WriteFlashLine(LinkContext& outer, int line, const QByteArray& text)
 {
+    ExchangeScope exchange(outer);
+    if (exchange.refused())
+        return FlashStep::Refused;
+    LinkContext& ctx = exchange.context();
     // Only lines 0 to 3 lie inside the instrument's 96-byte page buffer.
     if (line < 0 || line >= kFlashPageLines)
         return FlashStep::Refused;
@@ -119,8 +124,12 @@ FlashStep WriteFlashLine(LinkContext& ctx, int line, const QByteArray& text)
     return FlashStep::Done;
 }
 
-FlashStep CommitFlashPage(LinkContext& ctx, int bank, int firstLine)
+FlashStep CommitFlashPage(LinkContext& outer, int bank, int firstLine)
 {
+    ExchangeScope exchange(outer);
+    if (exchange.refused())
+        return FlashStep::Refused;
+    LinkContext& ctx = exchange.context();
     if (!isBank(bank) || !isByte(firstLine))
         return FlashStep::Refused;
     const CommandFrame frame = *makeCommandFrame('F', bank, firstLine);
@@ -148,10 +157,14 @@ FlashStep CommitFlashPage(LinkContext& ctx, int bank, int firstLine)
     return FlashStep::Done;
 }
 
-FlashPage ReadFlashPage(LinkContext& ctx, int bank, int firstLine)
+FlashPage ReadFlashPage(LinkContext& outer, int bank, int firstLine)
 {
-    if (!ctx.globals.portOpen)
+    if (!outer.globals.portOpen)
         return {};
+    ExchangeScope exchange(outer);
+    if (exchange.refused())
+        return {};
+    LinkContext& ctx = exchange.context();
     // A page nobody can ask for: nothing is sent, and nothing is taken for data.
     if (!isBank(bank) || !isByte(firstLine))
         return {QByteArray(kFlashPageBytes, '\0'), false};

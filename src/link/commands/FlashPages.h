@@ -23,7 +23,7 @@ inline constexpr int kFlashBankCount = 16;
 enum class FlashStep {
     Done,    // every byte was echoed, or the commit was answered
     NoReply, // the instrument went silent; the rest of the line was not sent
-    Refused, // a line, bank or first line out of range: nothing was sent
+    Refused, // a line, bank or first line out of range, or the link busy: nothing was sent
 };
 
 // Sends the first 24 bytes of `text` (NUL padded) into line 0 to 3 of the
@@ -37,7 +37,7 @@ FlashStep CommitFlashPage(LinkContext& ctx, int bank, int firstLine);
 
 // A page as read back.
 struct FlashPage {
-    QByteArray data; // 96 bytes; empty when no port is open
+    QByteArray data; // 96 bytes; empty when no port is open or the link is busy
     // The reply had its 100 bytes, its header and its check byte. A page
     // whose three tries all failed still carries the bytes of the last one,
     // and is not to be taken for what flash holds.

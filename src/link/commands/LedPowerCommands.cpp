@@ -5,6 +5,8 @@
 #include "core/Globals.h"
 #include "core/Prompts.h"
 #include "link/port/ModCOMM.h"
+#include "link/protocol/ExchangeScope.h"
+#include "link/protocol/ReplyReader.h"
 #include "link/protocol/ReplyText.h"
 #include "link/protocol/SendSteps.h"
 
@@ -53,8 +55,13 @@ std::optional<CommandFrame> makeAllLedsPowerFrame(int power)
     return makeCommandFrame(kLowBankLetter, kAllLedsIndex, power);
 }
 
-void sendOneLedPowerUnclamped(LinkContext& ctx, int led, int power)
+void sendOneLedPowerUnclamped(LinkContext& outer, int led, int power)
 {
+    // Events run between the frame's bytes: nothing they send may get between them.
+    ExchangeScope exchange(outer);
+    if (exchange.refused())
+        return;
+    LinkContext& ctx = exchange.context();
     flushBeforeSend(ctx);
     const std::optional<CommandFrame> frame = makeLedPowerFrame(ctx.globals.hardwareGeneration, led, power);
     if (!frame)

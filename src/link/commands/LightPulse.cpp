@@ -3,6 +3,7 @@
 #include "core/Console.h"
 #include "core/Globals.h"
 #include "link/port/ModCOMM.h"
+#include "link/protocol/ExchangeScope.h"
 #include "link/protocol/ReplyReader.h"
 #include "link/protocol/ReplyText.h"
 #include "link/protocol/SendSteps.h"
@@ -21,9 +22,13 @@ std::optional<LightIndicator> SendLightPulse(LinkContext& ctx, int level, int pu
     const std::optional<CommandFrame> frame = makeTemperatureCommand(TemperatureSubCommand::BlueLightLevel, level);
     if (!frame)
         return std::nullopt;
-    flushBeforeSend(ctx);
+    ExchangeScope exchange(ctx);
+    if (exchange.refused())
+        return std::nullopt;
+    LinkContext& held = exchange.context();
+    flushBeforeSend(held);
     const LightIndicator indicator = lightIndicatorFor(level, pulseSecondsLeft);
-    writeFrame(ctx, *frame, WriteWay::Whole);
-    ctx.console.setCommText(replyDisplayText(readShortReply(ctx)));
+    writeFrame(held, *frame, WriteWay::Whole);
+    held.console.setCommText(replyDisplayText(readShortReply(held)));
     return indicator;
 }

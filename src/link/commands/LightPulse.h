@@ -22,5 +22,6 @@ LightIndicator lightIndicatorFor(int level, int pulseSecondsLeft);
 
 // Sets the blue light (level 0 switches it off) and shows the reply in txt_in.
 // No port test. The indicator to show; none, with nothing sent and the
-// indicator left as it is, for a level outside 0..255.
+// indicator left as it is, for a level outside 0..255 or while another
+// exchange holds the link.
 std::optional<LightIndicator> SendLightPulse(LinkContext& ctx, int level, int pulseSecondsLeft);

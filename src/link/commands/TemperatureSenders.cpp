@@ -5,6 +5,7 @@
 #include "core/Console.h"
 #include "core/Globals.h"
 #include "link/port/ModCOMM.h"
+#include "link/protocol/ExchangeScope.h"
 #include "link/protocol/ReplyReader.h"
 #include "link/protocol/ReplyText.h"
 #include "link/protocol/SendSteps.h"
@@ -24,8 +25,11 @@ ShortReply exchange(LinkContext& ctx, TemperatureSubCommand sub, int value)
     const std::optional<CommandFrame> frame = makeTemperatureCommand(sub, value);
     if (!frame)
         return {};
-    writeFrame(ctx, *frame, WriteWay::Array);
-    return readShortReply(ctx);
+    ExchangeScope held(ctx);
+    if (held.refused())
+        return {};
+    writeFrame(held.context(), *frame, WriteWay::Array);
+    return readShortReply(held.context());
 }
 
 // The reply to a heat, cool or off command: its reading (or 0) becomes the

@@ -3,6 +3,7 @@
 #include "core/Console.h"
 #include "core/Globals.h"
 #include "link/frames/FrameLayout.h"
+#include "link/protocol/ExchangeScope.h"
 #include "link/protocol/SendSteps.h"
 
 namespace {
@@ -32,10 +33,16 @@ FrameWindow advancedPageFrames(CameraBoxes& boxes, FrameImage& image, FrameView&
     return {boxes, image, view, FrameReaderStyle{&txt_crc, nullptr, true, true}};
 }
 
-FrameRead ReadCameraFrame(LinkContext& ctx, FrameWindow& window, const QByteArray& request, int drawFlag)
+FrameRead ReadCameraFrame(LinkContext& outer, FrameWindow& window, const QByteArray& request, int drawFlag)
 {
     const FrameReaderStyle& style = window.style;
     FrameRead read;
+    ExchangeScope exchange(outer);
+    if (exchange.refused()) {
+        read.outcome = FrameReadOutcome::LinkBusy;
+        return read;
+    }
+    LinkContext& ctx = exchange.context();
     const FrameSetup setup = frameSetupFromBoxes(window.boxes, style.lineCheckBytesBox);
     if (const auto refusal = frameSetupRefusal(setup)) {
         ctx.console.setStatus(*refusal);

@@ -46,6 +46,7 @@ enum class FrameReadOutcome {
     BadSetup,      // the camera or geometry does not fit the buffer: said in the status line, nothing sent
     PortClosed,    // "COMPORT not opened. Click Connect" in the status line, nothing sent
     ClosedSending, // the port was closed while the request was written: nothing read
+    LinkBusy,      // another exchange holds the link: said in the status line, nothing sent
 };
 
 struct FrameRead {

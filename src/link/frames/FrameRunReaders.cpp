@@ -5,6 +5,7 @@
 #include "core/Globals.h"
 #include "core/Prompts.h"
 #include "link/frames/FrameTransfer.h"
+#include "link/protocol/ExchangeScope.h"
 #include "link/protocol/SendSteps.h"
 
 #include <functional>
@@ -18,10 +19,14 @@ constexpr int kRetryPauseMs = 10;
 
 using FrameResult = std::function<std::optional<QByteArray>(const QByteArray& reply)>;
 
-FrameText readRunFrame(LinkContext& ctx, const CameraBoxes& boxes, int camera, const FrameResult& result)
+FrameText readRunFrame(LinkContext& outer, const CameraBoxes& boxes, int camera, const FrameResult& result)
 {
-    if (isDummyMode(ctx.globals))
+    if (isDummyMode(outer.globals))
         return FrameText::empty();
+    ExchangeScope exchange(outer);
+    if (exchange.refused())
+        return FrameText::empty();
+    LinkContext& ctx = exchange.context();
     if (!ctx.globals.portOpen) {
         ctx.prompts.message(kPortNotOpenText);
         return FrameText::empty();

@@ -66,6 +66,14 @@ qint32 ModCOMM::recordBadPort(const QString& operation)
     return recordFailure(operation, kBadPortNumber, QStringLiteral("Port number out of range."));
 }
 
+bool ModCOMM::refusedWhileBusy(const QString& operation)
+{
+    if (!guard_.busy())
+        return false;
+    recordFailure(operation, kLinkBusy, QStringLiteral("Link busy."));
+    return true;
+}
+
 qint32 ModCOMM::CommOpen(int port, const QString& deviceName, const QString& settings)
 {
     CommPortRecord* rec = recordFor(port);
@@ -74,7 +82,8 @@ qint32 ModCOMM::CommOpen(int port, const QString& deviceName, const QString& set
     if (rec->open)
         return recordFailure(QStringLiteral("CommOpen"), kPortInUse, QStringLiteral("Port in use."));
 
-    rec->device = factory_();
+    // A module made without devices (a window with no instrument) opens nothing.
+    rec->device = factory_ ? factory_() : nullptr;
     SerialDevice* dev = rec->device.get();
     if (!dev)
         return RecordCommDllError(QStringLiteral("CommOpen (CreateFile)"), kErrorGenFailure);
@@ -131,6 +140,8 @@ qint32 ModCOMM::CommFlush(int port)
     CommPortRecord* rec = recordFor(port);
     if (!rec)
         return recordBadPort(QStringLiteral("CommFlush"));
+    if (refusedWhileBusy(QStringLiteral("CommFlush")))
+        return kLinkBusy;
     if (!rec->device)
         return RecordCommDllError(QStringLiteral("CommFlush (PurgeComm)"), kErrorInvalidHandle);
     if (!rec->device->purge())
@@ -146,6 +157,8 @@ qint32 ModCOMM::CommRead(int port, QByteArray& data, qint32 wanted)
     if (!rec) {
         recordBadPort(QStringLiteral("CommRead"));
         result = -1;
+    } else if (refusedWhileBusy(QStringLiteral("CommRead"))) {
+        return -1; // the holder's reply stays queued for the holder
     } else if (!rec->device) {
         RecordCommIoError(QStringLiteral("CommRead (ReadFile)"), *rec, kErrorInvalidHandle);
         result = -1;
@@ -172,6 +185,8 @@ qint32 ModCOMM::writeData(int port, const QByteArray& data)
         recordBadPort(QStringLiteral("CommWrite"));
         return 0; // nothing was written
     }
+    if (refusedWhileBusy(QStringLiteral("CommWrite")))
+        return -1;
     if (!rec->device) {
         RecordCommIoError(QStringLiteral("CommWrite (WriteFile)"), *rec, kErrorInvalidHandle);
         return -1;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/port/LinkGuard.h"
 #include "link/port/PortMapping.h"
 #include "link/port/SerialDevice.h"
 
@@ -34,6 +35,8 @@ public:
     static constexpr qint32 kPortInUse = -1;
     // The code recorded for a failure of the module itself, such as a port number out of range.
     static constexpr qint32 kBadPortNumber = 87;
+    // The code recorded when another exchange holds the link (the system's "busy").
+    static constexpr qint32 kLinkBusy = 170;
 
     ModCOMM(Globals& globals, PortMapping mapping, SerialDeviceFactory factory);
 
@@ -61,6 +64,12 @@ public:
     const CommPortRecord* record(int port) const;
     const PortMapping& mapping() const { return mapping_; }
 
+    // Who holds the link. While window events run inside a held exchange,
+    // reads, writes and flushes fail with nothing sent or taken, so a sender
+    // that did not ask the guard still cannot cut into the holder's exchange.
+    LinkGuard& guard() { return guard_; }
+    const LinkGuard& guard() const { return guard_; }
+
 private:
     CommPortRecord* recordFor(int port);
     qint32 recordFailure(const QString& source, qint32 code, const QString& text);
@@ -69,10 +78,12 @@ private:
     qint32 recordBadPort(const QString& operation);
     qint32 writeData(int port, const QByteArray& data);
     void deviceLost(int port);
+    bool refusedWhileBusy(const QString& operation);
 
     Globals& globals_;
     PortMapping mapping_;
     SerialDeviceFactory factory_;
     std::array<CommPortRecord, kPortCount> commPorts_;
     std::function<void(int port)> portLost_;
+    LinkGuard guard_;
 };

@@ -4,6 +4,7 @@
 #include "core/Console.h"
 #include "core/Globals.h"
 #include "link/port/ModCOMM.h"
+#include "link/protocol/ExchangeScope.h"
 #include "link/protocol/ReplyText.h"
 
 ShortReply readShortReply(LinkContext& ctx, const ShortReplyOptions& options)
@@ -23,8 +24,12 @@ ShortReply readShortReply(LinkContext& ctx, const ShortReplyOptions& options)
     return reply;
 }
 
-EchoReply sendForEchoReply(LinkContext& ctx, const CommandFrame& frame, const EchoOptions& options)
+EchoReply sendForEchoReply(LinkContext& outer, const CommandFrame& frame, const EchoOptions& options)
 {
+    ExchangeScope exchange(outer);
+    if (exchange.refused())
+        return {};
+    LinkContext& ctx = exchange.context();
     const std::function<QString(const QByteArray&)> display =
         options.display ? options.display : replyDisplayText;
     const std::function<bool(const QString&)> accepts =
@@ -50,9 +55,13 @@ EchoReply sendForEchoReply(LinkContext& ctx, const CommandFrame& frame, const Ec
     return result;
 }
 
-NumberReply sendForNumberReply(LinkContext& ctx, const CommandFrame& frame)
+NumberReply sendForNumberReply(LinkContext& outer, const CommandFrame& frame)
 {
     NumberReply result;
+    ExchangeScope exchange(outer);
+    if (exchange.refused())
+        return result;
+    LinkContext& ctx = exchange.context();
     ctx.comm.CommWrite(ctx.globals.commPort, frame.toByteArray());
     result.bytes = readShortReply(ctx);
     result.value = numberReplyValue(result.bytes);

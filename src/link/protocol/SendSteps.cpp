@@ -4,11 +4,14 @@
 #include "core/Console.h"
 #include "core/Globals.h"
 #include "link/port/ModCOMM.h"
+#include "link/protocol/ExchangeScope.h"
 
 bool isDummyMode(const Globals& globals) { return globals.dummyMode == 1; }
 
 bool requirePortOpen(LinkContext& ctx)
 {
+    if (refuseWhileLinkBusy(ctx))
+        return false;
     if (ctx.globals.portOpen)
         return true;
     ctx.console.setStatus(kPortNotOpenText);

@@ -24,7 +24,7 @@ enum class WriteWay {
 bool isDummyMode(const Globals& globals);
 
 // The port guard: false, with the refusal in the window's status line, when
-// no port is open.
+// no port is open or another exchange holds the link.
 bool requirePortOpen(LinkContext& ctx);
 
 // Empties both directions of the port, then pauses 1 ms: whatever is left of

@@ -7,7 +7,7 @@
 #include "core/NumberText.h"
 #include "core/Prompts.h"
 #include "link/port/ModCOMM.h"
-#include "link/port/PortNames.h"
+#include "link/port/PortOwner.h"
 #include "link/search/SerialNumberQuery.h"
 #include "link/port/SystemErrorText.h"
 
@@ -64,14 +64,8 @@ private:
                                 + QStringLiteral(" ] SN#") + formatNumber(serial, QStringLiteral("0000")));
     }
 
-    qint32 open(int port)
-    {
-        return link_.comm.CommOpen(port, comDeviceName(port), lineSettingsText(kSearchBaudRate));
-    }
-
-    // Closes whatever the port's open left behind, a half-open port included,
-    // so that a later open of it is not refused as "Port in use.".
-    void close(int port) { link_.comm.CommClose(port); }
+    qint32 open(int port) { return openPort(link_.comm, port, kSearchBaudRate); }
+    void close(int port) { closePort(link_.comm, port); }
 
     std::optional<int> probeOnce(int port)
     {
@@ -114,7 +108,6 @@ private:
     bool connect(int port, int serial)
     {
         if (open(port) != 0) {
-            close(port);
             setSerialNumber(0);
             return false;
         }
@@ -126,8 +119,7 @@ private:
     {
         Globals& g = link_.globals;
         setSerialNumber(serial);
-        g.commPort = port;
-        g.portOpen = true;
+        usePort(g, port);
         s_.state.offlineMode = false;
         s_.boxes.txtcom = QString::number(port);
         WriteConfigTxt(s_.folder, s_.boxes, s_.cameraBoxes);
@@ -147,7 +139,6 @@ private:
         }
         const int port = *typed;
         if (open(port) != 0) {
-            close(port);
             link_.prompts.message(QStringLiteral("Invalid Port Number. Offline Mode"));
             goOffline();
             return;
