@@ -428,7 +428,7 @@ TEST_F(FrmAcquireBlank, DeleteFromThePopUpThenEveryFormatIsListed)
     EXPECT_EQ(blank().lst_blank->currentRow(), 1);
 
     // A folder with a subfolder: told to delete it by hand; the list stays as it was.
-    blank().lst_blank->takeItem(2);
+    delete blank().lst_blank->takeItem(2); // the list gives the item up
     select("20250316_090000_blank_images");
     prompts.answers = {PromptAnswer::Yes};
     item->trigger();
