@@ -71,7 +71,7 @@ TEST(StartupLink, ClosingWritesConfigTxtAndClosesThePortInUse)
     EXPECT_FALSE(b.comm.isOpen(4));
     EXPECT_FALSE(b.globals.portOpen);
     EXPECT_EQ(b.configTxt(),
-              (QStringList{"\"COM=9\"", "\"TX_TRANSMIT=A\"", "\"GAIN=20\"", "\"EXPOSURE=140\"", "\"LED=\"",
+              (QStringList{"\"COM=9\"", "\"TX_TRANSMIT=A\"", "\"GAIN=20\"", "\"EXPOSURE=140\"", "\"LED=3\"",
                            "\"ACQLAPSE=120\"", "\"WELLFORMAT=w24\"", "\"SET_TEMP=20\""}));
 }
 

@@ -16,7 +16,7 @@ TEST(ConfigTxt, EightQuotedLinesReplacingAnyEarlierFile)
     CameraBoxes camera = CameraBoxes::mainWindow();
     ASSERT_TRUE(WriteConfigTxt(tmp.folder(), boxes, camera));
     EXPECT_EQ(fileBytes(path), QByteArray("\"COM=3\"\r\n\"TX_TRANSMIT=1\"\r\n\"GAIN=15\"\r\n\"EXPOSURE=23\"\r\n"
-                                          "\"LED=\"\r\n\"ACQLAPSE=30\"\r\n\"WELLFORMAT=\"\r\n\"SET_TEMP=\"\r\n"));
+                                          "\"LED=3\"\r\n\"ACQLAPSE=30\"\r\n\"WELLFORMAT=\"\r\n\"SET_TEMP=\"\r\n"));
 
     boxes.txtcom = "4";
     camera.txtprogram = "+";

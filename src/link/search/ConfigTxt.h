@@ -11,7 +11,7 @@
 // window really uses (CameraBoxes), so they are not kept twice here.
 struct ConfigTxtBoxes {
     QString txtcom = QStringLiteral("3");
-    QString txt_led;
+    QString txt_led = QStringLiteral("3"); // the LED power list, designed at "3"
     QString txtlapse = QStringLiteral("30");
     QString cmb_well;
     QString txttemp;
