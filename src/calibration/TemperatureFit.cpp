@@ -36,11 +36,10 @@ std::optional<TemperatureFit> FitTemperatureCalibration(double r1, double t1, do
     // The start-up loader throws out factors that miss the default line by 5
     // or more, so the fit is held to that, as fitted and as it will be stored.
     const TempCalibration fitted{fit.offset, fit.slope};
-    const TempCalibration stored{roundToHundredths(fit.offset), roundToHundredths(fit.slope)};
     const TempCalibration defaults;
     const bool nearPresent =
         std::fabs(fitted.degrees(present) - defaults.degrees(present)) < kPresentTolerance;
-    fit.inRange = tempFactorsPlausible(fitted) && tempFactorsPlausible(stored) && nearPresent;
+    fit.inRange = tempFactorsPlausibleAsStored(fitted) && nearPresent;
     return fit;
 }
 

@@ -158,6 +158,8 @@ TEST(TempFactorFile, EachBadFileFallsBackAsItShould)
         {"d1 5 on paper", factorFile("OFFSET=-23.5", "SLOPE=1.84"), defO, defS, outOfLimit, false},
         {"d1 just under 5", factorFile("OFFSET=-26.69", "SLOPE=2"), -26.69, 2, "", false},
         {"d2 exactly 5", factorFile("OFFSET=-12.756", "SLOPE=1.5"), defO, defS, outOfLimit, false},
+        // d1 is 4.96 as read, but SLOPE=1.73 as saved back puts it at 5.
+        {"out of limit once written back", factorFile("OFFSET=-21.3", "SLOPE=1.732"), defO, defS, outOfLimit, false},
         {"lines swapped", factorFile("SLOPE=1.8", "OFFSET=-17"), defO, defS, "", false},
         {"lower-case key", factorFile("offset=-16", "SLOPE=1.74"), defO, 1.74, "", false},
         {"blank before =", factorFile("OFFSET =-16", "SLOPE=1.74"), defO, 1.74, "", false},

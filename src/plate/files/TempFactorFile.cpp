@@ -53,6 +53,16 @@ bool tempFactorsPlausible(const TempCalibration& c)
     return std::fabs(d1) < limit && std::fabs(d2) < limit;
 }
 
+TempCalibration tempFactorsAsStored(const TempCalibration& c)
+{
+    return {roundToHundredths(c.offset), roundToHundredths(c.slope)};
+}
+
+bool tempFactorsPlausibleAsStored(const TempCalibration& c)
+{
+    return tempFactorsPlausible(c) && tempFactorsPlausible(tempFactorsAsStored(c));
+}
+
 namespace {
 
 // The pair the file holds, or nullopt when its lines cannot be read.
@@ -117,7 +127,9 @@ TempCalibration ReadTempFactor(const ProgramFolder& folder, Globals& globals, Co
         prompts.message(kTempFactorFileError);
         return keep(globals, defaults);
     }
-    if (!tempFactorsPlausible(*read)) {
+    // Rounding on the next save could carry a pair at the border out of limit,
+    // and the next start would then drop a calibration that worked.
+    if (!tempFactorsPlausibleAsStored(*read)) {
         console.setStatus(kTempFactorOutOfLimit);
         return keep(globals, defaults);
     }

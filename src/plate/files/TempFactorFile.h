@@ -29,6 +29,14 @@ inline const QString kTempFactorOutOfLimit =
 // and 37 (47.744); the loader replaces any other pair by the defaults.
 bool tempFactorsPlausible(const TempCalibration& c);
 
+// The pair as tempfactor.dat holds it once written: each factor rounded to two
+// decimals, halves to even.
+TempCalibration tempFactorsAsStored(const TempCalibration& c);
+
+// Plausible both as it is and as it will be stored, so a pair that is kept is
+// still kept after it has been written and read again.
+bool tempFactorsPlausibleAsStored(const TempCalibration& c);
+
 // "tempfactor.dat" in the unit folder ("config" when there is no serial number).
 QString tempFactorPath(const ProgramFolder& folder, int serialNumber);
 
@@ -36,7 +44,8 @@ QString tempFactorPath(const ProgramFolder& folder, int serialNumber);
 // globals.tempSlope and returns the same pair, which the main window keeps as
 // its own copy (formTempOffset, formTempSlope). A missing file is written with
 // the defaults. A value out of its range falls back to its default; a pair
-// that reads implausibly at 20 and 37 raw is replaced by the defaults with the
+// that reads implausibly at 20 and 37 raw, as read or as it would be written
+// back, is replaced by the defaults with the
 // out-of-limit text in the status line; an unreadable file, or a missing one
 // that cannot be written, gives the defaults and the message box
 // "Error in tempfactor file. Using defaults".
