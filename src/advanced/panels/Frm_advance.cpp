@@ -256,7 +256,7 @@ std::optional<LinkContext> Frm_advance::link()
     // One exchange at a time: a click during Apply, a frame or the console waits for nothing.
     if (!ctx_.comm || exchangeRunning())
         return std::nullopt;
-    return std::optional<LinkContext>(std::in_place, ctx_.globals, *ctx_.comm, ctx_.clock, *console_, ctx_.prompts);
+    return LinkContext{ctx_.globals, *ctx_.comm, ctx_.clock, *console_, ctx_.prompts};
 }
 
 void Frm_advance::sendAppliedMask(PixelMask& mask)
