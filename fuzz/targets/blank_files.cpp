@@ -8,7 +8,7 @@
 #include "flash/FlashLayout.h"
 #include "flash/FlashPackers.h"
 #include "support/FakeClock.h"
-#include "support/ScriptedPrompts.h"
+#include "support/RecordingPrompts.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Globals globals;
     FakeClock clock;
-    ScriptedPrompts prompts;
+    RecordingPrompts prompts;
     const FlashPackContext ctx{globals, folder, clock, prompts, 0};
     if (const std::optional<int> lapse = ReadBlankAcqLapse(ctx, QStringLiteral("w24")))
         check(*lapse >= 0, "negative lapse");

@@ -6,7 +6,7 @@
 #include "calibration/InternalReferenceFactors.h"
 #include "calibration/InternalReferenceRuns.h"
 #include "support/FakeClock.h"
-#include "support/ScriptedPrompts.h"
+#include "support/RecordingPrompts.h"
 
 #include <cmath>
 
@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)HasInternalReferenceRun(folder, 0, QStringLiteral("w6"));
 
     FakeClock clock;
-    ScriptedPrompts prompts;
+    RecordingPrompts prompts;
     const InternalReferenceSetting setting{folder, clock, prompts, 1};
     const InternalReferenceFactors factors =
         LoadInternalReferenceFactors(setting, f.path(QStringLiteral("project")), QStringLiteral("w6"), 0, 1);

@@ -8,7 +8,7 @@
 #include "flash/FlashLayout.h"
 #include "flash/FlashPackers.h"
 #include "support/FakeClock.h"
-#include "support/ScriptedPrompts.h"
+#include "support/RecordingPrompts.h"
 
 #ifndef FUZZ_PACKER
 #error "FUZZ_PACKER names the packer"
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ProgramFolder folder = f.folder();
     Globals globals;
     FakeClock clock;
-    ScriptedPrompts prompts;
+    RecordingPrompts prompts;
     const FlashPackContext ctx{globals, folder, clock, prompts, 1};
     PackedBytes packed;
     int capacity = 0;

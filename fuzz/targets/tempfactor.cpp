@@ -5,7 +5,7 @@
 #include "core/Globals.h"
 #include "plate/files/TempFactorFile.h"
 #include "support/RecordingConsole.h"
-#include "support/ScriptedPrompts.h"
+#include "support/RecordingPrompts.h"
 
 #include <cmath>
 
@@ -16,13 +16,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Globals globals;
     f.put(QStringLiteral("config/tempfactor.dat"), inputBytes(data, size));
     RecordingConsole console;
-    ScriptedPrompts prompts;
+    RecordingPrompts prompts;
     const TempCalibration read = ReadTempFactor(f.folder(), globals, console, prompts);
     check(std::isfinite(read.offset) && std::isfinite(read.slope), "calibration not finite");
 
     check(WriteTempFactorFile(f.folder(), globals), "write failed");
     Globals again;
-    ScriptedPrompts prompts2;
+    RecordingPrompts prompts2;
     const TempCalibration reread = ReadTempFactor(f.folder(), again, console, prompts2);
     check(prompts2.messages.isEmpty(), "the written file was refused");
     check(std::fabs(reread.offset - read.offset) < 0.01 && std::fabs(reread.slope - read.slope) < 0.01,

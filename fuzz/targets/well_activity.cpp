@@ -4,14 +4,14 @@
 #include "FuzzFolder.h"
 
 #include "analysis/WellActivityLoader.h"
-#include "support/ScriptedPrompts.h"
+#include "support/RecordingPrompts.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     FuzzFolder& f = fuzzFolder();
     f.clear();
     f.put(QStringLiteral("run/wellactivity00.csv"), inputBytes(data, size));
-    ScriptedPrompts prompts;
+    RecordingPrompts prompts;
     HeatMapData one, cut;
     const WellActivityLoad a = LoadWellActivityFiles(f.path(QStringLiteral("run")), QStringLiteral("w6"), one, {},
                                                      prompts, WellActivityLoadTuning{1, 1});

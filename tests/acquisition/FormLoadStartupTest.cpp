@@ -41,7 +41,7 @@ QStringList shownGroupOptions(const Frame_project& panel)
 
 // No instrument anywhere: every port is missing and the port question gets Enter.
 struct OfflineStart : ScriptedPortsWindow {
-    OfflineStart() : ScriptedPortsWindow({}) {}
+    OfflineStart() : ScriptedPortsWindow({}) { prompts.inputs = {QString()}; }
 };
 
 TEST(FormLoadStartup, OfflineMakesTheFilesFillsEveryListAndSendsNothing)

@@ -86,6 +86,7 @@ TEST(FormUnload, AnInstrumentThatStopsAnsweringStillGetsEveryStep)
     ScriptedPortsWindow b({1});
     auto& [tmp, globals, clock, prompts, opener, line, comm, window] = b;
     // Serial number 7 on COM1; the fan and the reading of start-up get no answer.
+    ASSERT_TRUE(b.knownUnit(7));
     line.script(QByteArray("N\x00\x07", 3));
     line.scriptSilence(2);
     window.Form_Load();

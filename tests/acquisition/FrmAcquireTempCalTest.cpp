@@ -65,6 +65,9 @@ TEST_F(FrmAcquireTempCal, TwoPointsSavedBecomeTheFactorsInForce)
     panel().txt_temp2->setText(QStringLiteral("36"));
     panel().cmd_set2->click();
     ASSERT_TRUE(panel().cmd_closetmpcal->isEnabled()) << prompts.messages.join(" | ").toStdString();
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages.first().startsWith("Parameters:")) << prompts.messages.first().toStdString();
+    EXPECT_TRUE(prompts.messages.first().contains("[m=1.73];[b=-15.34]")) << prompts.messages.first().toStdString();
 
     panel().cmd_closetmpcal->click();
     EXPECT_TRUE(panel().isHidden());

@@ -103,6 +103,7 @@ TEST_F(FormatChoiceFixture, NoPutsTheBoxBackAndAddsACurrentFormatTheListLacks)
     makeCurrent(QStringLiteral("p35"));
     const QString labelBefore = controls.label_blank;
 
+    prompts.answers = {PromptAnswer::No, PromptAnswer::No};
     EXPECT_EQ(pick(QStringLiteral("w24")), FormatChoiceResult::Declined);
     EXPECT_EQ(controls.cmb_well_items,
               (QStringList{QStringLiteral("w6"), QStringLiteral("w24"), QStringLiteral("p35")}));

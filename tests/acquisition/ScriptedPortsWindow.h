@@ -22,6 +22,11 @@ struct ScriptedPortsWindow {
                 line.openErrors[QStringLiteral("/dev/ttyUSB") + QString::number(port - 1)] = kErrorFileNotFound;
         }
     }
+    // An instrument met before: its unit folder is there, so start-up reads no flash.
+    bool knownUnit(int serialNumber) const
+    {
+        return makeFolder(tmp.path(ProgramFolder::unitFolderName(serialNumber)));
+    }
     QStringList configTxt() const { return readTextFile(tmp.path("config.txt")).value_or(QStringList()); }
 
     TempProgramFolder tmp;

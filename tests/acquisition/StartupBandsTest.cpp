@@ -92,6 +92,7 @@ TEST(StartupBands, GoingOfflineFallsBackToTheFirstBand)
     b.state.analogController = false;
     // No instrument anywhere: every port is missing, and Enter in the input box.
     PortSearchContext search{b.ctx, b.state, b.folder.folder(), b.boxes, b.cameraBoxes, {}};
+    b.prompts.inputs = {QString()};
     startLink(search);
     EXPECT_TRUE(b.state.offlineMode);
     EXPECT_EQ(b.globals.serialNumber, 0);

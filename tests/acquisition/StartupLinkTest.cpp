@@ -26,6 +26,7 @@ TEST(StartupLink, FormLoadFindsTheInstrumentWithDummyModeOff)
 {
     StartupBench b({2});
     b.globals.dummyMode = 1; // left from nothing: start-up always begins with the real instrument
+    ASSERT_TRUE(b.knownUnit(42));
     b.line.script(QByteArray("N\x00\x2A", 3));
     b.window.Form_Load();
 
@@ -42,6 +43,7 @@ TEST(StartupLink, FormLoadFindsTheInstrumentWithDummyModeOff)
 TEST(StartupLink, FormLoadGoesOfflineWhenNothingAnswers)
 {
     StartupBench b({});
+    b.prompts.inputs = {QString()}; // Enter: offline
     b.window.Form_Load();
 
     EXPECT_EQ(b.prompts.inputPrompts.size(), 1);
@@ -54,6 +56,7 @@ TEST(StartupLink, FormLoadGoesOfflineWhenNothingAnswers)
 TEST(StartupLink, ClosingWritesConfigTxtAndClosesThePortInUse)
 {
     StartupBench b({4});
+    ASSERT_TRUE(b.knownUnit(7));
     b.line.script(QByteArray("N\x00\x07", 3));
     b.window.Form_Load();
     ASSERT_TRUE(b.comm.isOpen(4));
@@ -78,6 +81,7 @@ TEST(StartupLink, ClosingWritesConfigTxtAndClosesThePortInUse)
 TEST(StartupLink, TheSystemsRequestToEndClosesTheWindowAsClosingItDoes)
 {
     StartupBench b({4});
+    ASSERT_TRUE(b.knownUnit(7));
     b.line.script(QByteArray("N\x00\x07", 3));
     b.window.Form_Load();
     ASSERT_TRUE(b.comm.isOpen(4));

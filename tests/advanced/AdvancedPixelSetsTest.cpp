@@ -124,6 +124,8 @@ TEST_F(AdvancedApplySim, ApplyToAllDoesNothingWhileAFlashTransferRuns)
     const PixelSetApply apply = advanced::applyPixelSets(ctx, folder.folder(), sets);
     EXPECT_FALSE(apply.confirmed);
     EXPECT_TRUE(prompts.questions.isEmpty());
+    EXPECT_EQ(prompts.answers.size(), 2u); // the Yes answers were never asked for
+    prompts.answers.clear();
     EXPECT_EQ(sim.totalCommandCount(), 0);
     EXPECT_TRUE(globals.flashBusy);
 }

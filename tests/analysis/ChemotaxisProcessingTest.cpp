@@ -69,6 +69,13 @@ struct ChemoRun {
     {
         return QString::fromLatin1(fileBytes(r.reportPath)).split("\r\n");
     }
+    // The report of a processing that ran to its end, which says so in a box.
+    QStringList finishedReport(const ChemotaxisResult& r)
+    {
+        EXPECT_EQ(r.outcome, ChemotaxisOutcome::Finished);
+        EXPECT_EQ(prompts.messages, QStringList{"ok process"});
+        return reportLines(r);
+    }
 };
 
 TEST(ChemotaxisProcessing, SixWellReportByHand)
@@ -132,7 +139,7 @@ TEST(ChemotaxisProcessing, ThreePointWindowOverTheLastThreeScans)
         const ChemotaxisResult r = run.process();
         ASSERT_EQ(r.outcome, ChemotaxisOutcome::Finished);
         EXPECT_TRUE(r.reportPath.endsWith("_report.txt"));
-        const QStringList lines = run.reportLines(r);
+        const QStringList lines = run.finishedReport(r);
         EXPECT_EQ(lines[6], c.row);
         EXPECT_EQ(lines[15], "\"A1_top\";6;0;;6;0;;6;0;");
         EXPECT_EQ(lines[16], "\"A1_bottom\";5;4;;5;4;;5;4;");
@@ -150,7 +157,7 @@ TEST(ChemotaxisProcessing, ThreePointInATwoScanRunStartsAtScanZero)
     run.settings.threePoint = true;
     const ChemotaxisResult r = run.process();
     ASSERT_EQ(r.outcome, ChemotaxisOutcome::Finished);
-    const QStringList lines = run.reportLines(r);
+    const QStringList lines = run.finishedReport(r);
     // Scans 0 and 1: left 6 + 5, right 4.
     EXPECT_EQ(lines[6], "\"A1_CiXright\";\"002_Control\";-0.5;-0.5");
     EXPECT_EQ(lines[15], "\"A1_top\";6;0;;6;0;");
@@ -162,7 +169,7 @@ TEST(ChemotaxisProcessing, TwentyFourWells)
     run.write("chgroup.dat", groupFile(9));
     const ChemotaxisResult r = run.process();
     ASSERT_EQ(r.outcome, ChemotaxisOutcome::Finished);
-    const QStringList lines = run.reportLines(r);
+    const QStringList lines = run.finishedReport(r);
     EXPECT_EQ(lines[6], "\"A1_CiXright\";\"-001_Free\";-0.2;-1.0;0.0");
     EXPECT_EQ(lines[6 + 9], "\"B3_CiXright\";\"002_Control\";-0.2;-1.0;0.0");
     EXPECT_EQ(lines[6 + 23], "\"D6_CiXright\";\"-001_Free\";-0.2;-1.0;0.0");
@@ -176,11 +183,11 @@ TEST(ChemotaxisProcessing, DecimalCommaWithCommaDividerWritesPoints)
     ChemoRun run;
     run.settings.divider = ",";
     run.settings.decimalSeparator = ',';
-    QStringList lines = run.reportLines(run.process());
+    QStringList lines = run.finishedReport(run.process());
     EXPECT_EQ(lines[6], "\"A1_CiXright\",\"002_Control\",-0.2,-1.0,0.0");
     ChemoRun semicolon;
     semicolon.settings.decimalSeparator = ',';
-    lines = semicolon.reportLines(semicolon.process());
+    lines = semicolon.finishedReport(semicolon.process());
     EXPECT_EQ(lines[5], "\"Well\";\"Group/Time[m]\";\"12,5\";\"13,5\";\"14,0\"");
     EXPECT_EQ(lines[6], "\"A1_CiXright\";\"002_Control\";-0,2;-1,0;0,0");
 }
@@ -196,7 +203,7 @@ TEST(ChemotaxisProcessing, ScansPastTheLastAndLinesBeforeTheFirstAreIgnored)
     run.write("wellactivity10.csv", text);
     const ChemotaxisResult r = run.process();
     ASSERT_EQ(r.outcome, ChemotaxisOutcome::Finished);
-    const QStringList lines = run.reportLines(r);
+    const QStringList lines = run.finishedReport(r);
     EXPECT_EQ(lines[7], "\"B1_CiXright\";\"-001_Free\";-0.2;-1.0;0.0");
     EXPECT_EQ(lines[18], "\"B1_top\";1;0;;5;0;;0;0;");
     EXPECT_FALSE(QFileInfo::exists(run.file("1scans_images/B1_0003.bmp")));
@@ -261,7 +268,7 @@ TEST(ChemotaxisProcessing, ProgressPlotAndWellImageOfTheLastScan)
     ChemoRun run;
     run.settings.options = {};
     run.settings.options[1] = true;
-    ASSERT_EQ(run.process().outcome, ChemotaxisOutcome::Finished);
+    run.finishedReport(run.process());
     // B3's last scan: the well image shows no activity, its caption the scan's minutes.
     const QImage image(run.file("1scans_images/A1_0000.bmp"));
     ASSERT_EQ(image.size(), kWellPictureSize);

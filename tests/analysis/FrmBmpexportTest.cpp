@@ -249,6 +249,7 @@ TEST(FrmBmpexport, ThreePointAdviceAndFolder)
     page.chk_3point->click();
     EXPECT_EQ(f.prompts.messages.size(), 1);
     page.chk_3point->click();
+    EXPECT_EQ(f.prompts.messages.size(), 2); // advised again on each check
     page.cmb_well_Click();
     EXPECT_EQ(shownRed(page.wellpicture), 77);
 }

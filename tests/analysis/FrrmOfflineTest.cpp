@@ -294,7 +294,9 @@ TEST(Frrm_offline, JointReportOfTheSelectedRunsHandsItsTableToThePanel)
     p.doubleClick(1);
     page.Listpj->item(1)->setSelected(true);
     page.Listpj->item(2)->setSelected(true);
+    p.prompts.answers = {PromptAnswer::No}; // outliers stay
     page.mnjointrep->trigger();
+    EXPECT_EQ(p.prompts.questions.size(), 1);
     EXPECT_TRUE(page.state.jointReportMode);
     EXPECT_TRUE(page.reportPanel->state.jointReportMode);
     EXPECT_TRUE(page.reportPanel->isVisible());

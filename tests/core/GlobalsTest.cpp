@@ -1,6 +1,5 @@
 #include "core/Globals.h"
 #include "support/FakeClock.h"
-#include "support/ScriptedPrompts.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +25,7 @@ TEST(Globals, GroupTableStartsFree)
     EXPECT_FALSE(g.groups.groupUsed[7]);
 }
 
-TEST(Seams, FakeClockAdvancesOnSleepAndScriptedPromptsRecord)
+TEST(Seams, FakeClockAdvancesOnSleep)
 {
     FakeClock clock;
     const QDateTime start = clock.now();
@@ -37,14 +36,4 @@ TEST(Seams, FakeClockAdvancesOnSleepAndScriptedPromptsRecord)
     EXPECT_EQ(clock.elapsedMs(), 500);
     EXPECT_EQ(start.msecsTo(clock.now()), 500);
     EXPECT_EQ(ticks, 2);
-
-    ScriptedPrompts prompts;
-    prompts.answers.push_back(PromptAnswer::Yes);
-    prompts.inputs.push_back(QStringLiteral("4"));
-    EXPECT_EQ(prompts.question(QStringLiteral("Change?")), PromptAnswer::Yes);
-    EXPECT_EQ(prompts.question(QStringLiteral("Again?")), PromptAnswer::No);
-    EXPECT_EQ(prompts.input(QStringLiteral("Port?")), QStringLiteral("4"));
-    EXPECT_EQ(prompts.input(QStringLiteral("Port?")), QString());
-    EXPECT_EQ(prompts.questions.size(), 2);
-    EXPECT_EQ(prompts.inputPrompts.size(), 2);
 }

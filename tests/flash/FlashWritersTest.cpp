@@ -286,6 +286,8 @@ TEST(FlashWriters, NothingStartsWhileASendRuns)
     EXPECT_EQ(SendFlashSections(bench.send, {false, false, true, false, false}), FlashAction::Done);
     EXPECT_EQ(nested, (std::vector<FlashAction>{FlashAction::Busy, FlashAction::Busy, FlashAction::Busy}));
     EXPECT_TRUE(bench.prompts.questions.isEmpty());
+    EXPECT_EQ(bench.prompts.answers.size(), 1u); // the busy recalculation asked nothing
+    bench.prompts.answers.clear();
     // One header and one data page: two commits, one read.
     EXPECT_EQ(bench.sim.commandCount('f'), 2 * 96);
     EXPECT_FALSE(bench.globals.flashBusy);

@@ -83,6 +83,7 @@ TEST_P(SecondUploadDuringUpload, IsRefusedAndTheFirstArrivesWhole)
     // Once the first is done the link is free again.
     EXPECT_EQ(SendPixelMaskToFlash(ctx, second, 4), 0);
     expectWholeUpload(second, 4, 72);
+    EXPECT_EQ(prompts.messages.size(), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Moments, SecondUploadDuringUpload,

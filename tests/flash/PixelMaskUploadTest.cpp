@@ -150,6 +150,7 @@ TEST(SendPixelMaskToFlash, GoesOutWithoutAPortTestAndRefusesACameraWithoutAMask)
     m.answerBlocks(kBlocks);
     EXPECT_EQ(m.send(PixelMask()), 0);
     EXPECT_EQ(m.s.line.written.size(), kBlocks * kBlockWire);
+    EXPECT_EQ(m.s.prompts.messages, QStringList({"quantity activated=0"}));
 
     MaskLine refused;
     EXPECT_EQ(refused.send(PixelMask(), 7), -1);

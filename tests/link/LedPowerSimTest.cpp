@@ -61,6 +61,7 @@ TEST_F(LedPowerSimTest, PowersFromAFileReachTheInstrument)
     expected[207] = 7;
     expected[208] = 6;
     EXPECT_EQ(powers(), expected);
+    EXPECT_EQ(prompts.messages, QStringList{"error"}); // LED 416, past the last
 }
 
 TEST(SimulatedLedLighting, PoweredLedsBrightenWhereTheyShine)

@@ -52,6 +52,8 @@ TEST(PortSearchScripted, AFailedReopenCountsAsNoAnswer)
                                  : std::initializer_list<int>{c.answering});
         s.line.script(bytes({'N', 0, 42}));
         s.line.script(bytes({'N', 0, 43}));
+        if (!c.later)
+            s.prompts.inputs = {QString()}; // Enter: offline
         s.clock.onTick = [&s, &c] {
             if (s.comm.isOpen(c.answering))
                 s.line.openErrors[ScriptedSearch::devicePath(c.answering)] = kErrorAccessDenied;

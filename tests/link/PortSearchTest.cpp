@@ -102,6 +102,7 @@ TEST(PortSearch, ASilentPortCostsItsTimeOutsOnlyInVirtualTime)
 {
     SearchBench b;
     b.ports.addSilentDevice(5);
+    b.prompts.script.inputs = {QString()}; // Enter: offline
     b.run();
     // Two queries of ten empty polls of 500 ms, besides the pauses.
     EXPECT_GE(b.ports.clock.elapsedMs(), 2 * 10 * 500);

@@ -158,6 +158,7 @@ TEST(ApplyPixelSets, RowsOutsideTheGridAreSkipped)
     const PixelSetApply apply = b.apply({PromptAnswer::Yes, PromptAnswer::Yes});
     EXPECT_EQ(apply.files, 1);
     EXPECT_EQ(apply.activatedChannels, 1);
+    EXPECT_EQ(b.prompts.messages, QStringList{"Number of activated channels=1"});
     EXPECT_TRUE(b.mask.enabled(0, 189, 139));
     EXPECT_EQ(fileLines(b.folder.path("w96f_c0_wells.dat")).at(row(139, 189)), "139,189,C3");
 }

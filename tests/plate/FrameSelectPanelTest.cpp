@@ -98,6 +98,8 @@ TEST_F(SelectPanel, SetTellsWhatIsMissingThenBuildsAndApplyHandsOnMaskZero)
     prompts.answers = {PromptAnswer::Yes, PromptAnswer::Yes};
     panel.cmd_applyset->click();
     ASSERT_EQ(sent.size(), 1u);
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages.first().startsWith("Number of activated channels=")) << prompts.messages.first().toStdString();
     EXPECT_EQ(sent.front(), &panel.selection.setPixelMask);
     EXPECT_TRUE(panel.selection.setPixelMask.enabled(0, 90, 70));
 }

@@ -254,7 +254,9 @@ TEST(RenameProject, UserProjectKeepsItsPrefixAndOtherProjectsAreLeftAlone)
     EXPECT_TRUE(f.prompts.messages.isEmpty());
 
     // Cancel: nothing.
+    f.prompts.inputs = {QString()};
     EXPECT_FALSE(renameProject(ctx, f.combo));
+    EXPECT_EQ(f.prompts.inputPrompts.size(), 2);
     EXPECT_TRUE(QFileInfo::exists(f.reports(QStringLiteral("p20240115_old_mice"))));
 }
 

@@ -220,6 +220,7 @@ TEST(JointTable, ATableThatCannotBeWrittenIsReportedAndNotHandedOver)
     // A file where the folder of joint tables should be.
     ASSERT_TRUE(writeBytes(f.tmp.path(QStringLiteral("reports/default_project")), "x"));
     ScriptedPrompts prompts;
+    prompts.answers = {PromptAnswer::No}; // outliers stay
     FakeClock clock(kWhen);
     const JointTableResult r = prepareJointReport(f.tmp.folder(), {}, prompts, clock);
     EXPECT_FALSE(r.written);

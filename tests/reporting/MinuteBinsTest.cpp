@@ -156,6 +156,7 @@ TEST(MinuteBinReports, ArrayAndRowsFilesOfOneBin)
                     "\r\n***TEMPERATURE***\r\n"
                     "Time[m],0.0,6.0,12.0,18.0\r\n"
                     "Temperature[\xB0" "C],20.0,20.5,21.0,21.5\r\n");
+    EXPECT_EQ(rows.prompts.messages, QStringList{minuteBinWarningText()});
 }
 
 TEST(MinuteBinReports, ArrayLeavesOutALastBinEndingAfterTheReport)
@@ -166,6 +167,7 @@ TEST(MinuteBinReports, ArrayLeavesOutALastBinEndingAfterTheReport)
     EXPECT_TRUE(array.contains("\"***WELL ACTIVITY***\"\r\n\r\n***TEMPERATURE***"));
     const QByteArray rows = fileBytes(r.generate(run, ReportOutput::Rows, QStringLiteral("12.5")).filePath);
     EXPECT_TRUE(rows.contains("\"Well\",\"Group/Time[m]\",12.0\r\"A1\",\"-\",25\r"));
+    EXPECT_EQ(r.prompts.messages, QStringList(2, minuteBinWarningText())); // one per report
 }
 
 TEST(MinuteBinReports, ABinTextThatIsNoNumberGivesNoWellActivity)

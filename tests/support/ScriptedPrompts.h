@@ -1,41 +1,33 @@
 #pragma once
 
-#include "core/Prompts.h"
+#include "support/RecordingPrompts.h"
 
-#include <QStringList>
-#include <deque>
+#include <gtest/gtest.h>
 
-// Answers boxes from a script and records every text shown. An unscripted
-// question answers No (Cancel for three buttons); an unscripted input is empty.
-class ScriptedPrompts final : public Prompts {
+// The prompts of a test, held to their script: a question or input nobody
+// scripted, an answer or input never used and a message the test never looked
+// at each fail the test. A test that means to let some of that pass says so
+// with `strict = false`.
+class ScriptedPrompts final : public RecordingPrompts {
 public:
-    void message(const QString& text, const QString& = QString()) override { messages << text; }
-
-    PromptAnswer question(const QString& text, PromptButtons buttons = PromptButtons::YesNo,
-                          const QString& = QString()) override
+    ~ScriptedPrompts() override
     {
-        questions << text;
-        if (!answers.empty()) {
-            const PromptAnswer a = answers.front();
-            answers.pop_front();
-            return a;
-        }
-        return buttons == PromptButtons::YesNo ? PromptAnswer::No : PromptAnswer::Cancel;
+        if (!strict)
+            return;
+        for (const PromptAnswer a : answers)
+            ADD_FAILURE() << "scripted answer never used: " << static_cast<int>(a);
+        for (const QString& t : inputs)
+            ADD_FAILURE() << "scripted input never used: " << t.toStdString();
+        for (const QString& t : messages.unseen())
+            ADD_FAILURE() << "message nobody looked at: " << t.toStdString();
     }
 
-    QString input(const QString& prompt, const QString& = QString(), const QString& = QString()) override
-    {
-        inputPrompts << prompt;
-        if (inputs.empty())
-            return QString();
-        const QString t = inputs.front();
-        inputs.pop_front();
-        return t;
-    }
+    bool strict = true;
 
-    std::deque<PromptAnswer> answers;
-    std::deque<QString> inputs;
-    QStringList messages;
-    QStringList questions;
-    QStringList inputPrompts;
+protected:
+    void unscripted(const QString& kind, const QString& text) override
+    {
+        if (strict)
+            ADD_FAILURE() << "unscripted " << kind.toStdString() << ": " << text.toStdString();
+    }
 };
