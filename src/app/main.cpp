@@ -51,7 +51,7 @@ int main(int argc, char** argv)
             page->showPage();
             return page;
         });
-    Frm_acquire window(AppContext{globals, folder, clock, prompts, opener, &comm, &pages, &mapPlot});
+    Frm_acquire window(AppContext{globals, folder, clock, prompts, opener, comm, &pages, &mapPlot});
     main = &window;
     new TerminationSignals(&window); // owned by the window: log-out ends the program as closing it does
     window.Form_Load(); // shows the window, then looks for the instrument

@@ -17,7 +17,7 @@ TEST(CloseDuringTransfer, TheUploadEndsAtABlockThenTheWindowCloses)
     b.sim->setSerialNumber(57);
     b.sim->setPacing(115200);
     auto window = std::make_unique<Frm_acquire>(
-        AppContext{b.globals, b.folder.folder(), b.clock, b.prompts, b.opener, &b.comm});
+        AppContext{b.globals, b.folder.folder(), b.clock, b.prompts, b.opener, b.comm});
     window->Form_Load();
     ASSERT_TRUE(b.globals.portOpen);
     const size_t before = b.sim->receivedCommands().size();

@@ -22,10 +22,10 @@ QStringList checkedCameras(const Frm_acquire& window)
 }
 
 struct WindowBench : FirstStartBench {
-    Frm_acquire& window(bool withPort = true)
+    Frm_acquire& window()
     {
         window_ = std::make_unique<Frm_acquire>(
-            AppContext{globals, folder.folder(), clock, prompts, opener, withPort ? &comm : nullptr});
+            AppContext{globals, folder.folder(), clock, prompts, opener, comm});
         return *window_;
     }
     std::unique_ptr<Frm_acquire> window_;
@@ -81,7 +81,8 @@ TEST(FormLoadFiles, WithoutAnInstrumentTheSharedConfigServes)
 {
     WindowBench b;
     ASSERT_TRUE(writeBytes(b.file("config/camconf.dat"), "0\r\n"));
-    Frm_acquire& w = b.window(false);
+    Frm_acquire& w = b.window();
+    b.prompts.inputs = {QString()}; // no port answers: Enter goes offline
     w.Form_Load();
 
     EXPECT_EQ(b.foldersIn(""), (QStringList{"config", "reports"}));

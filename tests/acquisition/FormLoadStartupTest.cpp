@@ -162,7 +162,7 @@ struct OnlineStart : FirstStartBench {
         ASSERT_TRUE(startInstrument());
         sim->setSerialNumber(serialNumber);
         sim->updateState([controller](InstrumentState& s) { s.stage.controller = controller; });
-        window = std::make_unique<Frm_acquire>(AppContext{globals, folder.folder(), clock, prompts, opener, &comm});
+        window = std::make_unique<Frm_acquire>(AppContext{globals, folder.folder(), clock, prompts, opener, comm});
         if (whileLoading)
             clock.onTick = whileLoading;
         window->Form_Load();

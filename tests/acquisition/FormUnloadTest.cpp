@@ -1,4 +1,5 @@
 #include "FirstStartBench.h"
+#include "NoInstrument.h"
 #include "ScriptedPortsWindow.h"
 
 #include "core/TextFile.h"
@@ -29,7 +30,7 @@ struct ClosingBench : FirstStartBench {
         ASSERT_TRUE(startInstrument());
         sim->setSerialNumber(57);
         sim->updateState([](InstrumentState& s) { s.stage.controller = StageController::Digital; });
-        window = std::make_unique<Frm_acquire>(AppContext{globals, folder.folder(), clock, prompts, opener, &comm});
+        window = std::make_unique<Frm_acquire>(AppContext{globals, folder.folder(), clock, prompts, opener, comm});
         window->Form_Load();
         ASSERT_TRUE(globals.portOpen);
         before = sim->totalCommandCount();
@@ -112,8 +113,8 @@ TEST(FormUnload, AnInstrumentThatStopsAnsweringStillGetsEveryStep)
 TEST(FormUnload, OfflineClosingStillWritesItsFiles)
 {
     FirstStartBench b;
-    auto window = std::make_unique<Frm_acquire>(AppContext{b.globals, b.folder.folder(), b.clock, b.prompts, b.opener});
-    window->Form_Load();
+    auto window = std::make_unique<Frm_acquire>(AppContext{b.globals, b.folder.folder(), b.clock, b.prompts, b.opener, b.comm});
+    loadOffline(*window, b.prompts);
     // A page left open goes with the main window.
     QWidget page;
     page.show();

@@ -1,3 +1,4 @@
+#include "NoInstrument.h"
 #include "acquisition/panels/Frm_acquire.h"
 #include "support/FakeClock.h"
 #include "support/FakeDesktopOpener.h"
@@ -27,8 +28,9 @@ TEST(FrmAcquireAdvancedPage, OpensThePageOnlyForThePassword)
     FakeClock clock;
     ScriptedPrompts prompts;
     FakeDesktopOpener opener;
+    ModCOMM comm = portlessComm(globals, folder.folder());
     CountingPages pages;
-    Frm_acquire window(AppContext{globals, folder.folder(), clock, prompts, opener, nullptr, &pages});
+    Frm_acquire window(AppContext{globals, folder.folder(), clock, prompts, opener, comm, &pages});
     auto* item = window.findChild<QAction*>(QStringLiteral("mnadvanced"));
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->text(), "Factory Tools(Require password)");

@@ -35,7 +35,7 @@ protected:
         ASSERT_TRUE(writeBytes(ledXyFilePath(folder.folder(), 12), xy));
         before = xy;
         connect();
-        window = std::make_unique<Frm_acquire>(AppContext{globals, folder.folder(), clock, prompts, opener, &comm});
+        window = std::make_unique<Frm_acquire>(AppContext{globals, folder.folder(), clock, prompts, opener, comm});
         fillFormatLists(window->formatControls, QStringLiteral("w6"));
         window->formatControls.cmb_well = QStringLiteral("w6");
         window->formatControls.cmb_formatplate = QStringLiteral("w6");

@@ -1,3 +1,4 @@
+#include "NoInstrument.h"
 #include "acquisition/panels/Frm_acquire.h"
 #include "support/FakeClock.h"
 #include "support/FakeDesktopOpener.h"
@@ -18,7 +19,8 @@ TEST(FrmAcquireCameraDefault, StartUpWindowThenDefaultByGeneration)
         FakeClock clock;
         ScriptedPrompts prompts;
         FakeDesktopOpener opener;
-        Frm_acquire window(AppContext{globals, tmp.folder(), clock, prompts, opener});
+        ModCOMM comm = portlessComm(globals, tmp.folder());
+        Frm_acquire window(AppContext{globals, tmp.folder(), clock, prompts, opener, comm});
         CameraBoxes& b = window.cameraBoxes;
         EXPECT_EQ((QStringList{b.txt_xini, b.txt_xfin, b.txt_yini, b.txt_yfin, b.txt_speed}),
                   (QStringList{"1", "183", "0", "143", "7"}));

@@ -1,3 +1,4 @@
+#include "NoInstrument.h"
 #include "acquisition/panels/Frm_acquire.h"
 #include "support/FakeClock.h"
 #include "support/FakeDesktopOpener.h"
@@ -19,7 +20,7 @@ namespace {
 struct FlashWindow : ::testing::Test {
     void SetUp() override
     {
-        window = std::make_unique<Frm_acquire>(AppContext{globals, folder.folder(), clock, prompts, opener});
+        window = std::make_unique<Frm_acquire>(AppContext{globals, folder.folder(), clock, prompts, opener, comm});
         window->show();
     }
     QAction* menuItem() { return window->findChild<QAction*>(QStringLiteral("mnfactory_param")); }
@@ -29,6 +30,7 @@ struct FlashWindow : ::testing::Test {
     FakeClock clock;
     ScriptedPrompts prompts;
     FakeDesktopOpener opener;
+    ModCOMM comm = portlessComm(globals, folder.folder());
     std::unique_ptr<Frm_acquire> window;
 };
 

@@ -1,3 +1,4 @@
+#include "NoInstrument.h"
 #include "acquisition/panels/Frm_acquire.h"
 #include "acquisition/panels/Frame_menu.h"
 #include "ui/DoubleClickLabel.h"
@@ -29,7 +30,8 @@ TEST(FrmAcquireFormats, FormatBoxAsksAndShowsTheChoice)
     FakeClock clock;
     ScriptedPrompts prompts;
     FakeDesktopOpener opener;
-    Frm_acquire window(AppContext{globals, tmp.folder(), clock, prompts, opener});
+    ModCOMM comm = portlessComm(globals, tmp.folder());
+    Frm_acquire window(AppContext{globals, tmp.folder(), clock, prompts, opener, comm});
     window.state.plateFormat = QStringLiteral("w6");
     fillFormatLists(window.formatControls, window.state.plateFormat);
     window.showFormatControls();

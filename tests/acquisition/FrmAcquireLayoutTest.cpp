@@ -1,5 +1,6 @@
 // The main window laid out by its rule: every placed control where the rule puts it,
 // the plate redrawn only when idle, and pictures of the window at two sizes.
+#include "NoInstrument.h"
 #include "acquisition/panels/Frame_menu.h"
 #include "acquisition/panels/Frm_acquire.h"
 #include "acquisition/panels/PlatePicturePanel.h"
@@ -24,7 +25,8 @@ struct WindowRig {
     FakeClock clock;
     ScriptedPrompts prompts;
     FakeDesktopOpener opener;
-    Frm_acquire window{AppContext{globals, tmp.folder(), clock, prompts, opener}};
+    ModCOMM comm = portlessComm(globals, tmp.folder());
+    Frm_acquire window{AppContext{globals, tmp.folder(), clock, prompts, opener, comm}};
 
     WindowRig()
     {

@@ -1,3 +1,4 @@
+#include "NoInstrument.h"
 #include "acquisition/panels/Frm_acquire.h"
 #include "acquisition/panels/Frame_menu.h"
 #include "acquisition/panels/PlatePicturePanel.h"
@@ -26,7 +27,7 @@ namespace {
 struct PlateWindowFixture : ::testing::Test {
     void SetUp() override
     {
-        window = std::make_unique<Frm_acquire>(AppContext{globals, tmp.folder(), clock, prompts, opener});
+        window = std::make_unique<Frm_acquire>(AppContext{globals, tmp.folder(), clock, prompts, opener, comm});
     }
 
     PictureCanvas& picture() { return window->platePicture->Picact->canvas(); }
@@ -76,6 +77,7 @@ struct PlateWindowFixture : ::testing::Test {
     FakeClock clock;
     ScriptedPrompts prompts;
     FakeDesktopOpener opener;
+    ModCOMM comm = portlessComm(globals, tmp.folder());
     std::unique_ptr<Frm_acquire> window;
 };
 

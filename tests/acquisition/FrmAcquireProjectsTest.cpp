@@ -1,3 +1,4 @@
+#include "NoInstrument.h"
 #include "acquisition/panels/Frm_acquire.h"
 #include "acquisition/panels/Frame_menu.h"
 #include "calibration/panels/Frame_calibration.h"
@@ -29,12 +30,13 @@ struct ProjectWindow : ::testing::Test {
     FakeClock clock{QDateTime(QDate(2024, 1, 15), QTime(9, 0, 0))};
     ScriptedPrompts prompts;
     FakeDesktopOpener opener;
+    ModCOMM comm = portlessComm(globals, tmp.folder());
     std::unique_ptr<Frm_acquire> window;
 
     void start()
     {
-        window = std::make_unique<Frm_acquire>(AppContext{globals, tmp.folder(), clock, prompts, opener});
-        window->Form_Load();
+        window = std::make_unique<Frm_acquire>(AppContext{globals, tmp.folder(), clock, prompts, opener, comm});
+        loadOffline(*window, prompts);
     }
     Frame_project& panel() { return *window->frameProject; }
     QStringList groupEntries()

@@ -1,3 +1,4 @@
+#include "NoInstrument.h"
 #include "acquisition/panels/Frame_menu.h"
 #include "acquisition/panels/Frm_acquire.h"
 #include "reporting/panels/Frm_report.h"
@@ -18,7 +19,8 @@ TEST(FrmAcquireReport, ReportOpensThePanelForTheFormatInUse)
     FakeClock clock;
     ScriptedPrompts prompts;
     FakeDesktopOpener opener;
-    Frm_acquire window(AppContext{globals, tmp.folder(), clock, prompts, opener});
+    ModCOMM comm = portlessComm(globals, tmp.folder());
+    Frm_acquire window(AppContext{globals, tmp.folder(), clock, prompts, opener, comm});
     window.state.plateFormat = QStringLiteral("w6");
     fillFormatLists(window.formatControls, window.state.plateFormat);
     window.showFormatControls();

@@ -1,6 +1,7 @@
 // Runs started and stopped from the main window against the simulated
 // instrument on the fake clock: the confirmation panel, the run's folder and
 // files, the loop on Timer2, STOP, Cancel and the start checks.
+#include "NoInstrument.h"
 #include "MainWindowSimRig.h"
 #include "core/DateStamp.h"
 #include "projects/panels/frame_group.h"
@@ -264,9 +265,10 @@ TEST(FrmAcquireDummyRun, RunsAScanAndStopsWithoutAnInstrument)
     FakeClock clock;
     ScriptedPrompts prompts;
     FakeDesktopOpener opener;
+    ModCOMM comm = portlessComm(globals, tmp.folder());
     ASSERT_TRUE(copyFormatFixtures("w6", tmp.path("config"), tmp.path("config")));
     ASSERT_TRUE(writeBytes(tmp.path("config/ledxy.dat"), "0,10,10\r\n"));
-    Frm_acquire window(AppContext{globals, tmp.folder(), clock, prompts, opener});
+    Frm_acquire window(AppContext{globals, tmp.folder(), clock, prompts, opener, comm});
     window.state.projectName = QStringLiteral("default_project");
     window.state.plateFormat = QStringLiteral("w6");
     fillFormatLists(window.formatControls, QStringLiteral("w6"));

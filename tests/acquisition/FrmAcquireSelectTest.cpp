@@ -1,3 +1,4 @@
+#include "NoInstrument.h"
 #include "acquisition/panels/Frm_acquire.h"
 #include "acquisition/panels/PlatePicturePanel.h"
 #include "plate/panels/Frame_select.h"
@@ -30,7 +31,7 @@ namespace {
 struct SelectWindow : ::testing::Test {
     void SetUp() override
     {
-        window = std::make_unique<Frm_acquire>(AppContext{globals, folder.folder(), clock, prompts, opener});
+        window = std::make_unique<Frm_acquire>(AppContext{globals, folder.folder(), clock, prompts, opener, comm});
         // A frame of the default window with a bright disc around pixel 90, line 70.
         for (int x = 1; x <= 183; ++x)
             for (int y = 0; y < 144; ++y)
@@ -58,6 +59,7 @@ struct SelectWindow : ::testing::Test {
     FakeClock clock;
     ScriptedPrompts prompts;
     FakeDesktopOpener opener;
+    ModCOMM comm = portlessComm(globals, folder.folder());
     std::unique_ptr<Frm_acquire> window;
 };
 

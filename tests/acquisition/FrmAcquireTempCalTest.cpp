@@ -26,7 +26,7 @@ protected:
         globals.applySerialNumber(12);
         ASSERT_TRUE(QDir().mkpath(folder.path("config_SN12")));
         connect();
-        window = std::make_unique<Frm_acquire>(AppContext{globals, folder.folder(), clock, prompts, opener, &comm});
+        window = std::make_unique<Frm_acquire>(AppContext{globals, folder.folder(), clock, prompts, opener, comm});
         window->formTempOffset = -16.34;
         window->formTempSlope = 1.732;
         window->temperature().hardwareGeneration = 1;

@@ -28,7 +28,7 @@ protected:
             s.stage.ambient = 20;
         });
         connect();
-        window = std::make_unique<Frm_acquire>(AppContext{globals, folder.folder(), clock, prompts, opener, &comm});
+        window = std::make_unique<Frm_acquire>(AppContext{globals, folder.folder(), clock, prompts, opener, comm});
         window->temperature().hardwareGeneration = 2;
     }
 

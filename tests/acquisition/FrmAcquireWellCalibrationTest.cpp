@@ -34,7 +34,7 @@ protected:
 TEST_F(FrmAcquireWellCalibration, OpensInPlaceOfTheCommandColumnMovesABoundAndCloses)
 {
     FakeDesktopOpener opener;
-    Frm_acquire window(AppContext{globals, folder.folder(), clock, prompts, opener, &comm});
+    Frm_acquire window(AppContext{globals, folder.folder(), clock, prompts, opener, comm});
     window.formatControls.cmb_well = "w6";
     window.showFormatControls();
     window.resize(1000, 700);

@@ -1,3 +1,4 @@
+#include "NoInstrument.h"
 #include "acquisition/panels/Frame_menu.h"
 #include "acquisition/panels/Frm_acquire.h"
 #include "core/PageOpener.h"
@@ -36,8 +37,8 @@ struct CountingPages final : PageOpener {
 struct MenuWindow : ::testing::Test {
     void SetUp() override
     {
-        window = std::make_unique<Frm_acquire>(AppContext{globals, folder.folder(), clock, prompts, opener, nullptr, &pages});
-        window->Form_Load();
+        window = std::make_unique<Frm_acquire>(AppContext{globals, folder.folder(), clock, prompts, opener, comm, &pages});
+        loadOffline(*window, prompts);
     }
     QAction* item(const char* name) { return window->findChild<QAction*>(QLatin1String(name)); }
 
@@ -46,6 +47,7 @@ struct MenuWindow : ::testing::Test {
     FakeClock clock;
     ScriptedPrompts prompts;
     FakeDesktopOpener opener;
+    ModCOMM comm = portlessComm(globals, folder.folder());
     CountingPages pages;
     std::unique_ptr<Frm_acquire> window;
 };

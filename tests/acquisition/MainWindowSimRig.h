@@ -28,7 +28,7 @@ protected:
         ASSERT_TRUE(copyFormatFixtures("w24", folder.path("config"), folder.path("config_SN12")));
         ASSERT_TRUE(writeBytes(folder.path("config_SN12/ledxy.dat"), "0,10,10\r\n"));
         connect();
-        window = std::make_unique<Frm_acquire>(AppContext{globals, folder.folder(), clock, prompts, opener, &comm});
+        window = std::make_unique<Frm_acquire>(AppContext{globals, folder.folder(), clock, prompts, opener, comm});
         window->state.projectName = QStringLiteral("default_project");
         useFormat("w6");
         window->show();

@@ -70,7 +70,7 @@ protected:
     FakeClock clock;
     ScriptedPrompts prompts;
     FakeDesktopOpener opener;
-    Frm_acquire window{AppContext{globals, folder.folder(), clock, prompts, opener, &comm}};
+    Frm_acquire window{AppContext{globals, folder.folder(), clock, prompts, opener, comm}};
     LinkContext link{globals, comm, clock, window.console(), prompts};
 };
 

@@ -36,5 +36,5 @@ struct ScriptedPortsWindow {
     FakeDesktopOpener opener;
     ScriptedSerialLine line{clock};
     ModCOMM comm{globals, PortMapping(tmp.folder()), line.factory()};
-    Frm_acquire window{AppContext{globals, tmp.folder(), clock, prompts, opener, &comm}};
+    Frm_acquire window{AppContext{globals, tmp.folder(), clock, prompts, opener, comm}};
 };

@@ -106,21 +106,13 @@ Frm_acquire::Frm_acquire(AppContext context, QWidget* parent)
 
 Frm_acquire::~Frm_acquire()
 {
-    if (ctx_.comm)
-        ctx_.comm->setPortLostHandler({}); // it shows in this window's status line
+    ctx_.comm.setPortLostHandler({}); // it shows in this window's status line
 }
 
 LinkContext& Frm_acquire::link()
 {
-    if (!link_) {
-        ModCOMM* comm = ctx_.comm;
-        if (!comm) {
-            // No port is ever opened on it: every command answers as with a closed port.
-            idleComm_ = std::make_unique<ModCOMM>(ctx_.globals, PortMapping(ctx_.folder), SerialDeviceFactory{});
-            comm = idleComm_.get();
-        }
-        link_ = std::make_unique<LinkContext>(LinkContext{ctx_.globals, *comm, ctx_.clock, *console_, ctx_.prompts});
-    }
+    if (!link_)
+        link_ = std::make_unique<LinkContext>(LinkContext{ctx_.globals, ctx_.comm, ctx_.clock, *console_, ctx_.prompts});
     return *link_;
 }
 

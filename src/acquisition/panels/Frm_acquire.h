@@ -70,7 +70,7 @@ struct AppContext {
     Clock& clock;
     Prompts& prompts;
     DesktopOpener& opener;
-    ModCOMM* comm = nullptr; // the serial module; none: no port is searched or closed
+    ModCOMM& comm; // the serial module: the port owner every command goes through
     PageOpener* pages = nullptr; // opens the other pages; none: no page is built yet
     MapPlotTarget* mapPlot = nullptr; // the image-sequence page of a "MapPlot" report; none: no hand-over
 };
@@ -306,7 +306,6 @@ private:
     std::unique_ptr<TemperatureCalibration> tempCalibration_;
     class RunWindowSide;
     class LightingRoundSide;
-    std::unique_ptr<ModCOMM> idleComm_; // a module with no port open, when the application gives none
     std::unique_ptr<LinkContext> link_;
     std::unique_ptr<SendersTemperatureLink> temperatureLink_;
     std::unique_ptr<TemperatureControl> temperature_;
@@ -315,7 +314,6 @@ private:
     RunView runMapView_; // what the live plate map reads of the run
 
     class WellCalibrationSide;
-    std::unique_ptr<LinkContext> wellLink_;
     std::unique_ptr<WellCalibrationWindow> wellSide_;
     std::unique_ptr<WellPositionCalibration> wellCalibration_;
 

@@ -91,16 +91,10 @@ void Frm_acquire::Form_Load()
     lbl_lenrx->hide();
     txt_in->hide();
 
-    // 3. The search shows the window before its first probe. Without a serial
-    // module there is nothing to search: the program is offline.
+    // 3. The search shows the window before its first probe.
     configBoxes.cmb_well = formatControls.cmb_well;
-    if (ctx_.comm) {
-        PortSearchContext search{link(), linkState, ctx_.folder, configBoxes, cameraBoxes, [this] { show(); }};
-        startLink(search);
-    } else {
-        show();
-        linkState.offlineMode = true;
-    }
+    PortSearchContext search{link(), linkState, ctx_.folder, configBoxes, cameraBoxes, [this] { show(); }};
+    startLink(search);
 
     // 4 and 5.
     makeStartupFolders(ctx_.folder, ctx_.globals, linkState);

@@ -6,7 +6,6 @@
 #include "acquisition/panels/PlatePicturePanel.h"
 #include "calibration/WellGridOverlay.h"
 #include "calibration/WellPositionCalibration.h"
-#include "calibration/CalibrationMessages.h"
 #include "calibration/panels/Frame_calibration.h"
 #include "picture/CameraFrameDrawing.h"
 #include "plate/geometry/PlateFormat.h"
@@ -90,15 +89,9 @@ void Frm_acquire::showWellCalibration()
 
 void Frm_acquire::mncalibratewell_Click()
 {
-    if (!ctx_.comm) {
-        // No serial module at all: nothing could be set up.
-        ctx_.prompts.message(kOfflineRefusal);
-        return;
-    }
     if (!wellCalibration_) {
-        wellLink_ = std::make_unique<LinkContext>(LinkContext{ctx_.globals, *ctx_.comm, ctx_.clock, *console_, ctx_.prompts});
         wellSide_ = std::make_unique<WellCalibrationSide>(*this);
-        wellCalibration_ = std::make_unique<WellPositionCalibration>(*wellLink_, ctx_.folder, frameWindow(), geometry,
+        wellCalibration_ = std::make_unique<WellPositionCalibration>(link(), ctx_.folder, frameWindow(), geometry,
                                                                      state.plateFormat, state.abortRequested,
                                                                      *wellSide_);
         frameCalibration->bind(*wellCalibration_);
