@@ -36,8 +36,8 @@ qint16 ReadLedXyFromFlash(LinkContext& ctx, const ProgramFolder& folder, Picture
                           const QString& folderName, FlashPageTally* tally)
 {
     FlashReaderRun run(ctx, folder, unitFolderFromName(folderName), kTexts, tally);
-    const std::optional<QByteArray> joined = run.read(ledXySection(), [&](int firstLine) {
-        ctx.clock.sleepMs(kPageStepPauseMs);
+    const std::optional<QByteArray> joined = run.read(ledXySection(), [&](LinkContext& held, int firstLine) {
+        held.clock.sleepMs(kPageStepPauseMs);
         progress.clear();
         progress.print(QStringLiteral("LEDXY <- ") + QString::number(firstLine / kFlashPageLines));
     });
