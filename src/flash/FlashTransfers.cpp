@@ -6,6 +6,7 @@
 #include "core/Prompts.h"
 #include "flash/FlashReaders.h"
 #include "flash/FlashWriters.h"
+#include "link/protocol/ExchangeScope.h"
 #include "picture/PictureCanvas.h"
 
 namespace {
@@ -25,20 +26,29 @@ void finishProgress(PictureCanvas& progress)
     progress.print(QStringLiteral("Done"));
 }
 
-// Each ticked item announced and run in order, the picture cleared between items.
+// Each ticked item announced and run in order, the picture cleared between
+// items. The items are one transfer that holds the link, so no other exchange
+// gets between their pages; a window that closes ends it between two items.
 template <typename Run>
-void runTicked(PictureCanvas& progress, const FlashSectionTicks& ticked, Run run)
+FlashAction runTicked(FlashSendContext& ctx, const FlashSectionTicks& ticked, Run run)
 {
-    startProgress(progress);
+    ExchangeScope transfer(ctx.link);
+    if (transfer.refused())
+        return FlashAction::Busy;
+    FlashSendContext held{transfer.context(), ctx.folder, ctx.progress, ctx.intRefChoice};
+    startProgress(ctx.progress);
     for (int item = 0; item < kFlashSectionItems; ++item) {
+        if (transfer.stopRequested())
+            return FlashAction::Stopped;
         if (item > 0)
-            progress.clear();
+            ctx.progress.clear();
         if (!ticked[static_cast<size_t>(item)])
             continue;
-        progress.print(QLatin1String(kLabels[item]));
-        run(item);
+        ctx.progress.print(QLatin1String(kLabels[item]));
+        run(held, item);
     }
-    finishProgress(progress);
+    finishProgress(ctx.progress);
+    return FlashAction::Done;
 }
 
 } // namespace
@@ -50,16 +60,15 @@ FlashAction SendFlashSections(FlashSendContext& ctx, const FlashSectionTicks& ti
         return FlashAction::Busy;
     if (!flashPortReady(ctx.link))
         return FlashAction::PortClosed;
-    runTicked(ctx.progress, ticked, [&ctx](int item) {
+    return runTicked(ctx, ticked, [](FlashSendContext& held, int item) {
         switch (item) {
-        case 0: WriteWellFormatToFlash(ctx); break;
-        case 1: WriteLedXyToFlash(ctx); break;
-        case 2: WriteTempFactorToFlash(ctx); break;
-        case 3: WriteIntFactorToFlash(ctx); break;
-        default: WriteBlankToFlash(ctx); break;
+        case 0: WriteWellFormatToFlash(held); break;
+        case 1: WriteLedXyToFlash(held); break;
+        case 2: WriteTempFactorToFlash(held); break;
+        case 3: WriteIntFactorToFlash(held); break;
+        default: WriteBlankToFlash(held); break;
         }
     });
-    return FlashAction::Done;
 }
 
 FlashAction ReceiveFlashSections(FlashSendContext& ctx, const FlashSectionTicks& ticked)
@@ -73,16 +82,15 @@ FlashAction ReceiveFlashSections(FlashSendContext& ctx, const FlashSectionTicks&
     const QString suffix = serial >= 1 ? QStringLiteral("SN") + QString::number(serial) : QString();
     if (!flashPortReady(ctx.link))
         return FlashAction::PortClosed;
-    runTicked(ctx.progress, ticked, [&](int item) {
+    return runTicked(ctx, ticked, [&](FlashSendContext& held, int item) {
         switch (item) {
-        case 0: ReadWellFormatFromFlash(ctx.link, ctx.folder, unitFolder); break;
-        case 1: ReadLedXyFromFlash(ctx.link, ctx.folder, ctx.progress, unitFolder); break;
-        case 2: ReadTempFactorFromFlash(ctx.link, ctx.folder, unitFolder); break;
-        case 3: ReadIntFactorFromFlash(ctx.link, ctx.folder, suffix); break;
-        default: ReadBlankFromFlash(ctx.link, ctx.folder, suffix); break;
+        case 0: ReadWellFormatFromFlash(held.link, held.folder, unitFolder); break;
+        case 1: ReadLedXyFromFlash(held.link, held.folder, held.progress, unitFolder); break;
+        case 2: ReadTempFactorFromFlash(held.link, held.folder, unitFolder); break;
+        case 3: ReadIntFactorFromFlash(held.link, held.folder, suffix); break;
+        default: ReadBlankFromFlash(held.link, held.folder, suffix); break;
         }
     });
-    return FlashAction::Done;
 }
 
 FlashAction RecalcInternalFactors(const FlashPackContext& ctx)

@@ -18,6 +18,7 @@ enum class FlashAction {
     Busy,        // another transfer runs: nothing was done
     PortClosed,  // "COMPORT not opened. Click Connect": nothing was sent
     Declined,    // ReCalc not answered Yes
+    Stopped,     // the window closed: the items after the one under way were left
 };
 
 // The writers of the ticked sections, each announced on the progress picture; "Done" at the end.

@@ -3,6 +3,8 @@
 #include "flash/FlashTransfers.h"
 #include "flash/FlashWriters.h"
 #include "lib/FlashCommitFault.h"
+#include "link/commands/FlashPages.h"
+#include "link/protocol/ExchangeScope.h"
 
 #include <QDir>
 #include <QFile>
@@ -292,6 +294,49 @@ TEST(FlashWriters, NothingStartsWhileASendRuns)
     EXPECT_EQ(bench.sim.commandCount('f'), 2 * 96);
     EXPECT_FALSE(bench.globals.flashBusy);
     EXPECT_EQ(SendFlashSections(bench.send, {}), FlashAction::Done);
+}
+
+// The pages of a send are one transfer: an exchange a window event starts in
+// any of its pauses is refused.
+TEST(FlashWriters, AnExchangeAWindowEventStartsDuringASendIsRefused)
+{
+    SendBench bench;
+    ASSERT_TRUE(bench.start());
+    int tries = 0;
+    int answered = 0;
+    bench.clock.onTick = [&] {
+        ++tries;
+        if (!ReadFlashPage(bench.ctx, kLedXyBank, 4).data.isEmpty())
+            ++answered;
+    };
+    EXPECT_EQ(SendFlashSections(bench.send, {false, false, true, false, false}), FlashAction::Done);
+    bench.clock.onTick = nullptr;
+
+    EXPECT_GT(tries, 10);
+    EXPECT_EQ(answered, 0);
+    EXPECT_TRUE(bench.console.statuses.contains(kLinkBusyText));
+    for (const SimCommand& c : bench.sim.receivedCommands())
+        EXPECT_NE(c.a, 0xF0 + kLedXyBank) << "a page read got between the send's exchanges";
+    EXPECT_EQ(bench.sim.commandCount('f'), 2 * 96);
+}
+
+TEST(FlashWriters, ClosingTheWindowEndsASendBetweenTwoItems)
+{
+    SendBench bench;
+    ASSERT_TRUE(bench.start());
+    bench.clock.onTick = [&] {
+        if (bench.sim.commandCount('f') > 0 && !bench.comm.guard().stopRequested())
+            bench.comm.guard().requestStop();
+    };
+    EXPECT_EQ(SendFlashSections(bench.send, kAll), FlashAction::Stopped);
+    bench.clock.onTick = nullptr;
+
+    // The well formats, under way when the window closed, went whole; nothing after them.
+    EXPECT_GT(bench.commits(kWellFormatBank, kWellFormatEndLine), 0);
+    EXPECT_EQ(bench.commits(kLedXyBank, kFlashHeaderLine), 0);
+    EXPECT_EQ(bench.commits(kFactorBank, kFlashHeaderLine), 0);
+    EXPECT_FALSE(bench.comm.guard().held());
+    EXPECT_FALSE(bench.comm.guard().stopRequested());
 }
 
 TEST(FlashWriters, ReceiveWithoutSerialNumberFillsConfig)
