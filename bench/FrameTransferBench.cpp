@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
+#include "PacedSimulatorLink.h"
 #include "SilentSeams.h"
 
 #include <benchmark/benchmark.h>
@@ -29,39 +30,20 @@ namespace {
 constexpr int kLines = 140;
 constexpr int kPixels = 190;
 
-double threadCpuSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
-
 void BM_ReadFullFrame(benchmark::State& state)
 {
     const int baud = static_cast<int>(state.range(0));
-    QTemporaryDir dir;
-    QDir().mkpath(dir.filePath(QStringLiteral("ports")));
-    SimulatedInstrument sim;
-    sim.updateState([](InstrumentState& s) { s.camera.cameras[0] = {15, 23, 7, 0, kLines - 1, 0, kPixels - 1}; });
-    sim.setPacing(baud);
-    if (!sim.isReady() || !sim.linkAs(dir.filePath(QStringLiteral("ports/COM1")))) {
-        state.SkipWithError("no pseudo-terminal");
+    PacedSimulatorLink line;
+    if (const char* failure = line.open(baud, [](InstrumentState& s) {
+            s.camera.cameras[0] = {15, 23, 7, 0, kLines - 1, 0, kPixels - 1};
+        })) {
+        state.SkipWithError(failure);
         return;
     }
-    sim.start();
-
-    Globals globals;
-    ModCOMM comm(globals, PortMapping(ProgramFolder(dir.path())), QtSerialDevice::factory());
-    if (comm.CommOpen(1, QStringLiteral("COM1"), lineSettingsText(baud)) != 0) {
-        state.SkipWithError("port did not open");
-        return;
-    }
-    globals.commPort = 1;
-    globals.portOpen = true;
     SystemClock clock;
     MemoryConsole console;
     NoPrompts prompts;
-    LinkContext ctx{globals, comm, clock, console, prompts};
+    LinkContext ctx{line.globals, *line.comm, clock, console, prompts};
     CameraBoxes boxes;
     boxes.txt_lines = QString::number(kLines);
     boxes.txt_pix = QString::number(kPixels);

@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include "PacedSimulatorLink.h"
 #include "SilentSeams.h"
 
 #include <benchmark/benchmark.h>
@@ -126,13 +127,6 @@ PlateGeometry oneWellPerCamera(int lineStart, int lineEnd, int rowStart, int row
     return g;
 }
 
-double threadCpuSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
-
 // Resident memory now, in MiB.
 double residentMiB()
 {
@@ -202,27 +196,16 @@ void BM_PacedScanPeriod(benchmark::State& state)
     const int baud = 115200;
     const int scans = int(state.range(0));
     for (auto _ : state) {
-        QTemporaryDir dir;
-        QDir().mkpath(dir.filePath(QStringLiteral("ports")));
-        SimulatedInstrument sim;
-        sim.setPacing(baud);
-        if (!sim.isReady() || !sim.linkAs(dir.filePath(QStringLiteral("ports/COM1")))) {
-            state.SkipWithError("no pseudo-terminal");
+        PacedSimulatorLink line;
+        if (const char* failure = line.open(baud)) {
+            state.SkipWithError(failure);
             return;
         }
-        sim.start();
-        Globals globals;
-        ModCOMM comm(globals, PortMapping(ProgramFolder(dir.path())), QtSerialDevice::factory());
-        if (comm.CommOpen(1, QStringLiteral("COM1"), lineSettingsText(baud)) != 0) {
-            state.SkipWithError("port did not open");
-            return;
-        }
-        globals.commPort = 1;
-        globals.portOpen = true;
+        QTemporaryDir& dir = line.dir;
         CountingClock clock;
         MemoryConsole console;
         NoPrompts prompts;
-        LinkContext ctx{globals, comm, clock, console, prompts};
+        LinkContext ctx{line.globals, *line.comm, clock, console, prompts};
         // The w6 tables: lines 5..140, row pixels 10..165 of every camera.
         const PlateGeometry geometry = oneWellPerCamera(5, 140, 10, 165);
         RunRecord run;
@@ -274,7 +257,7 @@ void BM_PacedScanPeriod(benchmark::State& state)
         state.counters["bound_s"] = bound / scans;
         state.counters["over_bound_pct"] = (measured / bound - 1) * 100;
         state.counters["cpu_s_per_scan"] = cpu / scans;
-        sim.stop();
+        line.sim.stop();
     }
 }
 BENCHMARK(BM_PacedScanPeriod)->Arg(3)->Iterations(1)->Unit(benchmark::kSecond);

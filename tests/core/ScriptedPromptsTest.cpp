@@ -1,5 +1,7 @@
 #include "support/ScriptedPrompts.h"
 
+#include <functional>
+
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
@@ -24,54 +26,32 @@ TEST(ScriptedPrompts, AnswersFromTheScriptAndRecordsEveryBox)
     EXPECT_EQ(prompts.messages, QStringList{"done"});
 }
 
-void unscriptedQuestion()
-{
-    ScriptedPrompts p;
-    p.question(QStringLiteral("Go on?"));
-}
-void unscriptedInput()
-{
-    ScriptedPrompts p;
-    p.input(QStringLiteral("Port?"));
-}
-void answerNeverUsed()
-{
-    ScriptedPrompts p;
-    p.answers = {PromptAnswer::Yes};
-}
-void inputNeverUsed()
-{
-    ScriptedPrompts p;
-    p.inputs = {QStringLiteral("4")};
-}
-void messageNeverLookedAt()
-{
-    ScriptedPrompts p;
-    p.message(QStringLiteral("done"));
-}
-void messageAfterTheLastLook()
-{
-    ScriptedPrompts p;
-    p.message(QStringLiteral("first"));
-    EXPECT_EQ(p.messages.size(), 1);
-    p.message(QStringLiteral("second"));
-}
-
 TEST(ScriptedPrompts, WhatTheScriptDidNotFosterFailsTheTest)
 {
+    // Each case plays a script of its own, which fails when it goes.
     const struct {
-        void (*run)();
+        std::function<void(ScriptedPrompts&)> play;
         const char* failure;
     } cases[] = {
-        {unscriptedQuestion, "unscripted question: Go on?"},
-        {unscriptedInput, "unscripted input: Port?"},
-        {answerNeverUsed, "scripted answer never used"},
-        {inputNeverUsed, "scripted input never used: 4"},
-        {messageNeverLookedAt, "message nobody looked at: done"},
-        {messageAfterTheLastLook, "message nobody looked at: second"},
+        {[](ScriptedPrompts& p) { p.question(QStringLiteral("Go on?")); }, "unscripted question: Go on?"},
+        {[](ScriptedPrompts& p) { p.input(QStringLiteral("Port?")); }, "unscripted input: Port?"},
+        {[](ScriptedPrompts& p) { p.answers = {PromptAnswer::Yes}; }, "scripted answer never used"},
+        {[](ScriptedPrompts& p) { p.inputs = {QStringLiteral("4")}; }, "scripted input never used: 4"},
+        {[](ScriptedPrompts& p) { p.message(QStringLiteral("done")); }, "message nobody looked at: done"},
+        {[](ScriptedPrompts& p) {
+             p.message(QStringLiteral("first"));
+             EXPECT_EQ(p.messages.size(), 1);
+             p.message(QStringLiteral("second"));
+         },
+         "message nobody looked at: second"},
     };
     for (const auto& c : cases)
-        EXPECT_NONFATAL_FAILURE(c.run(), c.failure);
+        EXPECT_NONFATAL_FAILURE(
+            {
+                ScriptedPrompts p;
+                c.play(p);
+            },
+            c.failure);
 }
 
 TEST(ScriptedPrompts, AScriptPlayedToTheEndPasses)
