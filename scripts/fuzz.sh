@@ -21,6 +21,11 @@ targets=("$@")
 [ ${#targets[@]} -gt 0 ] || mapfile -t targets < "$build/fuzz/targets.txt"
 
 export QT_QPA_PLATFORM=offscreen
+# The file targets write every input to a temporary folder: in memory, the disk
+# does not set their pace.
+if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then
+  export TMPDIR=/dev/shm
+fi
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 status=0
 printf '%-20s %10s %9s %10s %s\n' target inputs seconds inputs/s findings
