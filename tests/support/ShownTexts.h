@@ -41,14 +41,16 @@ public:
         seen_ = texts_.size();
         return t;
     }
+    // Starts the list afresh; texts never looked at stay unseen.
     void clear()
     {
+        dropped_ << texts_.mid(seen_);
         texts_.clear();
         seen_ = 0;
     }
 
     // The texts shown after the last look.
-    QStringList unseen() const { return texts_.mid(seen_); }
+    QStringList unseen() const { return dropped_ + texts_.mid(seen_); }
 
     friend bool operator==(const ShownTexts& a, const QStringList& b) { return a.list() == b; }
     friend bool operator==(const QStringList& a, const ShownTexts& b) { return a == b.list(); }
@@ -56,5 +58,6 @@ public:
 
 private:
     QStringList texts_;
+    QStringList dropped_;
     mutable qsizetype seen_ = 0;
 };
