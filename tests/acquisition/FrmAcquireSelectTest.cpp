@@ -151,7 +151,7 @@ TEST_F(SelectWindow, ClicksGroupWellsAgainOnceThePanelIsHidden)
     EXPECT_EQ(globals.groups.wellGroup[0], 1);
 }
 
-TEST_F(SelectWindow, ApplyToAllWritesMaskZeroWithoutASerialModule)
+TEST_F(SelectWindow, ApplyToAllWritesMaskZeroWithoutAPort)
 {
     window->frameSelect->show();
     click(90.5, 70.5);

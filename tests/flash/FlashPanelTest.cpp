@@ -15,7 +15,7 @@ namespace {
 
 struct PanelBench : FlashBench {
     PanelBench() { globals.applySerialNumber(12); }
-    frame_flash panel{{globals, folder.folder(), clock, prompts, console, &comm, {}}};
+    frame_flash panel{{globals, folder.folder(), clock, prompts, console, comm, {}}};
 };
 
 TEST(FlashPanel, ControlsCarryTheirCaptions)
@@ -134,14 +134,15 @@ TEST(FlashPanel, SendTheTickedSectionAndRender)
     EXPECT_EQ(bench.panel.Picture_progress->canvas().image(), done.image());
 }
 
-TEST(FlashPanel, WithoutASerialModuleNothingIsSent)
+TEST(FlashPanel, WithThePortClosedNothingIsSent)
 {
-    FlashBench bench;
-    frame_flash panel({bench.globals, bench.folder.folder(), bench.clock, bench.prompts, bench.console, nullptr, {}});
+    FlashBench bench; // the instrument never started, no port opened
+    frame_flash panel({bench.globals, bench.folder.folder(), bench.clock, bench.prompts, bench.console, bench.comm, {}});
     panel.Check_flash[0]->setChecked(true);
     panel.cmd_sendflash->click();
     panel.cmd_receiveflash->click();
     EXPECT_EQ(bench.prompts.messages, QStringList(2, "COMPORT not opened. Click Connect"));
+    EXPECT_EQ(bench.sim.totalCommandCount(), 0);
 }
 
 TEST(FlashPanel, RecalcAsksFirst)

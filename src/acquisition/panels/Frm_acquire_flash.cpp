@@ -4,7 +4,7 @@
 
 QWidget* Frm_acquire::buildFlashPanel(QWidget* parent)
 {
-    flashPanel = new frame_flash({ctx_.globals, ctx_.folder, ctx_.clock, ctx_.prompts, *console_, &ctx_.comm, {}},
+    flashPanel = new frame_flash({ctx_.globals, ctx_.folder, ctx_.clock, ctx_.prompts, *console_, ctx_.comm, {}},
                                  parent);
     flashPanel->hide();
     return flashPanel;

@@ -76,12 +76,7 @@ int frame_flash::intRefChoice() const { return ctx_.intRefChoice ? ctx_.intRefCh
 
 void frame_flash::transfer(FlashAction (*action)(FlashSendContext&, const FlashSectionTicks&))
 {
-    if (!ctx_.comm) {
-        if (!ctx_.globals.flashBusy)
-            ctx_.prompts.message(QStringLiteral("COMPORT not opened. Click Connect"));
-        return;
-    }
-    LinkContext link{ctx_.globals, *ctx_.comm, ctx_.clock, ctx_.console, ctx_.prompts};
+    LinkContext link{ctx_.globals, ctx_.comm, ctx_.clock, ctx_.console, ctx_.prompts};
     FlashSendContext send{link, ctx_.folder, Picture_progress->canvas(), intRefChoice()};
     const bool refreshing = progressRefresh_->isActive();
     progressRefresh_->start();

@@ -25,7 +25,7 @@ struct FlashPanelContext {
     Clock& clock;
     Prompts& prompts;
     Console& console; // the main window's status line and communication box
-    ModCOMM* comm = nullptr; // none: no port, nothing is sent or read
+    ModCOMM& comm; // the serial module the transfers go through
     // The report panel's internal-reference choice; none counts as the first.
     std::function<int()> intRefChoice;
 };
