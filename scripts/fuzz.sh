@@ -4,12 +4,14 @@
 # the findings (crash, leak, timeout or out-of-memory inputs, kept in
 # build-fuzz/findings/<target>/). Exits 1 when anything was found.
 #   scripts/fuzz.sh [inputs per target, default 1000000] [target ...]
+# VELDO_FUZZ_WORKERS=n shares each target's inputs among n processes on one corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-1000000}
 shift || true
 build=${VELDO_FUZZ_BUILD:-build-fuzz}
 jobs=${VELDO_FUZZ_JOBS:-4}
+workers=${VELDO_FUZZ_WORKERS:-1}
 # 0 lets libFuzzer pick; CI fixes it so a pass repeats exactly.
 seed=${VELDO_FUZZ_SEED:-0}
 
@@ -34,20 +36,29 @@ for t in "${targets[@]}"; do
   findings="$build/fuzz/findings/$t"
   rm -rf "$findings"
   mkdir -p "$corpus" "$findings"
-  log="$build/fuzz/$t.log"
+  rm -f "$build/fuzz/$t".*log
   start=$(date +%s.%N)
   # Each input reads at most a few small files; 64 KiB covers every format.
-  "$build/fuzz/fuzz_$t" -runs="$runs" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
-      -artifact_prefix="$findings/" -print_final_stats=1 -seed="$seed" "$corpus" "$build/fuzz/seeds/$t" >"$log" 2>&1 || true
+  per=$(( (runs + workers - 1) / workers ))
+  for w in $(seq 1 "$workers"); do
+    worker_seed=$seed
+    [ "$seed" = 0 ] || worker_seed=$((seed + w - 1))
+    "$build/fuzz/fuzz_$t" -runs="$per" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
+        -artifact_prefix="$findings/" -print_final_stats=1 -seed="$worker_seed" "$corpus" "$build/fuzz/seeds/$t" \
+        >"$build/fuzz/$t.$w.log" 2>&1 &
+  done
+  wait || true
   end=$(date +%s.%N)
-  done_runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || echo 0)
+  done_runs=$(cat "$build/fuzz/$t".*.log | grep -o 'stat::number_of_executed_units: *[0-9]*' | grep -o '[0-9]*$' \
+              | awk '{ n += $1 } END { print n + 0 }' || true)
+  finished=$(cat "$build/fuzz/$t".*.log | grep -c 'stat::number_of_executed_units' || true)
   found=$(find "$findings" -type f | wc -l)
   secs=$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.1f", b - a }')
   rate=$(awk -v n="${done_runs:-0}" -v s="$secs" 'BEGIN { printf "%d", n / (s + 0.001) }')
   printf '%-20s %10s %9.1f %10s %s\n' "$t" "${done_runs:-0}" "$secs" "$rate" "$found"
-  if [ "$found" -gt 0 ] || ! grep -q 'stat::number_of_executed_units' "$log"; then
+  if [ "$found" -gt 0 ] || [ "$finished" -lt "$workers" ]; then
     status=1
-    echo "  see $log" >&2
+    echo "  see $build/fuzz/$t.*.log" >&2
   fi
 done
 exit $status
