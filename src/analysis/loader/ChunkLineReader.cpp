@@ -1,7 +1,21 @@
 #include "analysis/loader/ChunkLineReader.h"
 
+#include <algorithm>
+
+namespace {
+
+constexpr qint64 kLargestChunk = qint64(1) << 22;
+constexpr qint64 kSmallestChunk = qint64(1) << 12;
+
+} // namespace
+
+// The buffer holds what there is to read up to 4 MiB: a small file or stretch
+// does not pay for clearing a large one.
 ChunkLineReader::ChunkLineReader(QFile& f, qint64 limit)
-    : f_(f), base_(f.pos()), limit_(limit < 0 ? f.size() : limit), capacity_(qsizetype(1) << 22)
+    : f_(f)
+    , base_(f.pos())
+    , limit_(limit < 0 ? f.size() : limit)
+    , capacity_(qsizetype(std::clamp(limit_ - base_, kSmallestChunk, kLargestChunk)))
 {
     buffer_.resize(size_t(capacity_ + kLinePadding));
 }
