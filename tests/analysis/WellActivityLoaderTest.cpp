@@ -123,6 +123,18 @@ TEST(WellActivityLoader, FaultyRuns)
          WellActivityLoad::ProcessingError,
          {"Error processing files"},
          0},
+        // Camera 0's first file sizes the tables by its scans: a damaged scan
+        // number must not have them take gigabytes.
+        {"a scan number past any run",
+         [](RecordedRun& r) { r.write(0, wellFile("A1", kScans).replace("scan,0\r\n", "scan,222222220\r\n")); },
+         WellActivityLoad::ProcessingError,
+         {"Error processing files"},
+         0},
+        {"the last scan number a run can reach",
+         [](RecordedRun& r) { r.write(0, wellFile("A1", kScans).replace("scan,2\r\n", "scan,1920000\r\n")); },
+         WellActivityLoad::Loaded,
+         {},
+         6},
         {"no camera 5", [](RecordedRun& r) { QFile::remove(r.tmp.path("run/wellactivity50.csv")); }, WellActivityLoad::Loaded,
          {}, 5},
         {"no camera 0", [](RecordedRun& r) { QFile::remove(r.tmp.path("run/wellactivity00.csv")); },

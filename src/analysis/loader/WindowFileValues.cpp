@@ -106,7 +106,7 @@ void readWindowFileValues(ChunkLineReader& reader, const WindowFileShape& shape,
             }
         } else if (is(l.p, comma, "scan", 4)) {
             const std::optional<int> n = fastWholeNumber(l.p + comma + 1, l.n - comma - 1);
-            if (!n || *n < 0 || (!shape.sizesTables && *n > shape.lastScan)) {
+            if (!n || *n < 0 || *n > kMostScans || (!shape.sizesTables && *n > shape.lastScan)) {
                 values.failed = true;
                 return;
             }

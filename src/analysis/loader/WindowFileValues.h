@@ -11,6 +11,10 @@
 
 class ChunkLineReader;
 
+// No run scans more than once a second through the 32000 minutes it may last;
+// a larger scan number is damage, and would size the scan tables by it.
+inline constexpr int kMostScans = 32000 * 60;
+
 // A well of a window file: its name as the lines give it, its index, and its
 // geometry from the file's first block.
 struct WindowWell {
