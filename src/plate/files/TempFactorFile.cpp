@@ -53,14 +53,11 @@ bool tempFactorsPlausible(const TempCalibration& c)
     return std::fabs(d1) < limit && std::fabs(d2) < limit;
 }
 
-TempCalibration tempFactorsAsStored(const TempCalibration& c)
-{
-    return {roundToHundredths(c.offset), roundToHundredths(c.slope)};
-}
-
 bool tempFactorsPlausibleAsStored(const TempCalibration& c)
 {
-    return tempFactorsPlausible(c) && tempFactorsPlausible(tempFactorsAsStored(c));
+    // As tempfactor.dat holds the pair once written: each factor to two decimals.
+    const TempCalibration stored{roundToHundredths(c.offset), roundToHundredths(c.slope)};
+    return tempFactorsPlausible(c) && tempFactorsPlausible(stored);
 }
 
 namespace {

@@ -29,10 +29,6 @@ inline const QString kTempFactorOutOfLimit =
 // and 37 (47.744); the loader replaces any other pair by the defaults.
 bool tempFactorsPlausible(const TempCalibration& c);
 
-// The pair as tempfactor.dat holds it once written: each factor rounded to two
-// decimals, halves to even.
-TempCalibration tempFactorsAsStored(const TempCalibration& c);
-
 // Plausible both as it is and as it will be stored, so a pair that is kept is
 // still kept after it has been written and read again.
 bool tempFactorsPlausibleAsStored(const TempCalibration& c);
