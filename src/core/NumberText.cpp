@@ -2,7 +2,7 @@
 #include "core/Rounding.h"
 
 #include <QLocale>
-#include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -63,6 +63,30 @@ std::pair<QString, QString> roundTo(const Decimal& d, int fraction)
     return {intPart, kept.mid(intLen)};
 }
 
+bool isAsciiDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// [+-]?(digits[.digits?] | .digits), checked by hand: the LED and blank files
+// run every field through here, and a regular expression costs far more.
+bool isPlainNumber(QStringView t)
+{
+    qsizetype i = 0;
+    const qsizetype n = t.size();
+    if (i < n && (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-')))
+        ++i;
+    qsizetype wholeDigits = 0;
+    for (; i < n && isAsciiDigit(t[i]); ++i)
+        ++wholeDigits;
+    qsizetype fractionDigits = 0;
+    if (i < n && t[i] == QLatin1Char('.')) {
+        for (++i; i < n && isAsciiDigit(t[i]); ++i)
+            ++fractionDigits;
+    }
+    return i == n && (wholeDigits > 0 || fractionDigits > 0);
+}
+
 } // namespace
 
 QString formatNumber(double value, const QString& pattern)
@@ -76,7 +100,8 @@ QString formatNumber(double value, const QString& pattern)
     auto [intPart, fracPart] = roundTo(toDecimal15(value), fraction);
     if (intPart.size() < intDigits)
         intPart.prepend(QString(intDigits - intPart.size(), QLatin1Char('0')));
-    const bool zero = !(intPart + fracPart).contains(QRegularExpression(QStringLiteral("[1-9]")));
+    const QString digits = intPart + fracPart;
+    const bool zero = std::all_of(digits.begin(), digits.end(), [](QChar c) { return c == QLatin1Char('0'); });
     QString out = (value < 0 && !zero) ? QStringLiteral("-") : QString();
     out += intPart;
     if (fraction > 0)
@@ -121,9 +146,8 @@ double textValue(const QString& text)
 
 std::optional<double> strictNumberValue(const QString& text)
 {
-    static const QRegularExpression number(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)$"));
     const QString t = text.trimmed();
-    if (!number.match(t).hasMatch())
+    if (!isPlainNumber(t))
         return std::nullopt;
     bool ok = false;
     const double v = t.toDouble(&ok);

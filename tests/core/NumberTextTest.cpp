@@ -72,6 +72,24 @@ TEST(TextValue, ReadsTheLeadingNumber)
         EXPECT_DOUBLE_EQ(textValue(QString::fromLatin1(c.text)), c.value) << c.text;
 }
 
+TEST(StrictNumberValue, AcceptsOnlyATextThatIsANumberAsAWhole)
+{
+    const struct { QString text; std::optional<double> value; } cases[] = {
+        {QStringLiteral("12"), 12},          {QStringLiteral(" 1.5\t"), 1.5}, {QStringLiteral("+7"), 7},
+        {QStringLiteral("-.5"), -0.5},       {QStringLiteral("5."), 5},        {QStringLiteral("007.250"), 7.25},
+        {QStringLiteral("."), std::nullopt}, {QStringLiteral("+"), std::nullopt}, {QStringLiteral("-."), std::nullopt},
+        {QString(), std::nullopt},           {QStringLiteral("1.2.3"), std::nullopt}, {QStringLiteral("1e3"), std::nullopt},
+        {QStringLiteral("1 2"), std::nullopt}, {QStringLiteral("--1"), std::nullopt}, {QStringLiteral("0x10"), std::nullopt},
+        {QStringLiteral("inf"), std::nullopt}, {QStringLiteral("nan"), std::nullopt}, {QStringLiteral("1,5"), std::nullopt},
+        // Digits of other scripts are not the files' digits.
+        {QString::fromUtf8("\u0661\u0662"), std::nullopt}, {QString::fromUtf8("1\uFF12"), std::nullopt},
+        // Too large for a double.
+        {QStringLiteral("1") + QString(400, QLatin1Char('0')), std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(strictNumberValue(c.text), c.value) << c.text.toStdString();
+}
+
 TEST(ToInt16Strict, AcceptsOnlyWhole16BitNumbers)
 {
     const struct { const char* text; std::optional<std::int16_t> value; } cases[] = {
