@@ -8,7 +8,6 @@ ReportFileWriter::ReportFileWriter(const QString& path) : file_(path) {}
 
 bool ReportFileWriter::open()
 {
-    buffer_.reserve(kFlushSize + 4096);
     failed_ = !file_.open(QIODevice::WriteOnly | QIODevice::Truncate);
     return !failed_;
 }
@@ -31,7 +30,7 @@ void ReportFileWriter::flushIfLong()
         return;
     if (!failed_ && file_.write(buffer_) != buffer_.size())
         failed_ = true;
-    buffer_.resize(0); // keeps its capacity for the next piece
+    buffer_.resize(0); // keeps its capacity for the next piece; a short report never takes a whole one
 }
 
 bool ReportFileWriter::finish()
