@@ -32,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString last = ReadLastProject(f.folder(), 7);
     check(!last.contains(QLatin1Char('\n')), "a line end in the project name");
     const QString chosen = lastProjectOrDefault(f.folder(), prompts, last);
-    check(chosen == QStringLiteral("default_project") || chosen == QStringLiteral("p1"),
+    // Folder names match without regard to case, as on the instrument's computers.
+    check(chosen == QStringLiteral("default_project") || chosen.compare(QStringLiteral("p1"), Qt::CaseInsensitive) == 0,
           "the last project leads outside the projects");
 
     const QString run = f.path(QStringLiteral("reports/p1/20261211_093000"));
