@@ -92,7 +92,8 @@ int wellIndex(const QByteArray& name, int rows)
     if (name.size() < 2 || name[0] < 'A' || name[0] > 'Z')
         return -1;
     const std::optional<int> column = wholeNumber(name.mid(1));
-    if (!column || *column < 1)
+    // A column past every plate is off the grid, and must not wrap round onto it.
+    if (!column || *column < 1 || *column > kHeatMapWells)
         return -1;
     return (*column - 1) * rows + (name[0] - 'A');
 }

@@ -151,6 +151,9 @@ TEST(ChemotaxisFormat, WellsAndNames)
     EXPECT_EQ(chemotaxisFormat("w96f")->wellsPerWindow, 1);
     EXPECT_FALSE(chemotaxisFormat("w96u"));
     EXPECT_EQ(chemotaxisWellIndex("B3", 4), 9);
+    // Damaged names: no column, or one no plate has (it would overflow onto a real well).
+    for (const char* name : {"B", "B0", "E2147483647", "A99999999999999999999"})
+        EXPECT_EQ(chemotaxisWellIndex(QString::fromLatin1(name), 2), -1) << name;
     EXPECT_EQ(chemotaxisWellName(9, 4), "B3");
     EXPECT_EQ(chemotaxisWellName(5, 2), "B3");
 }

@@ -123,6 +123,12 @@ TEST(WellActivityLoader, FaultyRuns)
          WellActivityLoad::ProcessingError,
          {"Error processing files"},
          0},
+        // On the two rows of w6, column 2147483647 of row E would wrap round to A1.
+        {"a column past any plate",
+         [](RecordedRun& r) { r.write(0, wellFile("E2147483647", kScans)); },
+         WellActivityLoad::ProcessingError,
+         {"Error processing files"},
+         0},
         // Camera 0's first file sizes the tables by its scans: a damaged scan
         // number must not have them take gigabytes.
         {"a scan number past any run",

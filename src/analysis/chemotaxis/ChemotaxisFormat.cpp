@@ -1,5 +1,6 @@
 #include "analysis/chemotaxis/ChemotaxisFormat.h"
 
+#include "core/Globals.h"
 #include "core/NumberText.h"
 
 std::optional<ChemotaxisFormat> chemotaxisFormat(const QString& code)
@@ -22,6 +23,9 @@ int chemotaxisWellIndex(const QString& wellName, int rows)
     if (wellName.isEmpty())
         return -1;
     const double column = textValue(wellName.mid(1));
+    // A column no plate has (a damaged name) is no well, and must not overflow onto one.
+    if (!(column >= 1 && column <= kWellSlots))
+        return -1;
     const int row = wellName.at(0).unicode() - 'A';
     return int(column - 1) * rows + row;
 }
