@@ -8,6 +8,7 @@ ReportFileWriter::ReportFileWriter(const QString& path) : file_(path) {}
 
 bool ReportFileWriter::open()
 {
+    // The buffer grows with the report: a short one never holds a whole piece's worth.
     failed_ = !file_.open(QIODevice::WriteOnly | QIODevice::Truncate);
     return !failed_;
 }
@@ -30,7 +31,7 @@ void ReportFileWriter::flushIfLong()
         return;
     if (!failed_ && file_.write(buffer_) != buffer_.size())
         failed_ = true;
-    buffer_.resize(0); // keeps its capacity for the next piece; a short report never takes a whole one
+    buffer_.resize(0); // keeps its capacity for the next piece
 }
 
 bool ReportFileWriter::finish()
