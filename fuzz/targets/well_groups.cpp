@@ -3,7 +3,6 @@
 #include "FuzzFolder.h"
 
 #include "core/Globals.h"
-#include "core/TextFile.h"
 #include "projects/WellGroupFile.h"
 
 #include <memory>
@@ -23,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     check(SaveWellGroups(f.folder(), project, *groups), "write failed");
     const QByteArray written = FuzzFolder::readBytes(f.path(QStringLiteral("reports/p1/chgroup.dat")));
-    check(readTextFile(f.path(QStringLiteral("reports/p1/chgroup.dat")))->size() == 385, "not the file's 385 lines");
+    // Every line ends in CR LF, and no line read can hold a line end.
+    check(written.count('\n') == 385, "not the file's 385 lines");
 
     auto again = std::make_unique<WellGroupTable>();
     LoadWellGroups(f.folder(), project, *again);
