@@ -215,7 +215,7 @@ WellActivityLoad Loader::readWindow(const QString& path, int camera, int window,
         return WellActivityLoad::NoTimeLine;
 
     // The first block: the window's wells in file order, with their lines.
-    std::vector<WindowWell> windowWells;
+    std::vector<WindowFileWell> windowWells;
     std::vector<std::vector<QByteArray>> blockLines;
     bool faulty = false;
     while (!file.atEnd()) {
@@ -263,7 +263,7 @@ WellActivityLoad Loader::readWindow(const QString& path, int camera, int window,
     // file is read again in one piece.
     WindowFileShape shape;
     shape.wells = windowWells;
-    shape.holdsA1 = std::any_of(windowWells.begin(), windowWells.end(), [](const WindowWell& w) { return w.name == "A1"; });
+    shape.holdsA1 = std::any_of(windowWells.begin(), windowWells.end(), [](const WindowFileWell& w) { return w.name == "A1"; });
     shape.sizesTables = sizesTables;
     shape.lastScan = d_.lastScan;
     shape.formatWells = d_.wells;

@@ -96,9 +96,9 @@ bool usable(const Rectangle& r)
 }
 
 // Whether pixel (x, y) of the rectangle lies inside the well's elliptical mask.
-class WellMask {
+class WellEllipse {
 public:
-    explicit WellMask(const Rectangle& r)
+    explicit WellEllipse(const Rectangle& r)
         : r_(r)
         , diaY_(100.0 / std::abs(r.rowIni - r.rowEnd) * r.height)
         , diaX_(100.0 / std::abs(r.colIni - r.colEnd) * r.width)
@@ -224,7 +224,7 @@ int ConfigureCamerasForFormat(const CameraSetupInput& in, RunRecord& run, Consol
                 const Rectangle r = rectangleOf(g, c, k, w);
                 if (!usable(r))
                     return configurationError(prompts);
-                const WellMask mask(r);
+                const WellEllipse mask(r);
                 s.wellPixelCount[size_t(r.dataIndex)] = 0; // each rectangle counts its well anew
                 for (int x = 0; x <= r.width; ++x) {
                     const double yHalf = mask.hasWidth() ? mask.halfHeight(x) : 0.0;

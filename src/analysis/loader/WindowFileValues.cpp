@@ -14,7 +14,7 @@ bool is(const char* p, qsizetype n, const char* word, qsizetype wordLength)
 }
 
 // One pixel line of a well into the sums; false for a line the tables cannot hold.
-bool addPixelLine(const WindowWell& slot, Bytes line, int scan, const WindowFileShape& shape, WindowFileValues& values)
+bool addPixelLine(const WindowFileWell& slot, Bytes line, int scan, const WindowFileShape& shape, WindowFileValues& values)
 {
     const qsizetype c1 = line.find(',', 0);
     const qsizetype c2 = line.find(',', c1 + 1);
@@ -93,8 +93,8 @@ void readWindowFileValues(ChunkLineReader& reader, const WindowFileShape& shape,
         const qsizetype comma = l.find(',', 0);
         if (comma < 1)
             continue;
-        const WindowWell* slot = nullptr;
-        for (const WindowWell& s : shape.wells)
+        const WindowFileWell* slot = nullptr;
+        for (const WindowFileWell& s : shape.wells)
             if (is(l.p, comma, s.name.constData(), s.name.size())) {
                 slot = &s;
                 break;

@@ -17,7 +17,7 @@ inline constexpr int kMostScans = 32000 * 60;
 
 // A well of a window file: its name as the lines give it, its index, and its
 // geometry from the file's first block.
-struct WindowWell {
+struct WindowFileWell {
     QByteArray name;
     int well = -1;
     HeatWellGeometry g;
@@ -25,7 +25,7 @@ struct WindowWell {
 
 // What every stretch of one window file is read against; not changed while read.
 struct WindowFileShape {
-    std::vector<WindowWell> wells;
+    std::vector<WindowFileWell> wells;
     bool holdsA1 = false;
     bool sizesTables = false; // camera 0's first window: its scans set lastScan
     int lastScan = 0;          // the highest scan another file may hold
