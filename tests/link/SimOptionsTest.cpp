@@ -1,8 +1,10 @@
 #include "Bytes.h"
 #include "RawTerminal.h"
 #include "support/TempProgramFolder.h"
+#include "lib/FlashMemory.h"
 #include "lib/SimOptions.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -15,13 +17,14 @@ QStringList words(const char* text) { return QString::fromLatin1(text).split(' '
 TEST(SimOptions, TakesEveryOption)
 {
     const SimOptionsParse p = parseSimOptions(
-        words("ports/COM1 --serial 300 --flash f.bin --pacing 9600 --controller analog "
+        words("ports/COM1 --serial 300 --flash f.bin --erased-flash --pacing 9600 --controller analog "
               "--fault silent:N,short-frame:C --fault late --late-ms 250"));
     ASSERT_TRUE(p.options) << p.error.toStdString();
     const SimOptions& o = *p.options;
     EXPECT_EQ(o.linkPath, "ports/COM1");
     EXPECT_EQ(o.serialNumber, 300);
     EXPECT_EQ(o.flashFile, "f.bin");
+    EXPECT_TRUE(o.erasedFlash);
     EXPECT_EQ(o.pacingBaud, 9600);
     EXPECT_EQ(o.controller, StageController::Analog);
     EXPECT_FALSE(o.help);
@@ -40,6 +43,7 @@ TEST(SimOptions, TakesEveryOption)
     EXPECT_FALSE(none.options->controller); // the generation's
     EXPECT_EQ(none.options->pacingBaud, 0);
     EXPECT_TRUE(none.options->faults.empty());
+    EXPECT_FALSE(none.options->erasedFlash); // the factory calibration
     EXPECT_EQ(parseSimOptions(words("--controller digital")).options->controller, StageController::Digital);
     EXPECT_TRUE(parseSimOptions(words("--help")).options->help);
 }
@@ -77,7 +81,7 @@ TEST(SimExecutable, HelpListsTheOptionsAndTheFaultKinds)
     ASSERT_TRUE(sim.waitForFinished(5000));
     EXPECT_EQ(sim.exitCode(), 0);
     const QString help = QString::fromLocal8Bit(sim.readAllStandardOutput());
-    for (const char* item : {"--serial", "--flash", "--controller", "--pacing", "--fault", "--late-ms", "silent",
+    for (const char* item : {"--serial", "--flash", "--erased-flash", "--controller", "--pacing", "--fault", "--late-ms", "silent",
                              "late", "garbled-check", "short-frame", "wrong-frame-check", "garbled-page", "one-byte",
                              "two-byte", "hang-up"})
         EXPECT_TRUE(help.contains(QLatin1String(item))) << item;
@@ -118,6 +122,58 @@ TEST(SimExecutable, AnswersAsItsOptionsSay)
         const QByteArray reading = term.read(3, 2000);
         ASSERT_EQ(reading.size(), 3);
         EXPECT_EQ(reading.at(0), c.temperatureLetter);
+        sim.terminate();
+        ASSERT_TRUE(sim.waitForFinished(3000));
+    }
+}
+
+// The flash as the executable starts it: the factory's calibration, erased on
+// request, and a flash file that is there kept whatever else is asked.
+TEST(SimExecutable, TheFlashLeavesTheFactoryCalibratedUnlessErasedOrKeptInAFile)
+{
+    TempProgramFolder folder;
+    const QString kept = folder.path(QStringLiteral("kept.bin"));
+    QByteArray image(FlashMemory::kSizeBytes, '\0');
+    for (int i = 0; i < image.size(); ++i)
+        image[i] = static_cast<char>(i % 251);
+    {
+        QFile f(kept);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_EQ(f.write(image), image.size());
+    }
+    // Bank 3 from line 4: the LED section's first page; bank 0 line 0: a header.
+    const int ledPageAt = (3 * FlashMemory::kLinesPerBank + 4) * FlashMemory::kLineBytes;
+    const QByteArray erased(FlashMemory::kPageBytes, FlashMemory::kErased);
+
+    struct Case {
+        const char* what;
+        QStringList args;
+        QByteArray ledPageStart; // compared with the page's first bytes
+        QByteArray headerStart;
+    };
+    const Case cases[] = {
+        {"factory", {}, "ledxy:70L416x4/", "VELDO2019v001f001//"},
+        {"erased", {"--erased-flash"}, erased, erased},
+        {"new file", {"--flash", folder.path(QStringLiteral("new.bin"))}, "ledxy:70L416x4/", "VELDO2019v001f001//"},
+        {"kept file", {"--flash", kept}, image.mid(ledPageAt, FlashMemory::kPageBytes), image.left(FlashMemory::kPageBytes)},
+        {"kept file, erased asked", {"--erased-flash", "--flash", kept}, image.mid(ledPageAt, FlashMemory::kPageBytes),
+         image.left(FlashMemory::kPageBytes)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString link = folder.path(QStringLiteral("COM1"));
+        QFile::remove(link);
+        QProcess sim;
+        sim.start(QStringLiteral(INSTRUMENT_SIM_EXE), QStringList{link} + c.args);
+        ASSERT_TRUE(sim.waitForReadyRead(5000));
+        RawTerminal term(link);
+        ASSERT_TRUE(term.isOpen());
+        auto page = [&](int bank, int line) {
+            term.write(frameBytes('F', 0xF0 + bank, line));
+            return term.read(3 + FlashMemory::kPageBytes + 1, 2000).mid(3, FlashMemory::kPageBytes);
+        };
+        EXPECT_TRUE(page(3, 4).startsWith(c.ledPageStart));
+        EXPECT_TRUE(page(0, 0).startsWith(c.headerStart));
         sim.terminate();
         ASSERT_TRUE(sim.waitForFinished(3000));
     }

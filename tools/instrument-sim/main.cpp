@@ -1,3 +1,4 @@
+#include "factory/SimFactoryFlash.h"
 #include "lib/SimOptions.h"
 #include "lib/SimulatedInstrument.h"
 
@@ -43,6 +44,16 @@ int main(int argc, char** argv)
     instrument.setPacing(options.pacingBaud);
     for (const Fault& f : options.faults)
         instrument.addFault(f);
+    // A unit as it leaves the factory; a flash file that is there replaces it below.
+    if (!options.erasedFlash) {
+        bool seeded = false;
+        instrument.updateState(
+            [&](InstrumentState& s) { seeded = seedFlash(s.flash, simFactoryFlashImage(options.serialNumber)); });
+        if (!seeded) {
+            QTextStream(stderr) << "instrument-sim: the factory calibration does not fit the flash\n";
+            return 1;
+        }
+    }
     if (!options.flashFile.isEmpty()) {
         bool kept = false;
         instrument.updateState([&](InstrumentState& s) { kept = s.flash.keepInFile(options.flashFile); });

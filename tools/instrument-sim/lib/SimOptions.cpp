@@ -23,6 +23,10 @@ SimOptionsParse parseSimOptions(const QStringList& arguments)
             o.help = true;
             continue;
         }
+        if (arg == QLatin1String("--erased-flash")) {
+            o.erasedFlash = true;
+            continue;
+        }
         if (!arg.startsWith(QLatin1String("--"))) {
             if (!o.linkPath.isEmpty())
                 return {std::nullopt, QStringLiteral("one link path only: ") + arg};
@@ -81,7 +85,10 @@ QString simOptionsHelp()
                "\n"
                "  --serial N            the unit's serial number, 0 to 65535 (default %1);\n"
                "                        below 50 a first-generation unit\n"
-               "  --flash FILE          keep the flash memory in FILE from one run to the next\n"
+               "  --flash FILE          keep the flash memory in FILE from one run to the next;\n"
+               "                        a FILE that is not there yet starts as the flash would\n"
+               "  --erased-flash        start with an erased flash; by default it holds the\n"
+               "                        factory calibration for the serial number's generation\n"
                "  --controller KIND     the stage controller: digital (\"T\" replies) or analog\n"
                "                        (\"t\"); default the one of the unit's generation\n"
                "  --pacing BAUD         send replies at BAUD / 10 bytes a second; 0 at once\n"

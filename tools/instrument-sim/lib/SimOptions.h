@@ -15,6 +15,7 @@ struct SimOptions {
     QString linkPath;        // where to link the device, e.g. <program folder>/ports/COM1
     int serialNumber = kDefaultSimSerialNumber;
     QString flashFile;       // keep the flash memory in this file
+    bool erasedFlash = false; // start erased rather than with the factory calibration
     std::vector<Fault> faults;
     int pacingBaud = 0;      // 0: replies go out at once
     std::optional<StageController> controller; // none: the one of the unit's generation
