@@ -6,6 +6,7 @@
 #include "acquisition/panels/Frm_acquire.h"
 #include "acquisition/run/RunLoop.h"
 #include "analysis/panels/Frrm_offline.h"
+#include "plate/files/LedFiles.h"
 #include "reporting/panels/Frm_report.h"
 #include "support/FixtureFiles.h"
 
@@ -73,8 +74,15 @@ protected:
         auto& well = control<QComboBox>(window(), "cmb_well");
         const int index = well.findText(format);
         ASSERT_GE(index, 0) << format.toStdString();
+        // Another plate than the one in use is asked about first.
+        const bool change = well.currentText() != format;
+        if (change)
+            prompts.answers.push_back(PromptAnswer::Yes);
         well.setCurrentIndex(index);
         emit well.activated(index);
+        if (change) {
+            ASSERT_EQ(prompts.questions.last(), "Change Plate to " + format + "?");
+        }
         auto& lapse = control<QLineEdit>(window(), "txtlapse");
         lapse.setText(minutes);
         control<QPushButton>(window(), "cmdPlay").click();
@@ -130,12 +138,12 @@ TEST_F(ProgramWalk, FirstStartFindsTheInstrumentAndInstallsItsFactoryCalibration
     EXPECT_TRUE(window().isVisible());
     EXPECT_EQ(control<QLabel>(window(), "lbl_myserial").text(), "SN12");
     // The flash's five sections became the unit folder.
-    const QString unit = folder.path(QStringLiteral("config_SN12/"));
+    const QDir unit(folder.path(QStringLiteral("config_SN12")));
     for (const char* name : {"w6_col.dat", "w6_row.dat", "w24_col.dat", "w24_row.dat", "p35_col.dat", "p35_row.dat",
                              "ledxy.dat", "tempfactor.dat"})
-        EXPECT_TRUE(QFileInfo(unit + QLatin1String(name)).isFile()) << name;
+        EXPECT_TRUE(QFileInfo(unit.filePath(QLatin1String(name))).isFile()) << name;
     // Two header lines, then one line per LED.
-    EXPECT_EQ(fileLines(unit + QStringLiteral("ledxy.dat")).size(), 2 + 416 + 1);
+    EXPECT_EQ(fileLines(unit.filePath(QStringLiteral("ledxy.dat"))).size(), 2 + 416 + 1);
     EXPECT_FALSE(QFileInfo::exists(folder.path(QStringLiteral("config_SN12.installing"))));
     EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join('|').toStdString();
 }
@@ -143,20 +151,26 @@ TEST_F(ProgramWalk, FirstStartFindsTheInstrumentAndInstallsItsFactoryCalibration
 TEST_F(ProgramWalk, AW6RunIsRecordedToItsEndThenOpenedReportedAndMapped)
 {
     startProgram();
-    startRun(QStringLiteral("w6"), QStringLiteral("2"), QStringLiteral("walk"));
+    const QString powers = ledPowerFilePath(folder.folder(), kSerial);
+    ASSERT_FALSE(QFileInfo::exists(powers));
+    startRun(QStringLiteral("w6"), QStringLiteral("5"), QStringLiteral("walk"));
+    // The lighting round came before the first frame and saved the powers it set.
+    EXPECT_TRUE(QFileInfo(powers).isFile());
     tickRun();
     ASSERT_FALSE(window().Timer2->isActive());
     EXPECT_EQ(status(), "DONE!");
     EXPECT_EQ(control<QPushButton>(window(), "cmdPlay").text(), "New");
-    const int scans = window().runLoop()->scanIndex();
+    const int scans = window().runLoop()->scanIndex() + 1;
     ASSERT_GE(scans, 2);
+    // The shortest run there is: five minutes, ended with the scan that passed them.
+    EXPECT_GT(window().runLoop()->elapsedSeconds(), 5 * 60);
 
     // Two header lines, then the six wells of every scan.
     EXPECT_EQ(fileLines(QDir(runFolder()).filePath("current_activity.txt")).size(), 2 + 6 * scans + 1);
     expectWholeRunFiles();
     // Every camera's window file holds one block per scan.
     for (int camera = 0; camera < 6; ++camera) {
-        const QByteArray block = runFile(QStringLiteral("wellactivity%10.csv").arg(camera));
+        const QByteArray block = runFile(QStringLiteral("wellactivity%1%2.csv").arg(camera).arg(0));
         EXPECT_EQ(countLinesStartingWith(block, "scan,"), scans) << camera;
     }
     // The run's end opened the report panel, as "Report" does.
@@ -189,7 +203,14 @@ TEST_F(ProgramWalk, AW6RunIsRecordedToItsEndThenOpenedReportedAndMapped)
     const QByteArray report = fileBytes(opener.opened.first());
     EXPECT_TRUE(opener.opened.first().startsWith(runFolder())) << opener.opened.first().toStdString();
     EXPECT_TRUE(endsInWholeCrLfLines(report));
-    EXPECT_GE(report.count('\n'), scans);
+    // The well block: a line per well, ended by a lone CR, with a value per scan.
+    for (const char* well : {"A1", "B1", "A2", "B2", "A3", "B3"}) {
+        const QByteArray start = QByteArray("\r\"") + well + "\",";
+        const qsizetype at = report.indexOf(start);
+        ASSERT_GE(at, 0) << well;
+        const QByteArray line = report.mid(at + 1, report.indexOf('\r', at + 1) - at - 1);
+        EXPECT_EQ(line.count(','), 1 + scans) << line.toStdString();
+    }
 
     // The heat map of every scan.
     page->cmd_plotheat->click();
