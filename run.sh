@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
 build=build
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELDO_TESTS=OFF >/dev/null
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELDO_LTO=ON -DVELDO_TESTS=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)"
 program_folder="$build/bin"
 rm -f "$program_folder/ports/COM1"

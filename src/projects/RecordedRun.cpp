@@ -10,6 +10,7 @@
 #include <QFile>
 
 #include <charconv>
+#include <cstdint>
 #include <limits>
 #include <string_view>
 
@@ -81,11 +82,15 @@ private:
     QFile file_;
 };
 
-int clampedRound(double v)
+template <typename Whole>
+Whole clampedRound(double v)
 {
-    if (!(v > std::numeric_limits<int>::min() && v < std::numeric_limits<int>::max()))
-        return v > 0 ? std::numeric_limits<int>::max() : std::numeric_limits<int>::min();
-    return static_cast<int>(roundHalfEven(v));
+    // The bounds as doubles: the upper one of 64 bits rounds up to 2^63, itself out of range.
+    const double low = double(std::numeric_limits<Whole>::min());
+    const double high = double(std::numeric_limits<Whole>::max());
+    if (!(v > low && v < high))
+        return v > 0 ? std::numeric_limits<Whole>::max() : std::numeric_limits<Whole>::min();
+    return static_cast<Whole>(roundHalfEven(v));
 }
 
 } // namespace
@@ -157,7 +162,7 @@ bool loadRecordedActivity(const QString& path, const PlateGrid& grid, RunResults
     LineReader reader(path);
     if (!reader.open())
         return false;
-    std::vector<int> lastTotal(static_cast<std::size_t>(run.wellsPerScan), 0);
+    std::vector<std::int64_t> lastTotal(static_cast<std::size_t>(run.wellsPerScan), 0);
     std::string line;
     for (int header = 0; header < 2; ++header)
         if (!reader.next(line))
@@ -180,7 +185,7 @@ bool loadRecordedActivity(const QString& path, const PlateGrid& grid, RunResults
         for (char& c : timeField)
             if (c == ',')
                 c = '.';
-        const int seconds = clampedRound(fieldValue(timeField) * 60.0);
+        const int seconds = clampedRound<int>(fieldValue(timeField) * 60.0);
 
         const bool isA1 = name == "A1";
         if (isA1) {
@@ -194,7 +199,7 @@ bool loadRecordedActivity(const QString& path, const PlateGrid& grid, RunResults
         const double number = fieldValue(std::string_view(name).substr(1));
         // A row or column outside the grid would land on another well's index: skipped.
         const int row = static_cast<unsigned char>(name[0]) - 'A';
-        const int column = clampedRound(number - 1);
+        const int column = clampedRound<int>(number - 1);
         if (row < 0 || row >= grid.rows || column < 0 || column >= grid.columns)
             continue;
         const int index = column * grid.rows + row;
@@ -202,8 +207,9 @@ bool loadRecordedActivity(const QString& path, const PlateGrid& grid, RunResults
             run.wellReadTime[run.slot(index, scan)] = seconds;
         if (index < 1 && !isA1)
             continue;
-        const int value = clampedRound(fieldValue(std::string_view(line).substr(u + 1)));
-        int& last = lastTotal[static_cast<std::size_t>(index)];
+        // Totals of a long run pass 2^31: read and subtracted in 64 bits.
+        const std::int64_t value = clampedRound<std::int64_t>(fieldValue(std::string_view(line).substr(u + 1)));
+        std::int64_t& last = lastTotal[static_cast<std::size_t>(index)];
         run.wellActivity[run.slot(index, scan)] = scan == 0 ? value : double(value) - double(last);
         last = value;
     }

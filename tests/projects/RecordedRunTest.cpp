@@ -67,6 +67,9 @@ TEST(RecordedRun, ActivityRowsAsTable)
          {30}, {3, 0, 0, 0, 0, 0}},
         {"more scans than the set-up says", "0.1 \"A1\" 1\r\n0.2 \"A1\" 3\r\n0.3 \"A1\" 6\r\n", "w6", 3, {6, 12, 18},
          {1, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 3, 0, 0, 0, 0, 0}},
+        // Totals of a long run pass 2^31: the per-scan values are their differences all the same.
+        {"totals above 2^31", "0.1 \"A1\" 2147483640\r\n0.2 \"A1\" 2147483660\r\n0.3 \"A1\" 5000000010\r\n", "w6", 3,
+         {6, 12, 18}, {2147483640, 0, 0, 0, 0, 0, 20, 0, 0, 0, 0, 0, 2852516350, 0, 0, 0, 0, 0}},
         {"w96f well from the format table", "0.5 \"A1\" 1\r\n0.5 \"H12\" 7\r\n", "w96f", 1, {30}, {}},
         {"unknown format keeps scans only", "0.5 \"A1\" 1\r\n", "", 1, {30}, {}},
     };
