@@ -15,26 +15,39 @@ QByteArray encode(const QStringList& lines)
 }
 } // namespace
 
-bool writeTextFile(const QString& path, const QStringList& lines)
+bool writeFileBytes(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    const QByteArray bytes = encode(lines);
-    if (file.write(bytes) != bytes.size()) {
+    // The last buffered bytes are flushed here: commit() does not report a
+    // failure to flush them, and would put a cut file in place.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }
     return file.commit();
 }
 
+bool writeTextFile(const QString& path, const QStringList& lines)
+{
+    return writeFileBytes(path, encode(lines));
+}
+
 bool appendTextFile(const QString& path, const QStringList& lines)
 {
+    // Unbuffered, so a failed write is known here and leaves nothing to be
+    // written later. Lines go whole or not at all: a full disk cuts none in
+    // the middle, and what was there before stays readable.
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return false;
+    const qint64 before = file.size();
     const QByteArray bytes = encode(lines);
-    return file.write(bytes) == bytes.size();
+    if (file.write(bytes) == bytes.size())
+        return true;
+    file.resize(before);
+    return false;
 }
 
 std::optional<QStringList> readTextFile(const QString& path)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QStringList>
 #include <optional>
 
@@ -7,6 +8,9 @@
 
 // Writes the whole file, or nothing: the text goes beside and is renamed into place.
 bool writeTextFile(const QString& path, const QStringList& lines);
+
+// The same for any bytes; an earlier file of that name stays until the new one is whole.
+bool writeFileBytes(const QString& path, const QByteArray& bytes);
 
 // Appends lines to a file (created when missing).
 bool appendTextFile(const QString& path, const QStringList& lines);

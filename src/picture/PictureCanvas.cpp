@@ -1,5 +1,8 @@
 #include "picture/PictureCanvas.h"
 
+#include "core/TextFile.h"
+
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
@@ -157,7 +160,20 @@ double PictureCanvas::textHeight(const QString& text) const
     return QFontMetricsF(font, &image_).height() * height_ / image_.height();
 }
 
+QByteArray PictureCanvas::bmpBytes() const
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image_.save(&buffer, "BMP"))
+        return QByteArray();
+    return bytes;
+}
+
 bool PictureCanvas::saveBmp(const QString& path) const
 {
-    return image_.save(path, "BMP");
+    // Written beside and renamed into place: a full disk leaves the file as it
+    // was instead of cut short, and the failure is reported.
+    const QByteArray bytes = bmpBytes();
+    return !bytes.isEmpty() && writeFileBytes(path, bytes);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -59,6 +60,8 @@ public:
     double textWidth(const QString& text) const;
     double textHeight(const QString& text = QStringLiteral("A")) const;
 
+    // The picture as a BMP file's bytes; saveBmp writes them whole or not at all.
+    QByteArray bmpBytes() const;
     bool saveBmp(const QString& path) const;
     QColor pixel(int x, int y) const { return image_.pixelColor(x, y); }
 

@@ -1,4 +1,5 @@
 #include "ChemotaxisRunFiles.h"
+#include "analysis/AnalysisFileErrors.h"
 #include "analysis/panels/BmpExportOpener.h"
 #include "analysis/panels/Frm_bmpexport.h"
 #include "analysis/panels/SequencePicture.h"
@@ -270,6 +271,17 @@ TEST(FrmBmpexport, RawExportWritesAndOpensTheFolder)
     quiet.mn_export_rawbmp->trigger();
     EXPECT_TRUE(none.prompts.messages.isEmpty());
     EXPECT_TRUE(none.opener.opened.isEmpty());
+}
+
+TEST(FrmBmpexport, RawExportThatCannotBeWrittenSaysSo)
+{
+    Page f;
+    ASSERT_TRUE(writeBytes(f.run("lastread00.csv"), "A1,57,,,1,2,,,3,4\r\n"));
+    ASSERT_TRUE(QDir().mkpath(f.run("bmp_last/1.csv"))); // a folder where the file goes
+    Frm_bmpexport page(f.context());
+    page.mn_export_rawbmp->trigger();
+    EXPECT_EQ(f.prompts.messages, QStringList{analysisWriteError("error file", f.run("bmp_last/1.csv"))});
+    EXPECT_TRUE(f.opener.opened.isEmpty());
 }
 
 TEST(BmpExportOpener, MapPlotLoadsOnceAndAfreshAfterClose)

@@ -1,4 +1,6 @@
 #include "OfflinePageRig.h"
+#include "analysis/AnalysisFileErrors.h"
+#include "support/FakeFreeSpace.h"
 #include "projects/RecordedRunTree.h"
 #include "projects/WellGroupFile.h"
 #include "support/FixtureFiles.h"
@@ -6,6 +8,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -48,8 +51,9 @@ struct LoadedPage {
     Page p;
     QString run;
     Frrm_offline* page = nullptr;
-    LoadedPage()
+    explicit LoadedPage(const FreeSpace* space = nullptr)
     {
+        p.freeSpace = space;
         run = writeThreeScanRun(p);
         page = &p.open();
         p.doubleClick(0);
@@ -134,6 +138,55 @@ TEST(FrrmOfflineHeatMap, SequenceAndAreaExports)
               "0,29,14,14,14,14,14\r\n1,29,14,14,14,14,14\r\n");
     EXPECT_EQ(l.p.opener.opened.value(1), QDir(l.run).absoluteFilePath("percent_activity.csv"));
     EXPECT_FALSE(page.state.areaExportActive);
+}
+
+TEST(FrrmOfflineHeatMap, ImageExportsThatCannotBeWrittenSaySo)
+{
+    const QString words = "error generating report file";
+    {
+        // A folder where scan view 2's image goes: view 1's stays, the folder is not opened.
+        LoadedPage l;
+        ASSERT_TRUE(QDir().mkpath(l.run + "/bmpseq/2.bmp"));
+        l.page->cmd_plotheatkin_Click();
+        l.page->bmpexporta_seq_Click();
+        EXPECT_EQ(l.p.prompts.messages, QStringList{analysisWriteError(words, l.run + "/bmpseq/2.bmp")});
+        EXPECT_FALSE(QImage(l.run + "/bmpseq/1.bmp").isNull());
+        EXPECT_TRUE(l.p.opener.opened.isEmpty());
+    }
+    {
+        LoadedPage l;
+        ASSERT_TRUE(QDir().mkpath(l.p.tmp.folder().root() + "/image1.bmp"));
+        l.page->bmpexporta_Click();
+        EXPECT_EQ(l.p.prompts.messages,
+                  QStringList{analysisWriteError(words, QDir(l.p.tmp.folder().root()).absoluteFilePath("image1.bmp"))});
+        EXPECT_TRUE(l.p.opener.opened.isEmpty());
+    }
+}
+
+TEST(FrrmOfflineHeatMap, SequenceThatWouldNotFitWritesNothing)
+{
+    // Two scan views of the picture's BMP: 54 bytes of header, 3 bytes a pixel, rows padded to 4.
+    FakeFreeSpace space;
+    LoadedPage l(&space);
+    const QImage& picture = l.page->Picreal->canvas().image();
+    const qint64 bytes = 2 * (54 + qint64((picture.width() * 3 + 3) / 4 * 4) * picture.height());
+    for (const qint64 free : {bytes, bytes - 1}) {
+        space.bytes = free;
+        l.p.prompts.messages.clear();
+        l.p.opener.opened.clear();
+        QDir(l.run + "/bmpseq").removeRecursively();
+        l.page->cmd_plotheatkin_Click();
+        l.page->bmpexporta_seq_Click();
+        const QString folder = QDir(l.run).absoluteFilePath("bmpseq");
+        if (free == bytes) {
+            EXPECT_TRUE(l.p.prompts.messages.isEmpty());
+            EXPECT_EQ(QFileInfo(folder + "/2.bmp").size(), bytes / 2);
+            continue;
+        }
+        EXPECT_EQ(l.p.prompts.messages, QStringList{analysisImageRoomError(space, "error generating report file", folder, 2, bytes)});
+        EXPECT_FALSE(QFileInfo::exists(folder));
+        EXPECT_TRUE(l.p.opener.opened.isEmpty());
+    }
 }
 
 TEST(FrrmOfflineHeatMap, BarPlotAndGroupDoubleClick)

@@ -20,6 +20,7 @@ struct Page {
     FakeDesktopOpener opener;
     QWidget mainWindow;
     bool running = false;
+    const FreeSpace* freeSpace = nullptr; // none: the system's
     std::unique_ptr<Frrm_offline> page;
 
     Page()
@@ -31,7 +32,8 @@ struct Page {
     Frrm_offline& open()
     {
         page = std::make_unique<Frrm_offline>(OfflineContext{globals, tmp.folder(), clock, prompts, opener,
-                                                             &mainWindow, [this] { return running; }});
+                                                             &mainWindow, [this] { return running; }, nullptr,
+                                                             freeSpace});
         page->showPage();
         return *page;
     }

@@ -109,7 +109,7 @@ TEST(RawExport, SamplesOfEachLineGoToTheirBlocks)
     TempProgramFolder tmp;
     ASSERT_TRUE(writeBytes(tmp.path("run/lastread00.csv"),
                            "scan,0\r\ntime[m],\"0.5\"\r\nA1,57,,,1,2,,,3,4\r\n\r\n"));
-    ASSERT_TRUE(exportRawSamples(tmp.path("run")));
+    ASSERT_EQ(exportRawSamples(tmp.path("run")), RawExportResult::Written);
     QByteArray expected = "\r\n1,2\r\n\r\n\r\n" "\r\n3,4\r\n\r\n\r\n";
     for (int k = 2; k < 10; ++k)
         expected += "\r\n\r\n\r\n";
@@ -123,7 +123,7 @@ TEST(RawExport, TwoRowsAndSamplesBeyondTheTwelfth)
     for (int k = 0; k < 14; ++k)
         line += ",,," + QByteArray::number(k);
     ASSERT_TRUE(writeBytes(tmp.path("run/lastread00.csv"), line + "\n" + line + "\n"));
-    ASSERT_TRUE(exportRawSamples(tmp.path("run")));
+    ASSERT_EQ(exportRawSamples(tmp.path("run")), RawExportResult::Written);
     QByteArray expected;
     for (int k = 0; k < 10; ++k)
         expected += "\r\n" + QByteArray::number(k) + "\r\n" + QByteArray::number(k) + "\r\n\r\n\r\n";
@@ -134,7 +134,7 @@ TEST(RawExport, NothingWithoutTheSource)
 {
     TempProgramFolder tmp;
     QDir().mkpath(tmp.path("run"));
-    EXPECT_FALSE(exportRawSamples(tmp.path("run")));
+    EXPECT_EQ(exportRawSamples(tmp.path("run")), RawExportResult::NoSource);
     EXPECT_FALSE(QFileInfo::exists(tmp.path("run/bmp_last")));
 }
 

@@ -2,6 +2,7 @@
 #include "core/DateStamp.h"
 #include "core/Fields.h"
 #include "core/TextFile.h"
+#include "support/FileSizeLimit.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -46,6 +47,19 @@ TEST(TextFile, FailedWriteLeavesTheOldFile)
 {
     QTemporaryDir dir;
     EXPECT_FALSE(writeTextFile(dir.filePath(QStringLiteral("no/such/folder/f.txt")), {QStringLiteral("x")}));
+}
+
+TEST(TextFile, AppendOnAFullDiskAddsNoPartOfALine)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("log.csv"));
+    ASSERT_TRUE(writeTextFile(path, {QStringLiteral("a")}));
+    {
+        const FileSizeLimit disk(10);
+        EXPECT_TRUE(appendTextFile(path, {QStringLiteral("bc")}));
+        EXPECT_FALSE(appendTextFile(path, {QStringLiteral("0123456789")}));
+    }
+    EXPECT_EQ(*readTextFile(path), (QStringList{QStringLiteral("a"), QStringLiteral("bc")}));
 }
 
 TEST(Fields, QuotedTextsAndNumbers)

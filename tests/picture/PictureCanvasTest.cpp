@@ -1,4 +1,5 @@
 #include "picture/PictureCanvas.h"
+#include "support/FileSizeLimit.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -74,4 +75,24 @@ TEST(PictureCanvas, SavesBmp)
     EXPECT_EQ(back.pixelColor(1, 1), QColor(Qt::red));
     EXPECT_EQ(QFile(path).size() > 0 ? QByteArray("BM") : QByteArray(), QByteArray("BM"));
     EXPECT_FALSE(c.saveBmp(dir.filePath(QStringLiteral("no/such/p.bmp"))));
+}
+
+TEST(PictureCanvas, SaveOnAFullDiskKeepsTheEarlierImage)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.bmp"));
+    PictureCanvas small(4, 4);
+    small.filledBox(0, 0, 3, 3, Qt::red);
+    ASSERT_TRUE(small.saveBmp(path));
+    // 54 header bytes and 4 rows of 12: the hand count of a 4 x 4 BMP.
+    EXPECT_EQ(small.bmpBytes().size(), 54 + 4 * 12);
+
+    PictureCanvas large(200, 200); // 120,054 bytes: past the disk's end
+    {
+        const FileSizeLimit disk(4096);
+        EXPECT_FALSE(large.saveBmp(path));
+    }
+    const QImage back(path);
+    ASSERT_EQ(back.size(), QSize(4, 4));
+    EXPECT_EQ(back.pixelColor(1, 1), QColor(Qt::red));
 }

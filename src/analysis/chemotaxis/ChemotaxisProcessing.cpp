@@ -1,5 +1,6 @@
 #include "analysis/chemotaxis/ChemotaxisProcessing.h"
 
+#include "analysis/AnalysisFileErrors.h"
 #include "analysis/chemotaxis/ChemotaxisReportText.h"
 #include "analysis/chemotaxis/ChemotaxisWellPass.h"
 #include "analysis/sequence/ChemotaxisPictures.h"
@@ -10,6 +11,7 @@
 #include "core/Fields.h"
 #include "core/ProgramFolder.h"
 #include "core/Prompts.h"
+#include "core/TextFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,16 +20,18 @@ namespace {
 
 const QString kErrorFile = QStringLiteral("error file");
 
-// The report file, written line by line.
+// The report, gathered line by line and put in place whole at the end: a full
+// disk leaves no cut or empty report behind, and an earlier one of that name stays.
 class ReportFile {
 public:
-    explicit ReportFile(const QString& path) : file_(path) {}
-    bool open() { return file_.open(QIODevice::WriteOnly | QIODevice::Truncate); }
-    void line(const QString& text) { file_.write(text.toLatin1() + "\r\n"); }
-    void close() { file_.close(); }
+    explicit ReportFile(QString path) : path_(std::move(path)) {}
+    void line(const QString& text) { bytes_ += text.toLatin1() + "\r\n"; }
+    // False when the report is not in place whole.
+    bool commit() const { return writeFileBytes(path_, bytes_); }
 
 private:
-    QFile file_;
+    QString path_;
+    QByteArray bytes_;
 };
 
 // The first line of the run's subpj.dat; empty when it is the unnamed default.
@@ -44,8 +48,9 @@ QString acquisitionName(const QString& runFolder)
 
 bool running(const ChemotaxisView& view) { return !view.running || view.running(); }
 
-// The two report sections and the six final plots of every well.
-void writeSections(ChemotaxisRun& run, ReportFile& report)
+// The two report sections and the six final plots of every well; false, with
+// the message shown, when a plot cannot be saved.
+bool writeSections(ChemotaxisRun& run, ReportFile& report)
 {
     const ChemotaxisSettings& s = run.settings;
     const QString& sep = s.divider;
@@ -53,7 +58,7 @@ void writeSections(ChemotaxisRun& run, ReportFile& report)
         return chemotaxisNumber(v, QString::fromLatin1(pattern), s.decimalSeparator, sep);
     };
     const qint32 last = run.lastScan;
-    const int m = s.threePoint ? 2 : 0;
+    const int m = s.threePoint ? 3 : 0;
     const QString shown = chemotaxisIndexName(s.analysisIndex, s.options);
 
     report.line(quoted(QStringLiteral("Chemotaxis_Index")));
@@ -78,7 +83,12 @@ void writeSections(ChemotaxisRun& run, ReportFile& report)
             drawIndexCurve(run.view.progress2, last, index, run.scanTimes);
             if (shown == QLatin1String(kind.indexName))
                 report.line(row);
-            saveIndexPlot(run.view.progress2, run.imagesFolder, QString::fromLatin1(kind.indexName), name);
+            const QString indexName = QString::fromLatin1(kind.indexName);
+            if (!saveIndexPlot(run.view.progress2, run.imagesFolder, indexName, name)) {
+                run.services.prompts.message(analysisWriteError(
+                    kErrorFile, QDir(run.imagesFolder).filePath(indexPlotName(indexName, name))));
+                return false;
+            }
         }
     }
     if (run.view.refresh)
@@ -103,6 +113,7 @@ void writeSections(ChemotaxisRun& run, ReportFile& report)
         report.line(bottom);
         report.line(QString());
     }
+    return true;
 }
 
 } // namespace
@@ -115,56 +126,59 @@ ChemotaxisResult processChemotaxis(const ChemotaxisSettings& s, ChemotaxisView& 
     result.reportPath = QDir(s.runFolder).absoluteFilePath(formatDateStamp(now, QStringLiteral("yyyymmddhhmmss")) +
                                                            QStringLiteral("_report") + extension);
     ReportFile report(result.reportPath);
-    if (!report.open()) {
-        services.prompts.message(kErrorFile);
+    // Every exit puts the report in place (the header only, unless finished);
+    // one that cannot be is a failure the user is told about.
+    const auto end = [&](ChemotaxisOutcome outcome) {
+        result.outcome = outcome;
+        if (!report.commit()) {
+            services.prompts.message(analysisWriteError(kErrorFile, result.reportPath));
+            result.outcome = ChemotaxisOutcome::Failed;
+        }
         return result;
-    }
+    };
     const QString& sep = s.divider;
     report.line(quoted(QStringLiteral("DATE:")) + sep + quoted(chemotaxisDateText(now, s.locale)));
     report.line(quoted(QStringLiteral("FILE:")) + sep + quoted(s.runFolder));
     report.line(quoted(QStringLiteral("SUBPROJECT:")) + sep + quoted(acquisitionName(s.runFolder)));
     report.line(QString());
 
+    // Made by the first well pass, once the images are known to fit.
     const QString imagesFolder = sequenceImagesFolder(s.runFolder, s.threePoint);
-    makeFolder(imagesFolder);
 
     const std::optional<ChemotaxisFormat> format = chemotaxisFormat(s.formatCode);
     const std::optional<ChemotaxisGroupLabels> labels =
         format ? readChemotaxisGroupLabels(s.runFolder, format->wells) : std::nullopt;
     if (!format || !labels) {
         services.prompts.message(kErrorFile);
-        return result;
+        return end(ChemotaxisOutcome::Failed);
     }
 
     ChemotaxisRun run{s, view, services, *format, *labels, resolvePathIgnoringCase(imagesFolder), -1, {}, {}};
     for (int camera = 0; camera < 6; ++camera) {
         for (int window = 0; window < format->windowsPerCamera; ++window) {
             for (int k = 0; k < format->wellsPerWindow; ++k) {
-                if (!running(view)) {
-                    result.outcome = ChemotaxisOutcome::Stopped;
-                    return result;
-                }
+                if (!running(view))
+                    return end(ChemotaxisOutcome::Stopped);
                 const WellPassResult pass = runChemotaxisWellPass(run, camera, window, k);
+                if (pass == WellPassResult::NothingWritten)
+                    return result;
                 if (pass == WellPassResult::Failed)
-                    return result;
-                if (pass == WellPassResult::Stopped) {
-                    result.outcome = ChemotaxisOutcome::Stopped;
-                    return result;
-                }
+                    return end(ChemotaxisOutcome::Failed);
+                if (pass == WellPassResult::Stopped)
+                    return end(ChemotaxisOutcome::Stopped);
             }
         }
     }
-    if (!running(view)) {
-        result.outcome = ChemotaxisOutcome::Stopped;
+    if (!running(view))
+        return end(ChemotaxisOutcome::Stopped);
+    if (!writeSections(run, report))
+        return result; // no report without its plots
+    if (end(ChemotaxisOutcome::Finished).outcome != ChemotaxisOutcome::Finished)
         return result;
-    }
-    writeSections(run, report);
-    report.close();
 
     for (int i = 0; i < 1000; ++i)
         services.clock.processEvents();
     services.opener.open(result.reportPath); // "notepad" for a .txt, "explorer" for a .csv
     services.prompts.message(QStringLiteral("ok process"));
-    result.outcome = ChemotaxisOutcome::Finished;
     return result;
 }

@@ -11,6 +11,7 @@
 
 class Clock;
 class DesktopOpener;
+class FreeSpace;
 class Prompts;
 
 // What "Process Files" reads when it starts: the page's controls, the main
@@ -45,12 +46,14 @@ struct ChemotaxisServices {
     Clock& clock;
     Prompts& prompts;
     DesktopOpener& opener;
+    const FreeSpace* freeSpace = nullptr; // the run folder's disk, checked before the images; none: the system's
 };
 
 enum class ChemotaxisOutcome {
     Finished, // report written and opened, "ok process"
     Stopped,  // the button was clicked again: the report holds its header only
-    Failed,   // a message was shown (or, for a missing time line, none)
+    Failed,   // a message was shown (or, for a missing time line, none); also
+              // when a file could not be written whole or the images would not fit
 };
 
 struct ChemotaxisResult {

@@ -1,10 +1,13 @@
 #include "analysis/chemotaxis/ChemotaxisWellPass.h"
 
+#include "analysis/AnalysisFileErrors.h"
 #include "analysis/WellExtent.h"
 #include "analysis/chemotaxis/ChemotaxisDataLine.h"
 #include "analysis/chemotaxis/ChemotaxisLines.h"
 #include "analysis/sequence/ChemotaxisPictures.h"
+#include "analysis/sequence/SequenceImages.h"
 #include "core/Clock.h"
+#include "core/FreeSpace.h"
 #include "core/NumberText.h"
 #include "core/ProgramFolder.h"
 #include "core/Prompts.h"
@@ -41,6 +44,32 @@ const ChemotaxisIndexKind* shownKind(const ChemotaxisSettings& s)
 }
 
 bool running(const ChemotaxisView& view) { return !view.running || view.running(); }
+
+// Before the first image: every pass writes one well image per scan, and every
+// well of the format six index plots. When they would not fit, or their folder
+// cannot be made, the message is shown and nothing is written.
+bool makeRoomForImages(const ChemotaxisRun& run)
+{
+    const ChemotaxisFormat& f = run.format;
+    const qint64 passes = qint64(6) * f.windowsPerCamera * f.wellsPerWindow;
+    const qint64 wellImages = passes * (qint64(run.lastScan) + 1);
+    const qint64 plots = qint64(f.wells) * qint64(kChemotaxisIndexKinds.size());
+    const qint64 bytes = wellImages * run.view.wellpicture.bmpBytes().size() +
+                         plots * run.view.progress2.bmpBytes().size();
+    const SystemFreeSpace system;
+    const FreeSpace& space = run.services.freeSpace ? *run.services.freeSpace : system;
+    const QString tooBig = analysisImageRoomError(space, kErrorFile, run.imagesFolder,
+                                                  wellImages + plots, bytes);
+    if (!tooBig.isEmpty()) {
+        run.services.prompts.message(tooBig);
+        return false;
+    }
+    if (!makeFolder(run.imagesFolder)) {
+        run.services.prompts.message(analysisWriteError(kErrorFile, run.imagesFolder));
+        return false;
+    }
+    return true;
+}
 
 } // namespace
 
@@ -133,6 +162,8 @@ WellPassResult runChemotaxisWellPass(ChemotaxisRun& run, int camera, int window,
         }
         run.lastScan = lastSeen;
         if (k == 0) {
+            if (!makeRoomForImages(run))
+                return WellPassResult::NothingWritten;
             run.sums = RegionTable(run.format.wells + 1, run.lastScan);
             run.scanTimes.assign(size_t(std::max<qint32>(0, run.lastScan + 1)), 0.0);
         }
@@ -164,9 +195,10 @@ WellPassResult runChemotaxisWellPass(ChemotaxisRun& run, int camera, int window,
     double previousIndex = 0;
     const bool timesFromHere = wellName == "A1";
     const auto inRun = [&](qint32 n) { return n >= 0 && n <= run.lastScan; };
+    // False, with the message shown, when an image cannot be saved.
     const auto closeScan = [&](qint32 t, qint32 next) {
         if (!inRun(t))
-            return;
+            return true;
         if (view.showWell)
             view.showWell(well);
         const double index = kind ? chemotaxisIndex(*kind, sums) : 0.0;
@@ -178,17 +210,26 @@ WellPassResult runChemotaxisWellPass(ChemotaxisRun& run, int camera, int window,
         if (view.refresh)
             view.refresh();
         run.services.clock.processEvents();
-        saveWellImage(view.wellpicture, run.imagesFolder, well, t);
-        saveIndexPlot(view.progress, run.imagesFolder, indexName, well);
+        QString unsaved;
+        if (!saveWellImage(view.wellpicture, run.imagesFolder, well, t))
+            unsaved = frameImageName(well, t);
+        else if (!saveIndexPlot(view.progress, run.imagesFolder, indexName, well))
+            unsaved = indexPlotName(indexName, well);
+        if (!unsaved.isEmpty()) {
+            run.services.prompts.message(analysisWriteError(kErrorFile, QDir(run.imagesFolder).filePath(unsaved)));
+            return false;
+        }
         if (view.showScan)
             view.showScan(next);
+        return true;
     };
     while (true) {
         if (!running(view))
             return WellPassResult::Stopped;
         if (!reader.next(line)) {
             // The closing line, one above the last scan read.
-            closeScan(scan, scan == std::numeric_limits<qint32>::max() ? scan : scan + 1);
+            if (!closeScan(scan, scan == std::numeric_limits<qint32>::max() ? scan : scan + 1))
+                return WellPassResult::Failed;
             break;
         }
         const std::optional<QByteArrayView> field = chemotaxisFirstField(line);
@@ -196,7 +237,8 @@ WellPassResult runChemotaxisWellPass(ChemotaxisRun& run, int camera, int window,
             continue;
         if (*field == QByteArrayView("scan")) {
             const qint32 next = scanNumber(line);
-            closeScan(scan, next);
+            if (!closeScan(scan, next))
+                return WellPassResult::Failed;
             scan = next;
             sums = RegionSums{};
             std::fill(grid.values.begin(), grid.values.end(), 0);

@@ -20,7 +20,9 @@ struct ChemotaxisRun {
     RegionTable sums;
 };
 
-enum class WellPassResult { Done, Stopped, Failed };
+// NothingWritten: the images would not fit on the disk (or their folder cannot
+// be made); said so before any image was written.
+enum class WellPassResult { Done, Stopped, Failed, NothingWritten };
 
 // One well pass: the k-th well of window w of camera c, from its window file:
 // its extent, then scan by scan its grid, sums, index, well image and progress plot.

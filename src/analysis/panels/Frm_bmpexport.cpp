@@ -1,5 +1,6 @@
 #include "analysis/panels/Frm_bmpexport.h"
 
+#include "analysis/AnalysisFileErrors.h"
 #include "analysis/chemotaxis/ChemotaxisProcessing.h"
 #include "analysis/panels/SequencePicture.h"
 #include "analysis/sequence/ChemotaxisPictures.h"
@@ -16,6 +17,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -328,7 +330,11 @@ void Frm_bmpexport::cmd_menos_Click()
 
 void Frm_bmpexport::mn_export_rawbmp_Click()
 {
-    if (!exportRawSamples(pageRunFolder_))
+    const RawExportResult result = exportRawSamples(pageRunFolder_);
+    if (result == RawExportResult::WriteFailed)
+        ctx_.prompts.message(analysisWriteError(QStringLiteral("error file"),
+                                                QDir(rawExportFolder(pageRunFolder_)).filePath(QStringLiteral("1.csv"))));
+    if (result != RawExportResult::Written)
         return;
     ctx_.prompts.message(QStringLiteral("done"));
     ctx_.opener.open(rawExportFolder(pageRunFolder_) + QLatin1Char('/'));
@@ -382,7 +388,7 @@ void Frm_bmpexport::cmd_process_Click()
                             Picture_progress->refresh();
                             Picture_progress2->refresh();
                         }};
-    ChemotaxisServices services{ctx_.clock, ctx_.prompts, ctx_.opener};
+    ChemotaxisServices services{ctx_.clock, ctx_.prompts, ctx_.opener, ctx_.freeSpace};
     processChemotaxis(settings, view, services);
 
     cmd_process->setText(QStringLiteral("Process Files"));

@@ -9,6 +9,7 @@
 
 class Clock;
 class DesktopOpener;
+class FreeSpace;
 class Prompts;
 class QButtonGroup;
 class QCheckBox;
@@ -32,6 +33,7 @@ struct BmpExportContext {
     DesktopOpener& opener;                     // "explorer" and "notepad"
     std::function<QString()> reportFileType;   // the main window's Combo_reportfile text
     std::function<QString()> reportDivider;    // the main window's Combo_reportdivider text
+    const FreeSpace* freeSpace = nullptr;      // the run folder's disk; none: the system's
 };
 
 // The image-sequence page "BMP_export": a recorded run's chemotaxis images

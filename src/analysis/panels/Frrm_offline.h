@@ -30,6 +30,8 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 
+class FreeSpace;
+
 // What the saved-data page works with. The main window is hidden while the
 // page is open and shown again when it closes.
 struct OfflineContext {
@@ -41,6 +43,7 @@ struct OfflineContext {
     QPointer<QWidget> mainWindow;           // none: nothing to hide or show
     std::function<bool()> acquisitionRunning; // a run writes into runFolder
     MapPlotTarget* mapPlot = nullptr;         // the image-sequence page; none: no hand-over
+    const FreeSpace* freeSpace = nullptr;     // the run folder's disk; none: the system's
 };
 
 // The saved-data page "Saved Data Analysis": the project and run list, the

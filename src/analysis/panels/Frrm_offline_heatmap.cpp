@@ -2,9 +2,11 @@
 // (sum and scan by scan, with its exports) and the group bar plot.
 #include "analysis/panels/Frrm_offline.h"
 
+#include "analysis/AnalysisFileErrors.h"
 #include "analysis/barplot/GroupBarPlot.h"
 #include "analysis/heatmap/ActivityAreaFile.h"
 #include "analysis/heatmap/HeatMapDrawing.h"
+#include "core/FreeSpace.h"
 #include "ui/PictureBox.h"
 
 #include <QAction>
@@ -186,8 +188,11 @@ void Frrm_offline::bmpexporta_Click()
 {
     // The picture as shown, whatever it shows; opened with the desktop's image viewer.
     const QString path = QDir(ctx_.folder.root()).absoluteFilePath(QStringLiteral("image1.bmp"));
-    if (Picreal->canvas().saveBmp(path))
-        ctx_.opener.open(path);
+    if (!Picreal->canvas().saveBmp(path)) {
+        ctx_.prompts.message(analysisWriteError(kAreaFileError, path));
+        return;
+    }
+    ctx_.opener.open(path);
 }
 
 void Frrm_offline::bmpexporta_seq_Click()
@@ -195,12 +200,30 @@ void Frrm_offline::bmpexporta_seq_Click()
     if (HScroll_time->isHidden() || state.pageRunFolder.isEmpty())
         return;
     const QString folder = QDir(state.pageRunFolder).absoluteFilePath(QStringLiteral("bmpseq"));
-    if (!QDir().mkpath(folder))
+    // One image per scan: a run of days does not fill the disk half way.
+    const qint64 images = HScroll_time->maximum();
+    const SystemFreeSpace system;
+    const QString tooBig =
+        analysisImageRoomError(ctx_.freeSpace ? *ctx_.freeSpace : system, kAreaFileError, folder, images,
+                               images * Picreal->canvas().bmpBytes().size());
+    if (!tooBig.isEmpty()) {
+        ctx_.prompts.message(tooBig);
         return;
-    const bool done = stepThroughScans([this, &folder](int k) {
-        return Picreal->canvas().saveBmp(QDir(folder).filePath(QString::number(k) + QStringLiteral(".bmp")));
+    }
+    if (!QDir().mkpath(folder)) {
+        ctx_.prompts.message(analysisWriteError(kAreaFileError, folder));
+        return;
+    }
+    QString unsaved;
+    const bool done = stepThroughScans([this, &folder, &unsaved](int k) {
+        const QString path = QDir(folder).filePath(QString::number(k) + QStringLiteral(".bmp"));
+        if (!Picreal->canvas().saveBmp(path))
+            unsaved = path;
+        return unsaved.isEmpty();
     });
     drawRunning = 0;
+    if (!unsaved.isEmpty())
+        ctx_.prompts.message(analysisWriteError(kAreaFileError, unsaved));
     if (done)
         ctx_.opener.open(folder);
 }

@@ -1,11 +1,11 @@
 #include "analysis/sequence/RawExport.h"
 
 #include "core/ProgramFolder.h"
+#include "core/TextFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <array>
 
@@ -18,14 +18,15 @@ const QByteArray kCrLf = "\r\n";
 
 QString rawExportFolder(const QString& runFolder) { return QDir(runFolder).filePath(QStringLiteral("bmp_last")); }
 
-bool exportRawSamples(const QString& runFolder)
+RawExportResult exportRawSamples(const QString& runFolder)
 {
     const QString source = resolvePathIgnoringCase(QDir(runFolder).absoluteFilePath(QStringLiteral("lastread00.csv")));
     QFile in(source);
     if (!QFileInfo(source).isFile() || !in.open(QIODevice::ReadOnly))
-        return false;
+        return RawExportResult::NoSource;
     const QString folder = rawExportFolder(runFolder);
-    makeFolder(folder);
+    if (!makeFolder(folder))
+        return RawExportResult::WriteFailed;
 
     std::array<QByteArray, kBlocks> blocks;
     while (!in.atEnd()) {
@@ -41,10 +42,10 @@ bool exportRawSamples(const QString& runFolder)
         }
     }
 
-    QSaveFile out(resolvePathIgnoringCase(QDir(folder).absoluteFilePath(QStringLiteral("1.csv"))));
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
+    QByteArray bytes;
     for (int k = 0; k < kWrittenBlocks; ++k)
-        out.write(blocks[size_t(k)] + kCrLf + kCrLf + kCrLf);
-    return out.commit();
+        bytes += blocks[size_t(k)] + kCrLf + kCrLf + kCrLf;
+    return writeFileBytes(resolvePathIgnoringCase(QDir(folder).absoluteFilePath(QStringLiteral("1.csv"))), bytes)
+               ? RawExportResult::Written
+               : RawExportResult::WriteFailed;
 }
