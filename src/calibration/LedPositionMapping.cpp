@@ -69,7 +69,8 @@ LedBand findLedBand(const std::vector<double>& p, double factor)
         const double v = p[size_t(k)];
         if (v > t && band.start < 0)
             band.start = k;
-        if (v < t && band.start > 0 && band.end < 0)
+        // A band lit from index 0 ends where it falls too; only one that never falls runs to n.
+        if (v < t && band.start >= 0 && band.end < 0)
             band.end = k;
         if (v > t && band.end > 0)
             band.end = -1;
