@@ -9,6 +9,7 @@
 #include "support/SimulatedLink.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -76,6 +77,30 @@ TEST_F(FrmAcquireTempCal, TwoPointsSavedBecomeTheFactorsInForce)
     EXPECT_DOUBLE_EQ(window->temperature().calibration.slope, 1.73);
     EXPECT_DOUBLE_EQ(window->temperature().calibration.offset, -15.34);
     EXPECT_TRUE(QFile::exists(folder.path("config_SN12/tempfactor.dat")));
+}
+
+// Opened before the regulation has read anything, the read-outs are empty and no point
+// is taken (not the boxes' design texts); the sensor box then shows each reading.
+TEST_F(FrmAcquireTempCal, ReadoutsShowTheRegulationsReadingsAndNoPointBeforeTheFirst)
+{
+    window->mncalibratetemp_Click();
+    ASSERT_FALSE(panel().isHidden());
+    EXPECT_TRUE(panel().Txt_sensortemp->isVisibleTo(&panel()));
+    EXPECT_TRUE(panel().Label10->isVisibleTo(&panel()));
+    EXPECT_EQ(panel().Txt_sensortemp->text(), "");
+    EXPECT_EQ(panel().txt_current->text(), "");
+    EXPECT_TRUE(panel().grab().save(QDir::temp().filePath(QStringLiteral("frmtempcal_opened.png"))));
+    panel().cmd_sett1->click();
+    EXPECT_EQ(prompts.messages, QStringList{"Please, Write a valid number"});
+    EXPECT_TRUE(panel().cmd_sett1->isEnabled()) << "no first point";
+    EXPECT_FALSE(panel().cmd_set2->isEnabled());
+
+    stageAt(25.0);
+    EXPECT_FALSE(window->temperature().view.sensorText.isEmpty());
+    EXPECT_EQ(panel().Txt_sensortemp->text(), window->temperature().view.sensorText);
+    panel().cmd_sett1->click();
+    EXPECT_TRUE(panel().cmd_set2->isEnabled()) << "the first point taken from the reading";
+    EXPECT_EQ(prompts.messages.size(), 1);
 }
 
 TEST_F(FrmAcquireTempCal, RefusedDuringARunAndCancelGoesBackToTheSavedFactors)

@@ -23,7 +23,9 @@ TEST(TemperatureCalibrationWidget, CaptionsTextsAndStates)
     EXPECT_EQ(panel.cmd_closetmpcal->text(), "Save");
     EXPECT_EQ(panel.cmd_canceltemp->text(), "Cancel");
     EXPECT_TRUE(panel.isHidden());
-    EXPECT_TRUE(panel.Txt_sensortemp->isHidden());
+    EXPECT_FALSE(panel.Txt_sensortemp->isHidden()) << "the sensor reading is shown with the panel";
+    EXPECT_FALSE(panel.Label10->isHidden());
+    EXPECT_TRUE(panel.Txt_sensortemp->isReadOnly());
 
     TemperatureCalibrationView view;
     panel.txt_temp1->setText("21,5");

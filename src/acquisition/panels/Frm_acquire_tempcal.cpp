@@ -38,6 +38,9 @@ void Frm_acquire::mncalibratetemp_Click()
     // The factors in force are the ones start-up read (or the last calibration saved).
     tempFactors_ = TempCalibration{formTempOffset, formTempSlope};
     const bool opened = tempCalibration_->open(state.runState);
+    // The read-outs are the last regulation step's texts (empty before the first), which
+    // the points are taken from, never the boxes' design texts.
+    tempCalibrationPanel->showReadings(temperature_->view.sensorText, temperature_->view.currentText);
     tempCalibrationPanel->showView(tempCalibration_->view);
     if (opened) {
         applyTemperatureFactors(); // the points are taken against the default line

@@ -29,8 +29,7 @@ frmtempcal::frmtempcal(QWidget* parent) : QGroupBox(QStringLiteral("Temperature 
 
     Label10 = designed(new QLabel(QStringLiteral("Digital_read:"), this), "Label10", 240, 3360, 1575, 375);
     Txt_sensortemp = designed(new QLineEdit(QStringLiteral("22.5"), this), "Txt_sensortemp", 2040, 3360, 1335, 375);
-    Label10->hide();
-    Txt_sensortemp->hide();
+    Txt_sensortemp->setReadOnly(true); // the points take the reading, not a typed text
 
     cmd_closetmpcal = designed(new QPushButton(QStringLiteral("Save"), this), "cmd_closetmpcal", 240, 3960, 2055, 615);
     cmd_canceltemp = designed(new QPushButton(QStringLiteral("Cancel"), this), "cmd_canceltemp", 2640, 3960, 2055, 615);
