@@ -31,14 +31,19 @@ std::array<int, kWellSlots> groupsOf(std::initializer_list<std::pair<int, int>> 
 TEST(GroupBarPlot, SumsWholeTotalsByGroup)
 {
     // Group 0: wells 0 and 1; group 7: well 2; well 3 has no group.
-    const RunResults run = runOf({{1.5, 1.0, 0.5}, {2.5, -1, 0.25}, {20000, 20000, 0}, {99, 99, 99}});
+    const RunResults run = runOf({{1.5, 1.0, 0.5}, {2.5, -1.25, 0.25}, {20000, 20000, 0}, {99, 99, 99}});
     GroupTotals totals{};
     // Well 0: 1.5 -> 2, 3 -> 3, 3.5 -> 4; well 1 adds 2.5 -> 6.5 -> 6 (halves to even),
-    // no value adds nothing, 6.25 -> 6. Group 7 reaches 40000, beyond 16 bits.
+    // a fall of the recorded total takes off: 4.75 -> 5, then 5.25 -> 5. Group 7 reaches
+    // 40000, beyond 16 bits.
     EXPECT_EQ(SumGroupActivity(run, groupsOf({{0, 0}, {1, 0}, {2, 7}}), totals), 40000);
-    EXPECT_EQ(totals[0], 6.0);
+    EXPECT_EQ(totals[0], 5.0);
     EXPECT_EQ(totals[7], 40000.0);
     EXPECT_EQ(totals[1], 0.0);
+
+    // A group whose activity only falls stays below 0 and is never the largest.
+    EXPECT_EQ(SumGroupActivity(runOf({{-3.0, -2.5}}), groupsOf({{0, 4}}), totals), 0);
+    EXPECT_EQ(totals[4], -6.0) << "-3, then -5.5 -> -6";
 
     // Only wells 0 to 23 count; with no scans every bar is 0.
     const RunResults wide = runOf(std::vector<std::vector<double>>(30, {5.0}), 30);
@@ -87,6 +92,33 @@ TEST(GroupBarPlot, BarsOfTheListWithTheSelectedOneDarker)
     EXPECT_EQ(bare.pixel(axisTop.x(), axisTop.y()), QColor(128, 128, 128));
     const QPoint noBar = pixelOf(16, 10, 50);
     EXPECT_EQ(bare.pixel(noBar.x(), noBar.y()), QColor(255, 255, 255));
+}
+
+TEST(GroupBarPlot, LabelsShowTheEntrysFirstTenCharacters)
+{
+    const RunResults run = runOf({{30}});
+    const auto plotOf = [&run](const QString& entry) {
+        PictureCanvas canvas(600, 400);
+        DrawGroupBarPlot(canvas, run, groupsOf({{0, 3}}), {{entry}, -1, "p", "s", "a"});
+        return canvas.image();
+    };
+    const QImage cut = plotOf(QStringLiteral("003_Contro"));
+    EXPECT_EQ(plotOf(QStringLiteral("003_Control group")), cut) << "a long name cut after \"003_Contro\"";
+    EXPECT_NE(plotOf(QStringLiteral("003_Contr")), cut) << "the tenth character is shown";
+}
+
+// A group whose wells' recorded totals fell has a bar below the x axis.
+TEST(GroupBarPlot, AFallingGroupsBarHangsBelowTheAxis)
+{
+    PictureCanvas canvas(600, 400);
+    DrawGroupBarPlot(canvas, runOf({{4, -9}, {20, 0}}), groupsOf({{0, 0}, {1, 1}}), {{"000_a", "001_b"}, -1, "p", "s", "a"});
+    const auto at = [&canvas](double x, double y) {
+        const QPoint p = pixelOf(x, y, 50);
+        return canvas.pixel(p.x(), p.y());
+    };
+    EXPECT_EQ(at(16, -1), QColor(220, 220, 220)) << "group 0 totals -5";
+    EXPECT_EQ(at(16, 1), QColor(255, 255, 255));
+    EXPECT_EQ(at(26, 10), QColor(220, 220, 220)) << "group 1 totals 20";
 }
 
 TEST(GroupBarPlot, TenBarsAtMostAndTotalsHalvedToEven)

@@ -15,7 +15,8 @@ qint64 SumGroupActivity(const RunResults& run, const std::array<int, kWellSlots>
         if (g < 0 || g >= kWellSlots)
             continue;
         for (int s = 0; s <= run.scanIndex(); ++s) {
-            t = totals[size_t(g)] + std::max(run.activity(w, s), 0.0);
+            // A scan's activity is the change of the well's recorded total, so it may be negative.
+            t = totals[size_t(g)] + run.activity(w, s);
             totals[size_t(g)] = double(roundHalfEven(t));
         }
         if (t > largest)

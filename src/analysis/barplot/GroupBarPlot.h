@@ -14,8 +14,9 @@ class PictureCanvas;
 using GroupTotals = std::array<double, kWellSlots>;
 
 // SumGroupActivity: the totals of wells 0 to 23 by their group, each total
-// kept whole as it grows; returns the largest, whole. A scan without a value
-// adds nothing. Totals are 64-bit: no run is too long or too active.
+// kept whole as it grows; returns the largest, whole. Every scan adds its
+// activity as it is, a negative one too. Totals are 64-bit: no run is too
+// long or too active.
 qint64 SumGroupActivity(const RunResults& run, const std::array<int, kWellSlots>& wellGroup, GroupTotals& totals);
 
 struct GroupBarPlotInput {
