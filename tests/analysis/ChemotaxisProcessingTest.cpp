@@ -119,18 +119,55 @@ TEST(ChemotaxisProcessing, SixWellReportByHand)
     EXPECT_FALSE(QFileInfo::exists(run.file("3scans_images/A1_0000.bmp")));
 }
 
+// Window files whose scan s holds the values of kScans[pattern[s]], at minute 10 + s.
+void writeScanPattern(ChemoRun& run, const std::vector<size_t>& pattern)
+{
+    const ChemotaxisFormat f = *chemotaxisFormat(run.settings.formatCode);
+    for (int c = 0; c < 6; ++c)
+        for (int w = 0; w < f.windowsPerCamera; ++w) {
+            QByteArray text;
+            for (size_t s = 0; s < pattern.size(); ++s) {
+                text += "scan," + QByteArray::number(qulonglong(s)) + "\r\ntime[m],\"" +
+                        QByteArray::number(qulonglong(10 + s)) + ".0\"\r\n";
+                for (int k = 0; k < f.wellsPerWindow; ++k)
+                    text += wellBlock(
+                        chemotaxisWellName((c * f.windowsPerCamera + w) * f.wellsPerWindow + k, f.rows).toLatin1(),
+                        kScans[pattern[s]]);
+                text += "\r\n";
+            }
+            run.write(QStringLiteral("wellactivity%1%2.csv").arg(c).arg(w), text);
+        }
+}
+
 TEST(ChemotaxisProcessing, ThreePointWindowOverTheLastThreeScans)
 {
+    // Scan sums of A1 (top left, top right; bottom left, bottom right): kScans[0] 1,0;5,4,
+    // kScans[1] 5,0;0,0, kScans[2] nothing.
     struct Case {
         int analysis;
         int option;
+        std::vector<size_t> scans; // empty: the three-scan run
         const char* row;
+        const char* top;
+        const char* bottom;
     };
-    const Case cases[] = {{0, 1, "\"A1_CiXright\";\"002_Control\";-0.5;-0.5;-0.5"},
-                          {0, 3, "\"A1_CiYtop\";\"002_Control\";-0.2;-0.2;-0.2"},
-                          {1, 5, "\"A1_CiQuadrant_leftdiagonal\";\"002_Control\";0.3;0.3;0.3"}};
+    const Case cases[] = {
+        {0, 1, {}, "\"A1_CiXright\";\"002_Control\";-0.5;-0.5;-0.5", "\"A1_top\";6;0;;6;0;;6;0;",
+         "\"A1_bottom\";5;4;;5;4;;5;4;"},
+        {0, 3, {}, "\"A1_CiYtop\";\"002_Control\";-0.2;-0.2;-0.2", "\"A1_top\";6;0;;6;0;;6;0;",
+         "\"A1_bottom\";5;4;;5;4;;5;4;"},
+        {1, 5, {}, "\"A1_CiQuadrant_leftdiagonal\";\"002_Control\";0.3;0.3;0.3", "\"A1_top\";6;0;;6;0;;6;0;",
+         "\"A1_bottom\";5;4;;5;4;;5;4;"},
+        // Five scans: scans 0-2, 1-3, then 2-4 for the last three. Left 11 right 4; left 5
+        // right 0; left 6 right 4.
+        {0, 1, {0, 1, 2, 2, 0}, "\"A1_CiXright\";\"002_Control\";-0.5;-1.0;-0.2;-0.2;-0.2",
+         "\"A1_top\";6;0;;5;0;;1;0;;1;0;;1;0;", "\"A1_bottom\";5;4;;0;0;;5;4;;5;4;;5;4;"},
+    };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.row);
         ChemoRun run;
+        if (!c.scans.empty())
+            writeScanPattern(run, c.scans);
         run.settings.threePoint = true;
         run.settings.analysisIndex = c.analysis;
         run.settings.options = {};
@@ -141,8 +178,8 @@ TEST(ChemotaxisProcessing, ThreePointWindowOverTheLastThreeScans)
         EXPECT_TRUE(r.reportPath.endsWith("_report.txt"));
         const QStringList lines = run.finishedReport(r);
         EXPECT_EQ(lines[6], c.row);
-        EXPECT_EQ(lines[15], "\"A1_top\";6;0;;6;0;;6;0;");
-        EXPECT_EQ(lines[16], "\"A1_bottom\";5;4;;5;4;;5;4;");
+        EXPECT_EQ(lines[15], c.top);
+        EXPECT_EQ(lines[16], c.bottom);
         for (int s = 0; s < 3; ++s)
             EXPECT_TRUE(QFileInfo::exists(run.file(QStringLiteral("3scans_images/A1_000%1.bmp").arg(s))));
         for (const char* kind : {"CI_XR", "CI_XL", "CI_YT", "CI_YB", "CI_QL", "CI_QR"})

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 TEST(HeatMapColours, ScalesAsTables)
@@ -100,6 +102,33 @@ TEST(HeatMap, SumMapDrawsCellsOutlinesLinesAndNames)
     canvas.image().save(QStringLiteral("/tmp/heatmap_sum.png"));
 }
 
+// A name's underline is a row of dark pixels as wide as the whole name: the
+// longest dark run of one row in `area` against the dark pixels' full width.
+struct DarkRows {
+    int longestRun = 0;
+    int width = 0;
+};
+DarkRows darkRows(const QImage& image, const QRect& area)
+{
+    DarkRows d;
+    int left = area.right() + 1, right = area.left() - 1;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        int run = 0;
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            const bool dark = std::max({qRed(c), qGreen(c), qBlue(c)}) < 100; // not the red outlines
+            run = dark ? run + 1 : 0;
+            d.longestRun = std::max(d.longestRun, run);
+            if (dark) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    d.width = std::max(right - left + 1, 0);
+    return d;
+}
+
 TEST(HeatMap, ScanViewsTheirScanOnDemand)
 {
     OneWellRun run;
@@ -129,6 +158,13 @@ TEST(HeatMap, ScanViewsTheirScanOnDemand)
         // Cell (0, 0) lies on A1's lower edge: B1's white square, drawn next, covers it.
         EXPECT_EQ(canvas.pixel(1, 101), QColor(255, 255, 255));
         EXPECT_EQ(canvas.pixel(60, 120), QColor(255, 255, 255)) << "B1's square painted white";
+        // The names stand at their wells' top left corners; only the highlighted A1 is underlined.
+        const DarkRows a1 = darkRows(canvas.image(), QRect(0, 0, 40, 30));
+        const DarkRows b1 = darkRows(canvas.image(), QRect(0, 100, 40, 30));
+        EXPECT_GT(a1.width, 5) << "A1's name printed";
+        EXPECT_GE(a1.longestRun, a1.width - 1) << "A1 underlined";
+        EXPECT_GT(b1.width, 5) << "B1's name printed";
+        EXPECT_LT(b1.longestRun, b1.width / 2) << "B1 not underlined";
         if (c.asked == 2)
             canvas.image().save(QStringLiteral("/tmp/heatmap_scan.png"));
     }
