@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when missing.
 set -euo pipefail
+# fonts-liberation: the windows' sizes were designed for Arial's metrics, which
+# Liberation Sans shares; the program and its tests draw in it.
 packages=(build-essential cmake qt6-base-dev qt6-serialport-dev libgl-dev
           googletest libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
-          clang libclang-rt-14-dev)
+          fonts-liberation clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -3,7 +3,10 @@
 #include "acquisition/panels/Frm_acquire.h"
 #include "analysis/panels/Frrm_offline.h"
 #include "reporting/panels/Frm_report.h"
+#include "ui/ProgramScreen.h"
 #include "ui/TerminationSignals.h"
+
+#include <QApplication>
 
 #include <QComboBox>
 
@@ -17,8 +20,12 @@ AppComposition::AppComposition(AppSeams seams)
                                 [this] { return main_->reportPanel->Combo_reportdivider->currentText(); }};
     })
     , mapPlot_(sequencePage_)
-    , pages_([this] { return advancedPageContext(); }, [this] { return loadSavedDataPage(); })
+    , pages_([this] { return advancedPageContext(); }, [this] { return loadSavedDataPage(); },
+             [this] { return screenArea(); })
 {
+    // Every window, the pages too, in the faces its sizes were designed for,
+    // whatever face the desktop would give.
+    QApplication::setFont(programSansFont());
     globals_.runFolder = seams_.folder.root();
     main_ = std::make_unique<Frm_acquire>(AppContext{globals_, seams_.folder, seams_.clock, seams_.prompts,
                                                      seams_.opener, comm_, &pages_, &mapPlot_});
@@ -30,7 +37,14 @@ AppComposition::~AppComposition() = default;
 
 void AppComposition::start()
 {
+    // Opened large: the layout rule sizes every control from the window's size.
+    openOnScreenArea(*main_, screenArea());
     main_->Form_Load();
+}
+
+QRect AppComposition::screenArea() const
+{
+    return seams_.screenArea ? seams_.screenArea() : primaryScreenArea();
 }
 
 AdvanceContext AppComposition::advancedPageContext()

@@ -7,6 +7,9 @@
 #include "link/port/ModCOMM.h"
 #include "link/port/SerialDevice.h"
 
+#include <QRect>
+
+#include <functional>
 #include <memory>
 
 class Clock;
@@ -22,6 +25,8 @@ struct AppSeams {
     Prompts& prompts;
     DesktopOpener& opener;
     SerialDeviceFactory serialDevices;
+    // The screen area the main window and the advanced page open over.
+    std::function<QRect()> screenArea;
 };
 
 // The program as users run it: the shared record, the serial module, the main
@@ -46,6 +51,7 @@ public:
 
 private:
     AdvanceContext advancedPageContext();
+    QRect screenArea() const;
     QWidget* loadSavedDataPage();
 
     AppSeams seams_;

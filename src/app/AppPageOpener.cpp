@@ -1,5 +1,7 @@
 #include "app/AppPageOpener.h"
 
+#include "ui/ProgramScreen.h"
+
 AppPageOpener::~AppPageOpener()
 {
     delete advanced_.data();
@@ -11,6 +13,8 @@ void AppPageOpener::openAdvancedPage()
     if (!advanced_) {
         advanced_ = new Frm_advance(makeContext_());
         advanced_->setAttribute(Qt::WA_DeleteOnClose);
+        if (screenArea_)
+            openOnScreenArea(*advanced_, screenArea_());
     }
     // A page still loaded after "Close" gets its panel back.
     advanced_->showPage();

@@ -4,6 +4,7 @@
 #include "core/PageOpener.h"
 
 #include <QPointer>
+#include <QRect>
 #include <QWidget>
 
 #include <functional>
@@ -17,9 +18,13 @@ public:
     // `loadSavedDataPage` builds and shows the saved-data page (none: that
     // page is not offered); it is given as a function so that this opener
     // does not carry the analysis pages into every program that opens pages.
+    // `screenArea` is where a new advanced page opens, maximised (none: at its own size).
     explicit AppPageOpener(std::function<AdvanceContext()> makeContext,
-                           std::function<QWidget*()> loadSavedDataPage = {})
-        : makeContext_(std::move(makeContext)), loadSavedDataPage_(std::move(loadSavedDataPage))
+                           std::function<QWidget*()> loadSavedDataPage = {},
+                           std::function<QRect()> screenArea = {})
+        : makeContext_(std::move(makeContext))
+        , loadSavedDataPage_(std::move(loadSavedDataPage))
+        , screenArea_(std::move(screenArea))
     {
     }
     ~AppPageOpener() override;
@@ -36,6 +41,7 @@ public:
 private:
     std::function<AdvanceContext()> makeContext_;
     std::function<QWidget*()> loadSavedDataPage_;
+    std::function<QRect()> screenArea_;
     QPointer<Frm_advance> advanced_;
     QPointer<QWidget> savedData_;
 };

@@ -3,6 +3,7 @@
 #include "core/DesktopOpener.h"
 #include "link/port/QtSerialDevice.h"
 #include "ui/DialogPrompts.h"
+#include "ui/ProgramScreen.h"
 
 #include <QApplication>
 
@@ -15,7 +16,7 @@ int main(int argc, char** argv)
     DialogPrompts prompts;
     SystemDesktopOpener opener;
     AppComposition program(
-        AppSeams{ProgramFolder::besideExecutable(), clock, prompts, opener, QtSerialDevice::factory()});
+        AppSeams{ProgramFolder::besideExecutable(), clock, prompts, opener, QtSerialDevice::factory(), primaryScreenArea});
     program.start();
     return app.exec();
 }

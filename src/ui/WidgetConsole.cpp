@@ -1,5 +1,7 @@
 #include "ui/WidgetConsole.h"
 
+#include "ui/DesignedPlaces.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -31,6 +33,8 @@ void WidgetConsole::setLenRx(const QString& text, const QColor& colour)
         QPalette p = lenRx_->palette();
         p.setColor(QPalette::WindowText, colour);
         lenRx_->setPalette(p);
+        // The frame summary is longer than the designed caption: all of it shows.
+        growToText(lenRx_);
         lenRx_->repaint();
     }
 }

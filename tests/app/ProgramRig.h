@@ -12,6 +12,7 @@
 #include "support/TempProgramFolder.h"
 
 #include <QLineEdit>
+#include <QRect>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -40,7 +41,7 @@ protected:
         ASSERT_TRUE(sim.linkAs(folder.path(QStringLiteral("ports/COM1"))));
         sim.start();
         program = std::make_unique<AppComposition>(
-            AppSeams{folder.folder(), clock, prompts, opener, QtSerialDevice::factory()});
+            AppSeams{folder.folder(), clock, prompts, opener, QtSerialDevice::factory(), [this] { return screen; }});
     }
 
     Frm_acquire& window() { return program->mainWindow(); }
@@ -56,6 +57,8 @@ protected:
     }
     QString status() { return control<QLineEdit>(window(), "txt_status").text(); }
 
+    // The screen's available area the windows open over; a test may set another before start().
+    QRect screen{0, 0, 1280, 1024};
     TempProgramFolder folder;
     FakeClock clock;
     SimulatedInstrument sim;

@@ -59,4 +59,19 @@ TEST(WidgetConsole, EachControlIsRepaintedAtOnce)
     EXPECT_EQ(console.lenRxColour(), QColor(Qt::red));
 }
 
+// The received-length label grows with its text: a frame's summary is longer
+// than the designed "Len(Rx) = 0" and shows whole, where the label stands.
+TEST(WidgetConsole, TheReceivedLengthLabelGrowsToItsText)
+{
+    QWidget window;
+    auto* lenRx = new QLabel(QStringLiteral("Len(Rx) = 0"), &window);
+    lenRx->setGeometry(10, 20, 121, 19);
+    WidgetConsole console(nullptr, nullptr, lenRx);
+    const QString summary = QStringLiteral("LEN(Rx) = 26170/26170 CRC: calc=0(byteinput=0)");
+    console.setLenRx(summary, Qt::black);
+    EXPECT_GE(lenRx->contentsRect().width(), lenRx->fontMetrics().horizontalAdvance(summary));
+    EXPECT_EQ(lenRx->pos(), QPoint(10, 20));
+    EXPECT_EQ(lenRx->height(), 19);
+}
+
 } // namespace

@@ -18,6 +18,7 @@
 #include "plate/pixelsets/PixelSetSelection.h"
 #include "projects/panels/Frame_project.h"
 #include "ui/PictureBox.h"
+#include "ui/ProgramScreen.h"
 #include "ui/WidgetConsole.h"
 
 #include <QAction>
@@ -43,20 +44,14 @@ Frm_acquire::Frm_acquire(AppContext context, QWidget* parent)
 {
     setObjectName(QStringLiteral("Frm_acquire"));
     setWindowTitle(QStringLiteral("Acquisition Page"));
-    // Every control without a size of its own is drawn at 8.25 pt sans-serif; the
-    // narrow faces first, as the columns were measured for them.
-    QFont sans = font();
-    sans.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans Condensed")});
-    sans.setStyleHint(QFont::SansSerif);
-    sans.setPointSizeF(8.25);
-    setFont(sans);
+    // Every control without a size of its own is drawn at 8.25 pt sans-serif.
+    setFont(programSansFont());
 
     // No layout manager: the layout rule places every control by name.
     QWidget* central = buildWindowLevel();
     console_ = std::make_unique<WidgetConsole>(txt_status, txt_in, lbl_lenrx);
     temperatureLink_ = std::make_unique<SendersTemperatureLink>(link(), linkState, pulse.pulseSecondsLeft);
-    temperature_ = std::make_unique<TemperatureControl>(*temperatureLink_, ctx_.clock);
+    temperature_ = std::make_unique<TemperatureControl>(*temperatureLink_, ctx_.clock, state.phase);
     buildMainArea(central);
 
     // Command column, and the well calibration column with "Close" in its place.

@@ -33,6 +33,7 @@
 #include "projects/panels/frame_group.h"
 #include "reporting/ReportPanelActions.h"
 #include "reporting/panels/Frm_report.h"
+#include "ui/DesignedPlaces.h"
 #include "ui/PictureBox.h"
 
 #include <QApplication>
@@ -108,6 +109,7 @@ void Frm_acquire::Form_Load()
     labelFont.setPointSize(serialLabel.pointSize);
     lbl_myserial->setFont(labelFont);
     lbl_myserial->setText(serialLabel.caption);
+    growToText(lbl_myserial);
     lbl_myserial->show();
 
     // 7.

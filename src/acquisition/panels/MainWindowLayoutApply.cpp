@@ -1,5 +1,8 @@
 #include "acquisition/panels/MainWindowLayoutApply.h"
 
+#include "ui/DesignedPlaces.h"
+
+#include <QLabel>
 #include <QString>
 #include <QWidget>
 #include <algorithm>
@@ -20,4 +23,6 @@ void applyMainWindowLayout(QWidget& root, const MainWindowLayout& layout)
         w->setGeometry(twipsToPixels(l.x1), twipsToPixels(l.y) - thickness / 2, twipsToPixels(l.x2 - l.x1), thickness);
     }
     if (auto* rx = root.findChild<QWidget*>(QStringLiteral("lblrx"))) rx->setVisible(false);
+    // The instrument label sizes itself to its text: the rule's width is its least.
+    if (auto* serial = root.findChild<QLabel*>(QStringLiteral("lbl_myserial"))) growToText(serial);
 }

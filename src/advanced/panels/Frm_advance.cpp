@@ -14,6 +14,7 @@
 #include "link/protocol/LinkContext.h"
 #include "plate/panels/Frame_select.h"
 #include "ui/PictureBox.h"
+#include "ui/WheelNeedsFocus.h"
 #include "ui/WidgetConsole.h"
 
 #include <QCheckBox>
@@ -35,6 +36,9 @@ namespace {
 
 using pagewidgets::button;
 using pagewidgets::named;
+
+// The page's text is never smaller than at the smallest arrangement.
+constexpr int kSmallestFontPixels = 9;
 
 void place(QWidget* widget, const PagePlace& p)
 {
@@ -97,6 +101,9 @@ Frm_advance::Frm_advance(AdvanceContext context, QWidget* parent) : QWidget(pare
     auto* frameLayout = new QVBoxLayout(frame_advanced);
     frameLayout->setContentsMargins(2, 2, 2, 2);
     frameLayout->addWidget(scroll);
+    // Where the panel must scroll (the smallest arrangements), turning the
+    // wheel over "led power:" scrolls it and leaves the power as it was.
+    wheelNeedsFocusWithin(frame_advanced);
 
     buildMenus();
     Form_Load();
@@ -127,7 +134,8 @@ QWidget* Frm_advance::buildDeviceControls()
     auto* panel = new QWidget;
     auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(2, 2, 2, 2);
-    grid->setSpacing(3);
+    grid->setHorizontalSpacing(3);
+    grid->setVerticalSpacing(1);
     int row = 0;
     const ControlLine line = [&](std::initializer_list<QWidget*> widgets) {
         auto* h = new QHBoxLayout;
@@ -305,8 +313,27 @@ void Frm_advance::LayoutAdvancedPage()
     // The pictures' images follow their boxes; the frame drawn last is drawn again.
     for (PictureBox* picture : {Picact, Picact2, Picrealtime})
         picture->canvas().resize(picture->width(), picture->height());
+    fitDeviceControls();
     keepLegible();
     framePicture->ResetFramePicture();
+}
+
+void Frm_advance::fitDeviceControls()
+{
+    // The device controls fill their panel without scrolling: the page's text
+    // gets smaller, down to its smallest size, until every row fits.
+    auto* scroll = frame_advanced->findChild<QScrollArea*>();
+    QWidget* controls = scroll ? scroll->widget() : nullptr;
+    if (!controls)
+        return;
+    for (int pixels = font().pixelSize(); pixels > kSmallestFontPixels; --pixels) {
+        frame_advanced->layout()->activate();
+        const QSize room = scroll->maximumViewportSize();
+        const QSize needed = controls->minimumSizeHint();
+        if (needed.height() <= room.height() && needed.width() <= room.width())
+            return;
+        followPageFont(pixels - 1);
+    }
 }
 
 void Frm_advance::followPageFont(int pixels)
@@ -316,9 +343,15 @@ void Frm_advance::followPageFont(int pixels)
         return;
     pageFont.setPixelSize(pixels);
     setFont(pageFont);
-    // A button may be as narrow as its caption, so a row fits the narrow panel.
+    // A button may be as narrow as its caption, so a row fits the narrow panel;
+    // a row is as high as its text needs, so every row fits the panel's height.
     for (QPushButton* b : frame_advanced->findChildren<QPushButton*>())
         b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 10);
+    const int rowHeight = QFontMetrics(pageFont).height() + 6;
+    for (QWidget* w : frame_advanced->findChildren<QWidget*>()) {
+        if (qobject_cast<QPushButton*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w))
+            w->setMaximumHeight(rowHeight);
+    }
 }
 
 void Frm_advance::keepLegible()

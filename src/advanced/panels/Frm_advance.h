@@ -263,6 +263,7 @@ private:
     void followPageFont(int pixels);
     // Moves what the layout makes too small to read: "Close" and the reply box.
     void keepLegible();
+    void fitDeviceControls();
     // The box widget bound to a text of the page's state.
     QLineEdit* boundBox(QWidget* parent, const char* name, QString& text);
     void showBoxes();

@@ -4,6 +4,7 @@
 #include "projects/ProjectFolders.h"
 #include "reporting/ReportPanelActions.h"
 #include "reporting/panels/Frm_report.h"
+#include "ui/DesignedPlaces.h"
 #include "ui/PictureBox.h"
 
 #include <QAction>
@@ -111,7 +112,9 @@ void Frrm_offline::showPage()
 {
     Form_Load();
     if (ctx_.mainWindow) {
+        // The page takes the main window's place, maximised when it is.
         setGeometry(ctx_.mainWindow->geometry());
+        setWindowState(ctx_.mainWindow->windowState() & ~Qt::WindowMinimized);
         ctx_.mainWindow->hide();
     }
     show();
@@ -189,6 +192,9 @@ void Frrm_offline::applyPlaces(const OfflinePlaces& p)
     place(frame_heatmap, p.frame_heatmap);
     place(cmd_plotheatsum, p.cmd_plotheatsum);
     place(cmd_plotheatkin, p.cmd_plotheatkin);
+    // On a narrow grid the view buttons take the width their captions need.
+    for (QPushButton* view : {cmd_plotbar, cmd_plotheat, cmd_plotheatsum, cmd_plotheatkin})
+        growToCaption(view);
     for (std::size_t i = 0; i < opt_hetmap_color.size(); ++i)
         place(opt_hetmap_color[i], p.opt_hetmap_color[i]);
     place(Label_groupsname, p.Label_groupsname);

@@ -15,6 +15,8 @@ Frm_report::Frm_report(ReportServices services, QWidget* parent)
 {
     setObjectName(QStringLiteral("Frm_report"));
     setFrameShape(QFrame::Box);
+    // A panel over other controls: what lies under it does not show through.
+    setAutoFillBackground(true);
     designedSize(this, 5775, 4215);
 
     Shape6 = designed(new QFrame(this), "Shape6", 240, 120, 4695, 495);
