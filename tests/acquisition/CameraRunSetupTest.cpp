@@ -126,7 +126,21 @@ TEST(CameraRunSetup, AnUnusableWellTableIsAConfigurationError)
     badIndex.spcDataIndex[0][0][0] = 97;
     PlateGeometry tooManyColumns = oneRectangle(40, 40, {0, 100}, {0, 100});
     tooManyColumns.lastColumn[0] = 8;
+    // What a damaged row or column file reads as: garbage lines read as 0,0,0,0.
+    PlateGeometry emptyRowWindow = oneRectangle(40, 0, {0, 100}, {0, 100});
+    PlateGeometry emptyColumn = oneRectangle(0, 40, {0, 100}, {0, 100});
+    PlateGeometry reversedRows = oneRectangle(40, 40, {0, 100}, {0, 100});
+    std::swap(reversedRows.rowStart[0][0], reversedRows.rowEnd[0][0]);
+    PlateGeometry rowsOnly = oneRectangle(40, 40, {0, 100}, {0, 100});
+    rowsOnly.firstRow[1] = 0;
+    rowsOnly.lastRow[1] = 0;
+    rowsOnly.rowStart[1][0] = 10;
+    rowsOnly.rowEnd[1][0] = 165;
     const Case cases[] = {
+        {"empty row window", emptyRowWindow},
+        {"empty column", emptyColumn},
+        {"row window ending before it starts", reversedRows},
+        {"a camera in the row table only", rowsOnly},
         {"row part 30/70: no pixel inside", oneRectangle(40, 40, {0, 100}, {30, 70})},
         {"equal column parts", oneRectangle(40, 40, {50, 50}, {0, 100})},
         {"equal row parts", oneRectangle(40, 40, {0, 100}, {0, 0})},

@@ -41,17 +41,35 @@ struct CameraSpan {
     int windows = 1; // lastRow - firstRow + 1
 };
 
+// A start before its end, both inside the frame.
+bool isPixelRange(int start, int end)
+{
+    return 0 <= start && start < end && end <= kFrameLast;
+}
+
 std::optional<CameraSpan> spanOf(const PlateGeometry& g, int camera)
 {
     const auto c = size_t(camera);
     CameraSpan span;
-    if (g.firstColumn[c] < 0 || g.firstRow[c] < 0)
+    const bool hasColumns = g.firstColumn[c] >= 0;
+    const bool hasRows = g.firstRow[c] >= 0;
+    if (!hasColumns && !hasRows)
         return span; // a camera that sees nothing still passes through one empty window
+    // A camera in one table only, or an empty window, means a damaged table:
+    // a run on it would read the wrong pixels for its wells.
+    if (hasColumns != hasRows)
+        return std::nullopt;
     span.seesWells = true;
     span.columns = g.lastColumn[c] - g.firstColumn[c] + 1;
     span.windows = g.lastRow[c] - g.firstRow[c] + 1;
     if (span.columns < 1 || span.columns > kSpcColumns || span.windows < 1 || span.windows > kSpcRows)
         return std::nullopt;
+    for (size_t k = 0; k < size_t(span.columns); ++k)
+        if (!isPixelRange(g.columnStart[c][k], g.columnEnd[c][k]))
+            return std::nullopt;
+    for (size_t w = 0; w < size_t(span.windows); ++w)
+        if (!isPixelRange(g.rowStart[c][w], g.rowEnd[c][w]))
+            return std::nullopt;
     return span;
 }
 
