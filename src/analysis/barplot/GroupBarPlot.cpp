@@ -1,9 +1,19 @@
 #include "analysis/barplot/GroupBarPlot.h"
 
+#include "analysis/barplot/BarSlotFont.h"
 #include "core/Rounding.h"
 #include "picture/PictureCanvas.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// A bar's texts start at 10k + 3; the next bar's start at 10k + 13.
+constexpr double kSlotTextRoom = 9.0;
+
+} // namespace
 
 qint64 SumGroupActivity(const RunResults& run, const std::array<int, kWellSlots>& wellGroup, GroupTotals& totals)
 {
@@ -39,6 +49,11 @@ void DrawGroupBarPlot(PictureCanvas& canvas, const RunResults& run, const std::a
         canvas.currentY = y;
         canvas.print(text);
     };
+    // Each bar's label and total, printed after every bar so that no bar covers
+    // a text, in one font that keeps the widest of them inside its slot: from
+    // the text's left (10k + 3) to the next bar (10k + 12).
+    QStringList slotTexts;
+    std::vector<std::pair<double, double>> slotTextPlaces;
     for (int k = 1; k <= std::min<int>(int(input.groupList.size()), 10); ++k) {
         const QString& entry = input.groupList[k - 1];
         const int g = std::clamp(entry.left(3).toInt(), 0, 384);
@@ -52,10 +67,17 @@ void DrawGroupBarPlot(PictureCanvas& canvas, const RunResults& run, const std::a
             canvas.box(x1, 0, x2, top, black);
             canvas.drawWidth = 2;
         }
-        canvas.foreColor = black;
-        printAt(10.0 * k + 3, -2, entry.left(10));
-        printAt(10.0 * k + 3, m / 3, QString::number(qint64(top)));
+        slotTexts << entry.left(10) << QString::number(qint64(top));
+        slotTextPlaces.emplace_back(10.0 * k + 3, -2);
+        slotTextPlaces.emplace_back(10.0 * k + 3, m / 3);
     }
+    const QFont pictureFont = canvas.font;
+    canvas.font = barSlotFont(canvas, slotTexts, kSlotTextRoom);
+    canvas.foreColor = black;
+    for (qsizetype i = 0; i < slotTexts.size(); ++i)
+        printAt(slotTextPlaces[size_t(i)].first, slotTextPlaces[size_t(i)].second,
+                fittedToSlot(canvas, canvas.font, slotTexts[i], kSlotTextRoom));
+    canvas.font = pictureFont;
     const QColor grey(128, 128, 128);
     canvas.line(10, 0, 119, 0, grey);
     canvas.line(10, 0, 10, m, grey);
