@@ -1,5 +1,7 @@
 #pragma once
 
+#include "acquisition/run/RunPhase.h"
+
 #include <QString>
 #include <array>
 
@@ -7,7 +9,8 @@
 // window owns one; procedures that need it take it by reference, so they run
 // without a window. What the link knows lives in LinkState.
 struct AcquireState {
-    int runState = 0;              // 0 idle, 1 acquisition running, -1 calibration running
+    RunPhase phase;                // idle, confirming, running, calibrating or done
+    const int& runState = phase.runState(); // its number: 1 running, -1 calibrating, 0 otherwise
     bool abortRequested = false;   // stop a running calibration or run start
     bool blankRun = false;
 

@@ -15,12 +15,16 @@ QString startupLinkStatus(const Globals& globals, const LinkState& state)
     return QStringLiteral("OK. Connected to VELDO SN") + QString::number(globals.serialNumber);
 }
 
-void startLink(PortSearchContext& search)
+void startLink(PortSearchContext& search, std::function<void()> lost)
 {
     search.link.globals.dummyMode = 0;
     // From now on a lost instrument is told in the window's status line.
     Console& console = search.link.console;
-    search.link.comm.setPortLostHandler([&console](int) { console.setStatus(kPortLostText); });
+    search.link.comm.setPortLostHandler([&console, lost = std::move(lost)](int) {
+        if (lost)
+            lost();
+        console.setStatus(kPortLostText);
+    });
     OpenComPort(search);
     search.link.console.setStatus(startupLinkStatus(search.link.globals, search.state));
 }

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <functional>
+
 struct LinkState;
 struct Globals;
 
@@ -15,5 +17,6 @@ QString startupLinkStatus(const Globals& globals, const LinkState& state);
 
 // Start-up's part of the link: dummy mode off, the search for the instrument,
 // and its outcome in the status line. From then on, losing the port in use
-// shows "Port lost. COMPORT closed" in the same status line (until the window closes).
-void startLink(PortSearchContext& search);
+// shows "Port lost. COMPORT closed" in the same status line (until the window
+// closes); `lost`, when given, runs first, so that what it shows comes before that line.
+void startLink(PortSearchContext& search, std::function<void()> lost = {});

@@ -3,6 +3,7 @@
 #include "RecordingTemperatureLink.h"
 #include "acquisition/panels/Frame_light.h"
 #include "acquisition/temperature/SendersTemperatureLink.h"
+#include "acquisition/run/RunPhase.h"
 #include "acquisition/temperature/TemperatureControl.h"
 #include "acquisition/temperature/TemperatureLink.h"
 #include "link/commands/LightPulse.h"
@@ -232,7 +233,8 @@ protected:
     LinkState linkState;
     PulseState pulse;
     SendersTemperatureLink link{ctx, linkState, pulse.pulseSecondsLeft};
-    TemperatureControl control{link, clock};
+    RunPhase phase;
+    TemperatureControl control{link, clock, phase};
     struct Host final : LightPanelHost {
         explicit Host(FrameLightSim& t) : test(t) {}
         LightButtonContext lightButtonContext() override

@@ -3,6 +3,7 @@
 #include "RecordingTemperatureLink.h"
 #include "acquisition/panels/Frame_tcycle.h"
 #include "acquisition/temperature/LightSchedule.h"
+#include "acquisition/run/RunPhase.h"
 #include "acquisition/temperature/TemperatureControl.h"
 #include "acquisition/temperature/TemperatureLink.h"
 #include "support/FakeClock.h"
@@ -23,7 +24,8 @@ namespace {
 struct Bench {
     RecordingLink link;
     FakeClock clock;
-    TemperatureControl control{link, clock};
+    RunPhase phase;
+    TemperatureControl control{link, clock, phase};
     Frame_tcycle panel{control};
 };
 

@@ -2,6 +2,7 @@
 // clock: "Read Blank" and its panel, a whole blank run ending in the blank in
 // use, the list of stored blanks with its loads and deletions, and enabling
 // internal-reference runs.
+#include "RunPhaseSteps.h"
 #include "MainWindowSimRig.h"
 #include "acquisition/panels/Frame_menu.h"
 #include "acquisition/panels/Frm_acquire.h"
@@ -69,13 +70,13 @@ protected:
 TEST_F(FrmAcquireBlank, ReadBlankOpensTheNameAndLapseOnlyWhenIdleAndConnected)
 {
     blank().txt_blankname->setText(QStringLiteral("kept"));
-    window->state.runState = 1;
+    bringToPhase(window->state.phase, RunPhase::Phase::Running);
     window->state.abortRequested = true;
     menu().cmd_blank->click();
     EXPECT_TRUE(blank().isHidden()) << "nothing while a run or calibration is on";
     EXPECT_FALSE(window->state.abortRequested);
 
-    window->state.runState = 0;
+    window->state.phase.apply(RunPhase::Event::Stop);
     globals.portOpen = false;
     menu().cmd_blank->click();
     EXPECT_EQ(prompts.messages, QStringList{"COMPORT not found. Plug the equipment and restart the software"});
@@ -232,10 +233,10 @@ TEST_F(FrmAcquireBlank, TheListShowsTheStoredRunsOfTheFormatAndDescribesThem)
     storeRun("20250315_080000_blank_six", "_blank_six\r\nacq_time=30\r\nplate_format=w6\r\n");
     storeRun("20250316_090000_blank_late", "_blank_late\r\nacq_time=45\r\nplate_format=w24\r\n");
 
-    window->state.runState = -1;
+    bringToPhase(window->state.phase, RunPhase::Phase::Calibrating);
     menu().lbl_blanktime->doubleClicked();
     EXPECT_TRUE(blank().isHidden());
-    window->state.runState = 0;
+    window->state.phase.apply(RunPhase::Event::Stop);
 
     blank().lbl_blankdescription->setText(QStringLiteral("earlier"));
     emit menu().lbl_blanktime->doubleClicked();

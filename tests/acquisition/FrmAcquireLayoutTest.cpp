@@ -1,5 +1,6 @@
 // The main window laid out by its rule: every placed control where the rule puts it,
 // the plate redrawn only when idle, and pictures of the window at two sizes.
+#include "RunPhaseSteps.h"
 #include "NoInstrument.h"
 #include "acquisition/panels/Frame_menu.h"
 #include "acquisition/panels/Frm_acquire.h"
@@ -108,13 +109,13 @@ TEST(FrmAcquireLayout, AResizeRedrawsThePlateOnlyWhenNoRunIsOn)
     rig.resizeOuter(900, 700);
     const quint64 idle = rig.plateClears();
 
-    rig.window.state.runState = 1;
+    bringToPhase(rig.window.state.phase, RunPhase::Phase::Running);
     rig.resizeOuter(1000, 760);
     EXPECT_EQ(rig.plateClears(), idle);
     // The controls still move with the window.
     EXPECT_EQ(rig.control("Frame_menu")->geometry().left(), pixels(0.05 * 15000 + 4.5 * 2250, 0, 0, 0).left());
 
-    rig.window.state.runState = 0;
+    rig.window.state.phase.apply(RunPhase::Event::Stop);
     rig.resizeOuter(1100, 800);
     EXPECT_GT(rig.plateClears(), idle);
 }

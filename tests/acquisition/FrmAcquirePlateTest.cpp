@@ -1,3 +1,4 @@
+#include "RunPhaseSteps.h"
 #include "NoInstrument.h"
 #include "acquisition/panels/Frm_acquire.h"
 #include "acquisition/panels/Frame_menu.h"
@@ -128,7 +129,7 @@ TEST_F(PlateWindowFixture, LeftDragFromB2ToA1GroupsFourWellsAndLabelsThem)
     EXPECT_EQ(inkInCell(0, [](const QColor& p) { return p != QColor(Qt::white); }), 0);
 
     // Not while a run is on.
-    window->state.runState = 1;
+    bringToPhase(window->state.phase, RunPhase::Phase::Running);
     drag(Qt::LeftButton, {2, 2}, {2, 2});
     EXPECT_EQ(globals.groups.wellGroup[WellIndex(2, 2, 8)], -1);
 }

@@ -1,6 +1,7 @@
 // Runs started and stopped from the main window against the simulated
 // instrument on the fake clock: the confirmation panel, the run's folder and
 // files, the loop on Timer2, STOP, Cancel and the start checks.
+#include "RunPhaseSteps.h"
 #include "NoInstrument.h"
 #include "MainWindowSimRig.h"
 #include "core/DateStamp.h"
@@ -198,7 +199,10 @@ TEST_F(FrmAcquireRun, ATypedTimeAboveTheLimitIsBroughtBackWithItsMessage)
 
 TEST_F(FrmAcquireRun, NewAfterARunResetsThePanelAndLeavesPlay)
 {
-    menu().cmdPlay->setText(QStringLiteral("New"));
+    // A run has ended by itself: its phase is done and the button says so.
+    bringToPhase(window->state.phase, RunPhase::Phase::Done);
+    menu().showRunPhase(window->state.phase.phase());
+    ASSERT_EQ(menu().cmdPlay->text(), "New");
     menu().cmdPlay->click();
     EXPECT_EQ(menu().cmdPlay->text(), "Play");
     EXPECT_TRUE(confirm().isHidden());
@@ -234,7 +238,7 @@ TEST_F(FrmAcquireRun, AStopDuringTheLightingRoundLeavesTheRunTimerOff)
     int waits = 0;
     clock.onTick = [&] {
         if (++waits == 20)
-            window->state.runState = 0;
+            window->state.phase.apply(RunPhase::Event::Stop);
     };
     confirm().cmd_playacq->click();
     clock.onTick = nullptr;

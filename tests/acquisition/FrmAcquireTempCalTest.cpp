@@ -1,6 +1,7 @@
 // The temperature calibration from the main window against a first-generation
 // simulated instrument: the panel's readings come from the regulation, the
 // saved factors are the ones the regulation then applies.
+#include "RunPhaseSteps.h"
 #include "acquisition/panels/Frm_acquire.h"
 #include "acquisition/temperature/TemperatureControl.h"
 #include "calibration/panels/frmtempcal.h"
@@ -106,12 +107,12 @@ TEST_F(FrmAcquireTempCal, ReadoutsShowTheRegulationsReadingsAndNoPointBeforeTheF
 TEST_F(FrmAcquireTempCal, RefusedDuringARunAndCancelGoesBackToTheSavedFactors)
 {
     ASSERT_TRUE(writeBytes(folder.path("config_SN12/tempfactor.dat"), "\"Temperature sensor parameters\"\r\nOFFSET=-15.5\r\nSLOPE=1.7\r\n"));
-    window->state.runState = 1;
+    bringToPhase(window->state.phase, RunPhase::Phase::Running);
     window->mncalibratetemp_Click();
     EXPECT_TRUE(panel().isHidden());
     EXPECT_EQ(window->txt_status->text(), "Temperature Calibration not possible in playMode");
 
-    window->state.runState = 0;
+    window->state.phase.apply(RunPhase::Event::Stop);
     window->mncalibratetemp_Click();
     ASSERT_FALSE(panel().isHidden());
     EXPECT_DOUBLE_EQ(window->temperature().calibration.slope, 1.732); // points against the default line

@@ -32,9 +32,10 @@ public:
     void drawWellValueMap(double, int, int, int) override {}
     void drawLivePlateValues(int, int) override {}
     void drawWellActivityRow(int, int) override {}
+    void showTemperature() override {}
     void StopAcquisition() override { inner_.StopAcquisition(); }
     void showRunStoppedByError() override {}
-    void showRunDone() override {}
+    void showRunDone() override { inner_.showRunDone(); }
     void cmdreport_Click() override {}
     void EvaluateBlankRun(const QString&, const QString&, double) override {}
 

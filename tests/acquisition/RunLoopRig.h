@@ -4,6 +4,7 @@
 #include "acquisition/run/RunFiles.h"
 #include "acquisition/run/RunLoop.h"
 #include "acquisition/run/RunLoopHost.h"
+#include "RunPhaseSteps.h"
 #include "acquisition/temperature/LightSchedule.h"
 #include "acquisition/temperature/SendersTemperatureLink.h"
 #include "acquisition/temperature/TemperatureControl.h"
@@ -24,7 +25,7 @@
 // and a window that records what the loop asks of it.
 class RecordingRunHost final : public RunLoopHost {
 public:
-    explicit RecordingRunHost(int& runState) : runState_(runState) {}
+    explicit RecordingRunHost(RunPhase& phase) : phase_(phase) {}
 
     LightBoxes lightBoxes() const override { return light; }
     bool saveRawData() const override { return saveRaw; }
@@ -46,15 +47,20 @@ public:
     }
     void drawLivePlateValues(int camera, int window) override { liveViews.push_back({camera, window, -1}); }
     void drawWellActivityRow(int camera, int window) override { activityRows.push_back({camera, window, 1}); }
+    void showTemperature() override { ++temperatureShows; }
     void StopAcquisition() override
     {
         ++stops;
-        runState_ = 0;
+        phase_.apply(RunPhase::Event::Stop);
         if (onStop)
             onStop();
     }
     void showRunStoppedByError() override { ++errorStops; }
-    void showRunDone() override { ++doneShows; }
+    void showRunDone() override
+    {
+        ++doneShows;
+        phase_.apply(RunPhase::Event::End);
+    }
     void cmdreport_Click() override { ++reports; }
     void EvaluateBlankRun(const QString& runFolder, const QString& format, double minutes) override
     {
@@ -77,6 +83,7 @@ public:
     std::vector<Call> mapCalls;
     std::vector<Call> liveViews;
     std::vector<Call> activityRows;
+    int temperatureShows = 0;
     int stops = 0;
     std::function<void()> onStop;
     int errorStops = 0;
@@ -86,7 +93,7 @@ public:
     double blankMinutes = -1;
 
 private:
-    int& runState_;
+    RunPhase& phase_;
 };
 
 class RunLoopRig : public SimulatedLinkTest<FakeClock, RecordingConsole> {
@@ -121,7 +128,7 @@ protected:
     // Arms the run as the run start does once its folder is written.
     bool begin(double minutes, CameraFlags enabled = {true, true, true, true, true, true})
     {
-        runState = 1;
+        bringToPhase(phase, RunPhase::Phase::Running);
         loop = std::make_unique<RunLoop>(
             RunLoopParts{run, ctx, boxes, geometry, temperature, lightLink, pulse,
                          hostInstead ? *hostInstead : static_cast<RunLoopHost&>(host), runState});
@@ -178,10 +185,11 @@ protected:
     LinkState linkState;
     int pulseSecondsLeft = 0;
     SendersTemperatureLink lightLink{ctx, linkState, pulseSecondsLeft};
-    TemperatureControl temperature{lightLink, clock};
+    RunPhase phase;
+    const int& runState = phase.runState();
+    TemperatureControl temperature{lightLink, clock, phase};
     PulseState pulse;
-    int runState = 0;
-    RecordingRunHost host{runState};
+    RecordingRunHost host{phase};
     RunLoopHost* hostInstead = nullptr; // a window of the test's own, else the recording one
     std::unique_ptr<RunLoop> loop;
     bool lastArmed = true;

@@ -1,5 +1,6 @@
 #include "acquisition/temperature/CalibrationReading.h"
 #include "acquisition/temperature/SendersTemperatureLink.h"
+#include "acquisition/run/RunPhase.h"
 #include "acquisition/temperature/TemperatureControl.h"
 #include "calibration/TemperatureCalibration.h"
 #include "link/protocol/LinkState.h"
@@ -36,7 +37,8 @@ protected:
     LinkState linkState;
     int pulseSecondsLeft = 0;
     SendersTemperatureLink link{ctx, linkState, pulseSecondsLeft};
-    TemperatureControl control{link, clock};
+    RunPhase phase;
+    TemperatureControl control{link, clock, phase};
     TempCalibration inForce;
     TemperatureCalibration cal{globals, folder.folder(), inForce, console, prompts};
 };

@@ -1,4 +1,5 @@
 #include "RecordingTemperatureLink.h"
+#include "RunPhaseSteps.h"
 #include "acquisition/temperature/LightSchedule.h"
 #include "acquisition/temperature/PeltierTable.h"
 #include "acquisition/temperature/TemperatureControl.h"
@@ -14,7 +15,8 @@ namespace {
 struct Rig {
     RecordingLink link;
     FakeClock clock;
-    TemperatureControl control{link, clock};
+    RunPhase phase;
+    TemperatureControl control{link, clock, phase};
     Rig()
     {
         control.tempControlOn = true;
@@ -106,7 +108,8 @@ TEST(RegulateTemperature, CheckReadingOf55SwitchesOffOutsideAndInRun)
 {
     for (int run : {0, 1}) {
         Rig r;
-        r.control.runState = run;
+        if (run == 1)
+            bringToPhase(r.phase, RunPhase::Phase::Running);
         r.control.view.boxTicked = true;
         r.link.reading = 55;
         r.control.lastTemperature = 55; // stored reading out of range: read again at once

@@ -1,7 +1,7 @@
 // The program as users run it: start-up on a fresh folder, a run recorded to
 // its end through the main window, that run opened on the saved-data page
 // with a report and the heat map, a run stopped part-way, and closing.
-#include "ProgramRig.h"
+#include "ProgramRunRig.h"
 
 #include "acquisition/panels/Frm_acquire.h"
 #include "acquisition/run/RunLoop.h"
@@ -24,32 +24,6 @@
 
 namespace {
 
-// 'T' sub-commands: Peltier drive 1, fan 2, blue light 15; 'C' 6: no camera.
-struct SentCommand {
-    char letter;
-    int a;
-    int b;
-    bool operator==(const SentCommand&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const SentCommand& c)
-{
-    return out << c.letter << "," << c.a << "," << c.b;
-}
-
-// Every line of a text file ends in CR LF, the last one too.
-bool endsInWholeCrLfLines(const QByteArray& bytes)
-{
-    if (bytes.isEmpty())
-        return true;
-    if (!bytes.endsWith("\r\n"))
-        return false;
-    for (qsizetype i = bytes.indexOf('\n'); i >= 0; i = bytes.indexOf('\n', i + 1))
-        if (i == 0 || bytes.at(i - 1) != '\r')
-            return false;
-    return true;
-}
-
 int countLinesStartingWith(const QByteArray& bytes, const QByteArray& start)
 {
     int count = 0;
@@ -59,76 +33,7 @@ int countLinesStartingWith(const QByteArray& bytes, const QByteArray& start)
     return count;
 }
 
-class ProgramWalk : public ProgramRig {
-protected:
-    // Start-up as main() runs it; the instrument is found on COM1.
-    void startProgram()
-    {
-        program->start();
-        ASSERT_EQ(status(), "OK. Connected to VELDO SN12");
-    }
-
-    // Start, a name typed into the confirmation and PLAY, as a user does it.
-    void startRun(const QString& format, const QString& minutes, const QString& name)
-    {
-        auto& well = control<QComboBox>(window(), "cmb_well");
-        const int index = well.findText(format);
-        ASSERT_GE(index, 0) << format.toStdString();
-        // Another plate than the one in use is asked about first.
-        const bool change = well.currentText() != format;
-        if (change)
-            prompts.answers.push_back(PromptAnswer::Yes);
-        well.setCurrentIndex(index);
-        emit well.activated(index);
-        if (change) {
-            ASSERT_EQ(prompts.questions.last(), "Change Plate to " + format + "?");
-        }
-        auto& lapse = control<QLineEdit>(window(), "txtlapse");
-        lapse.setText(minutes);
-        control<QPushButton>(window(), "cmdPlay").click();
-        ASSERT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join('|').toStdString();
-        auto& acquisitionName = control<QLineEdit>(window(), "txt_acqname");
-        ASSERT_TRUE(acquisitionName.isVisible());
-        QTest::mouseClick(&acquisitionName, Qt::LeftButton);
-        QTest::keyClicks(&acquisitionName, name);
-        control<QPushButton>(window(), "cmd_playacq").click();
-        ASSERT_TRUE(window().Timer2->isActive()) << status().toStdString();
-    }
-
-    // The run timer fires every `stepMs` of virtual time until the run ends
-    // by itself or has taken `scans` scans.
-    void tickRun(int scans = 1 << 30, int stepMs = 200)
-    {
-        for (int ticks = 0; ticks < 200000 && window().Timer2->isActive(); ++ticks) {
-            if (window().runLoop()->scanIndex() >= scans)
-                return;
-            clock.advance(stepMs);
-            window().Timer2->stop();
-            window().Timer2_Timer();
-        }
-    }
-
-    QString runFolder() { return program->globals().runFolder; }
-    QByteArray runFile(const QString& name) { return fileBytes(QDir(runFolder()).filePath(name)); }
-
-    // Every file of the run folder is whole text: CR LF line ends throughout.
-    void expectWholeRunFiles()
-    {
-        const QStringList names = QDir(runFolder()).entryList(QDir::Files);
-        ASSERT_FALSE(names.isEmpty());
-        for (const QString& name : names)
-            EXPECT_TRUE(endsInWholeCrLfLines(runFile(name))) << name.toStdString();
-    }
-
-    std::vector<SentCommand> commandsSince(size_t first)
-    {
-        std::vector<SentCommand> sent;
-        const std::vector<SimCommand> all = sim.receivedCommands();
-        for (size_t i = first; i < all.size(); ++i)
-            sent.push_back({static_cast<char>(all[i].letter), all[i].a, all[i].b});
-        return sent;
-    }
-};
+class ProgramWalk : public ProgramRunRig {};
 
 TEST_F(ProgramWalk, FirstStartFindsTheInstrumentAndInstallsItsFactoryCalibration)
 {
@@ -249,7 +154,7 @@ TEST_F(ProgramWalk, ClosingTheWindowSwitchesTheInstrumentOffAndWritesTheSettings
     window().close();
     ASSERT_TRUE(sim.waitForCommandCount(static_cast<int>(before) + 4, 2000));
     EXPECT_EQ(commandsSince(before),
-              (std::vector<SentCommand>{{'T', 1, 0}, {'T', 2, 0}, {'T', 15, 0}, {'C', 6, 0}}));
+              (std::vector<ProgramSentCommand>{{'T', 1, 0}, {'T', 2, 0}, {'T', 15, 0}, {'C', 6, 0}}));
     EXPECT_FALSE(program->globals().portOpen);
     EXPECT_TRUE(QFileInfo(folder.path(QStringLiteral("config.txt"))).isFile());
     EXPECT_EQ(fileBytes(folder.path(QStringLiteral("reports/pj_sn12.dat"))), "default_project\r\n");

@@ -93,6 +93,31 @@ void Frame_menu::setLightPanel(QWidget* panel)
     panel->hide(); // "Enable Blue Lighting" shows it
 }
 
+void Frame_menu::showRunPhase(RunPhase::Phase phase)
+{
+    using P = RunPhase::Phase;
+    switch (phase) {
+    case P::Idle:
+        cmdPlay->setText(QStringLiteral("Play"));
+        break;
+    case P::Running:
+        cmdPlay->setText(QStringLiteral("STOP"));
+        break;
+    case P::Calibrating:
+        cmdPlay->setText(QStringLiteral("STOP Setup"));
+        break;
+    case P::Done:
+        cmdPlay->setText(QStringLiteral("New"));
+        break;
+    case P::Confirming:
+        break; // the button keeps its caption, disabled while the panel is open
+    }
+    cmdPlay->setEnabled(phase != P::Confirming);
+    // The run's time and format are the ones confirmed, whatever the boxes say later.
+    txtlapse->setReadOnly(phase == P::Running);
+    cmb_well->setEnabled(phase == P::Idle || phase == P::Done || phase == P::Calibrating);
+}
+
 void Frame_menu::cmb_well_Click()
 {
     controls_.cmb_well_index = cmb_well->currentIndex();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "acquisition/PlateFormatChoice.h"
+#include "acquisition/run/RunPhase.h"
 
 #include <QWidget>
 
@@ -45,6 +46,9 @@ public:
     void showFormatControls();
     // Puts the light-pulse panel in the column under its name.
     void setLightPanel(QWidget* panel);
+    // The Start button's caption and the run boxes' locks as the run's phase
+    // wants them; the one place they change.
+    void showRunPhase(RunPhase::Phase phase);
 
 signals:
     void cmdPlayClicked();

@@ -290,11 +290,14 @@ private:
 
     void buildRunControls();
     void openRunConfirmation();
+    // The Start button, the run boxes and the group column as the run's phase wants them.
+    void showRunPhase();
     void chk_internalref_Click();
     void rebuildPlateAfterStop();
     RunLoopHost& runSide();
     void buildTemperatureControls(QWidget* parent);
     void showTemperatureView();
+    QString shownSetPoint_; // the set-point text the box was last given
     LightButtonContext lightButtonContext() override;
     void enableTimer3() override;
     int sampleCount() const;

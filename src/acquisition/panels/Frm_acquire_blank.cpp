@@ -102,15 +102,8 @@ void Frm_acquire::cmd_okblank_Click()
     }
 
     state.blankRun = true;
-    frameMenu->txtlapse->setReadOnly(true);
-    frameMenu->cmb_well->setEnabled(false);
     blankPanel->hide();
-    cmd_playacq_Click();
-    if (state.runState == 0) {
-        // No run was made: the boxes are not left locked.
-        frameMenu->txtlapse->setReadOnly(false);
-        frameMenu->cmb_well->setEnabled(true);
-    }
+    cmd_playacq_Click(); // no run made: the boxes stay as the phase has them
 }
 
 void Frm_acquire::cmd_cancelblank_Click()

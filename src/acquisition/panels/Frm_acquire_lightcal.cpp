@@ -13,16 +13,25 @@
 
 void Frm_acquire::mncalibralightback_Click()
 {
+    // Never under a running acquisition: the run would stop without being closed.
+    if (!state.phase.allows(RunPhase::Event::BeginCalibration))
+        return;
     state.abortRequested = false;
     LedTable leds;
     MainWindowLedSteps steps(link(), ctx_.folder, frameWindow());
-    LedCalibrationRun mapping{link(), cameraBoxes, frameImage, state.runState, leds, steps};
-    BackgroundLightWindow window{state.runState, colourScaleMax,
-                                 [this] { frameMenu->cmdPlay->setText(QStringLiteral("STOP Setup")); },
+    LedCalibrationRun mapping{link(), cameraBoxes, frameImage, state.phase.runState(), leds, steps};
+    // The procedure keeps its own number; the window's phase is what the mapping and STOP see.
+    int calibrationRunState = 0;
+    BackgroundLightWindow window{calibrationRunState, colourScaleMax,
+                                 [this] {
+                                     state.phase.apply(RunPhase::Event::BeginCalibration);
+                                     showRunPhase();
+                                 },
                                  [this] {
                                      state.plateFormat = frameCalibration->cmb_formatplate->currentText();
                                      platePicture->DrawPlateLayout(resolvePlateFormat(state.plateFormat));
-                                     frameMenu->cmdPlay->setText(QStringLiteral("Play"));
+                                     state.phase.apply(RunPhase::Event::EndCalibration);
+                                     showRunPhase();
                                  }};
     RunBackgroundLight(link(), cameraBoxes, window, [&mapping] { MapLedPositions(mapping); });
 }

@@ -76,16 +76,17 @@ int Frm_acquire::sampleCount() const
 
 void Frm_acquire::cmdPlay_Click()
 {
-    QPushButton* play = frameMenu->cmdPlay;
-    if (play->text() == QLatin1String("New")) {
-        play->setText(QStringLiteral("Play"));
+    const RunPhase::PlayAction action = RunPhase::playAction(state.phase.phase());
+    if (action == RunPhase::PlayAction::Nothing)
+        return;
+    if (action == RunPhase::PlayAction::ClearEndedRun) {
         cmd_cancelacq_Click();
         frameProject->cmb_project_Click();
         return;
     }
     state.abortRequested = false;
     // The checks gate a new run only: STOP and abort always work.
-    if (state.runState == 0) {
+    if (action == RunPhase::PlayAction::OpenConfirmation) {
         if (const auto refusal = runBoxesRefusal(frameMenu->txtlapse->text(), frameMenu->cmb_well->currentText())) {
             ctx_.prompts.message(refusal->message);
             (refusal->focus == RunStartFocus::Lapse ? static_cast<QWidget*>(frameMenu->txtlapse)
@@ -104,28 +105,36 @@ void Frm_acquire::cmdPlay_Click()
     Timer2->stop();
     Timer3->stop();
 
-    if (state.runState == -1) {
-        // Abort the calibration that runs.
+    if (action == RunPhase::PlayAction::AbortCalibration) {
         state.abortRequested = true;
-        state.runState = 0;
+        state.phase.apply(RunPhase::Event::Stop);
         SendPeltierOff(link(), linkState);
         SendLightPulse(link(), 0, pulse.pulseSecondsLeft);
         frameMenu->chk_temp->setText(QStringLiteral("Temperature"));
         frameMenu->Shape_temp->setFillColour(kLampOff);
-        play->setText(QStringLiteral("Play"));
-        Picact2->hide();
-        frameGroup->show();
+        showRunPhase();
         rebuildPlateAfterStop();
-    } else if (state.runState == 1) {
+    } else if (action == RunPhase::PlayAction::StopRun) {
         state.abortRequested = true;
         StopAcquisition();
-        frameMenu->txtlapse->setReadOnly(false);
-        frameGroup->show();
-        frameMenu->cmb_well->setEnabled(true);
-        Picact2->hide();
         rebuildPlateAfterStop();
     } else {
         openRunConfirmation();
+    }
+}
+
+void Frm_acquire::showRunPhase()
+{
+    const RunPhase::Phase phase = state.phase.phase();
+    frameMenu->showRunPhase(phase);
+    // The group column while idle; the live picture in its place from the
+    // confirmation on, and still after a run's end until "New".
+    if (phase == RunPhase::Phase::Idle) {
+        frameGroup->show();
+        Picact2->hide();
+    } else if (phase == RunPhase::Phase::Confirming || phase == RunPhase::Phase::Running) {
+        frameGroup->hide();
+        Picact2->show();
     }
 }
 
@@ -173,11 +182,9 @@ void Frm_acquire::openRunConfirmation()
 
     panel.show();
     panel.raise();
-    frameMenu->cmdPlay->setEnabled(false);
-    frameMenu->cmb_well->setEnabled(false);
+    state.phase.apply(RunPhase::Event::OpenConfirmation);
+    showRunPhase();
     panel.txt_acqname->setFocus();
-    frameGroup->hide();
-    Picact2->show();
 }
 
 void Frm_acquire::chk_internalref_Click()
@@ -194,7 +201,6 @@ void Frm_acquire::chk_internalref_Click()
 
 void Frm_acquire::cmd_playacq_Click()
 {
-    frameMenu->cmdPlay->setEnabled(true);
     const bool reference = confirmPanel->chk_internalref->isChecked();
     // Asked before anything is made, so a declined reference leaves no empty run behind.
     if (reference && ctx_.prompts.question(kReferenceQuestion, PromptButtons::YesNoCancel) != PromptAnswer::Yes)
@@ -226,11 +232,6 @@ void Frm_acquire::cmd_playacq_Click()
                                                         format, ctx_.globals.serialNumber, 0)
                                .table;
     }
-    // The run's time and format are the ones confirmed, whatever the boxes say later.
-    frameMenu->txtlapse->setReadOnly(true);
-    frameMenu->cmb_well->setEnabled(false);
-    frameGroup->hide();
-    Picact2->show();
     confirmPanel->hide();
     StartAcquisitionRun();
 }
@@ -239,11 +240,8 @@ void Frm_acquire::cmd_cancelacq_Click()
 {
     confirmPanel->txt_acqname->setText(kAcquisitionPlaceholder);
     confirmPanel->hide();
-    frameMenu->cmdPlay->setEnabled(true);
-    frameMenu->cmb_well->setEnabled(true);
-    frameMenu->txtlapse->setReadOnly(false);
-    frameGroup->show();
-    Picact2->hide();
+    state.phase.apply(RunPhase::Event::Stop);
+    showRunPhase();
     RedrawAllWells();
     QCoreApplication::processEvents();
     StopAcquisition();
@@ -259,11 +257,11 @@ void Frm_acquire::txtlapse_Change()
 
 void Frm_acquire::StartAcquisitionRun()
 {
-    frameMenu->cmdPlay->setText(QStringLiteral("STOP"));
+    if (!state.phase.apply(RunPhase::Event::Confirm))
+        return;
+    showRunPhase();
     frameMenu->cmdreport->setEnabled(true);
     SendFanLevel(link(), frameMenu->chk_temp->isChecked() ? 255 : 128);
-    state.runState = 1;
-    temperature_->runState = 1;
 
     const QString format = frameMenu->cmb_well->currentText();
     ReadWellSpecFile(ctx_.folder, format, geometry);
@@ -273,10 +271,6 @@ void Frm_acquire::StartAcquisitionRun()
     if (ConfigureCamerasForFormat(setup, run, *console_, ctx_.prompts) <= 0) {
         // It said "Configuration error": the run stops instead of staying armed without a timer.
         StopAcquisition();
-        frameMenu->txtlapse->setReadOnly(false);
-        frameMenu->cmb_well->setEnabled(true);
-        frameGroup->show();
-        Picact2->hide();
         return;
     }
     run.blankRun = state.blankRun;
@@ -291,14 +285,14 @@ void Frm_acquire::StartAcquisitionRun()
     SendLightPulse(link(), 0, pulse.pulseSecondsLeft);
     cameraBoxes.txt_gain = QString::number(ctx_.globals.defaultGain);
     console_->setStatus(QStringLiteral("Starting autoreference round"));
-    RunAutoreferenceRound(); // a STOP during the round leaves runState 0
-    if (state.runState != 1)
+    RunAutoreferenceRound(); // a STOP during the round ends the phase
+    if (!state.phase.is(RunPhase::Phase::Running))
         return;
 
     SendAllLedPowersFromFile(link(), ledPowerFilePath(ctx_.folder, ctx_.globals.serialNumber));
     platePicture->DrawPlateLayout(resolvePlateFormat(state.plateFormat));
     runLoop_ = std::make_unique<RunLoop>(RunLoopParts{run, link(), cameraBoxes, geometry, *temperature_,
-                                                      *temperatureLink_, pulse, runSide(), state.runState});
+                                                      *temperatureLink_, pulse, runSide(), state.phase.runState()});
     const RunLoopStart start{ctx_.globals.runFolder, format, textValue(frameMenu->txtlapse->text()),
                              state.cameraEnabled};
     if (runLoop_->begin(start))
@@ -307,9 +301,8 @@ void Frm_acquire::StartAcquisitionRun()
 
 void Frm_acquire::StopAcquisition()
 {
-    frameMenu->cmdPlay->setText(QStringLiteral("Play"));
-    state.runState = 0;
-    temperature_->runState = 0;
+    state.phase.apply(RunPhase::Event::Stop);
+    showRunPhase();
     Timer2->stop();
     Timer3->stop();
     SendPeltierOff(link(), linkState);
@@ -318,14 +311,15 @@ void Frm_acquire::StopAcquisition()
     ctx_.clock.sleepMs(kCommandGapMs);
     SendLightPulse(link(), 0, pulse.pulseSecondsLeft);
     UnlockPulseInputs();
-    frameMenu->chk_temp->setText(QStringLiteral("Temperature"));
-    if (frameMenu->chk_temp->isChecked()) {
-        frameMenu->chk_temp->setChecked(false);
+    TemperatureView& temperatureView = temperature_->view;
+    temperatureView.caption = QStringLiteral("Temperature");
+    if (temperatureView.boxTicked || frameMenu->chk_temp->isChecked()) {
         temperature_->tempBoxChanged(
             false, [this](const QString& q) { return ctx_.prompts.question(q) == PromptAnswer::Yes; },
             [this](const QString& m) { ctx_.prompts.message(m); });
     }
-    frameMenu->Shape_temp->setFillColour(kLampOff);
+    temperatureView.lamp = kLampOff;
+    showTemperatureView();
     ctx_.clock.sleepMs(kCommandGapMs);
     cameraBoxes.txt_cam = QString::number(kNoCamera);
     sendCameraBox(cameraBoxes, link());

@@ -8,6 +8,7 @@
 #include "acquisition/run/RunLoopHost.h"
 #include "acquisition/run/RunMapView.h"
 #include "calibration/panels/Frame_calibration.h"
+#include "link/commands/LightPulse.h"
 #include "plate/pictures/WellValueMap.h"
 #include "plate/pictures/WindowStrip.h"
 #include "projects/panels/frame_group.h"
@@ -79,19 +80,18 @@ public:
         w_.platePicture->Picact->update();
     }
 
+    void showTemperature() override { w_.showTemperatureView(); }
     void StopAcquisition() override { w_.StopAcquisition(); }
-    void showRunStoppedByError() override
-    {
-        w_.frameGroup->show();
-        w_.frameMenu->cmb_well->setEnabled(true);
-        w_.Picact2->hide();
-    }
+    void showRunStoppedByError() override {} // the stop has shown the idle phase already
     void showRunDone() override
     {
+        w_.state.phase.apply(RunPhase::Event::End);
+        w_.showRunPhase();
+        w_.Timer2->stop();
         w_.Timer3->stop();
-        w_.frameMenu->cmb_well->setEnabled(true);
-        w_.frameMenu->cmdPlay->setText(QStringLiteral("New"));
-        w_.frameMenu->txtlapse->setReadOnly(false);
+        // What a stop also leaves behind: no light, the pulse boxes free.
+        SendLightPulse(w_.link(), 0, w_.pulse.pulseSecondsLeft);
+        w_.UnlockPulseInputs();
     }
     void cmdreport_Click() override { w_.cmdreport_Click(); }
     void EvaluateBlankRun(const QString& runFolder, const QString& format, double elapsedMinutes) override

@@ -78,7 +78,7 @@ void hideNamed(QWidget* window, const char* name)
 void Frm_acquire::Form_Load()
 {
     // 1. Idle, the real instrument, no light pulse or regulation.
-    state.runState = 0;
+    state.phase.apply(RunPhase::Event::Stop);
     ctx_.globals.dummyMode = 0;
     state.blankRun = false;
     pulse.pulseOn = false;
@@ -95,7 +95,11 @@ void Frm_acquire::Form_Load()
     // 3. The search shows the window before its first probe.
     configBoxes.cmb_well = formatControls.cmb_well;
     PortSearchContext search{link(), linkState, ctx_.folder, configBoxes, cameraBoxes, [this] { show(); }};
-    startLink(search);
+    // A run cannot go on without its instrument: it ends as STOP ends it, once.
+    startLink(search, [this] {
+        if (state.phase.is(RunPhase::Phase::Running))
+            StopAcquisition();
+    });
 
     // 4 and 5.
     makeStartupFolders(ctx_.folder, ctx_.globals, linkState);

@@ -82,17 +82,23 @@ void Frm_acquire::Timer3_Timer()
 
 void Frm_acquire::showTemperatureView()
 {
-    const TemperatureView& view = temperature_->view;
+    TemperatureView& view = temperature_->view;
     frameMenu->chk_temp->setText(view.caption);
     frameMenu->chk_temp->setChecked(view.boxTicked);
     frameMenu->Shape_temp->setFillColour(view.lamp);
-    if (frameMenu->txttemp->currentText() != view.setPointText)
+    // The set-point box is written only when the control changed it (a limit,
+    // a cycle item): a repaint during a run must not undo what the user is typing.
+    if (view.setPointText != shownSetPoint_ && frameMenu->txttemp->currentText() != view.setPointText)
         frameMenu->txttemp->setEditText(view.setPointText);
+    shownSetPoint_ = view.setPointText;
     frameTcycle->showView(view);
     tempCalibrationPanel->showReadings(view.sensorText, view.currentText);
     frameTcycle->setVisible(view.cycleMenuChecked);
-    if (!view.status.isEmpty())
+    // A status is shown once: a later repaint of the box must not bring it back over newer news.
+    if (!view.status.isEmpty()) {
         console_->setStatus(view.status);
+        view.status.clear();
+    }
     // Timer3 runs only outside runs; the run loop regulates during a run.
     if (view.timerEnabled && state.runState == 0)
         Timer3->start();

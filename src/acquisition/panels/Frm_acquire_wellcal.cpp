@@ -29,7 +29,8 @@ public:
     explicit WellCalibrationSide(Frm_acquire& w) : w_(w) {}
     void stopRunAndCycle() override
     {
-        w_.state.runState = 0;
+        w_.state.phase.apply(RunPhase::Event::Stop);
+        w_.frameMenu->showRunPhase(w_.state.phase.phase());
         emit w_.runStopped(); // "Start", Timer2 and Timer3 off
     }
     void clearPlatePicture() override { w_.platePicture->Picact->canvas().clear(); }

@@ -32,6 +32,7 @@ constexpr int kLastSample = kSamplesPerWindow - 1;
 constexpr int kResendAfterFailures = 2;
 constexpr int kMostFailures = 20;
 constexpr int kEndFanLevel = 128;
+constexpr int kRegulatingFanLevel = 255;
 constexpr int kNoCameraSelected = 6;
 constexpr int kCameraChangePauseMs = 1;
 
@@ -133,7 +134,6 @@ bool RunLoop::tick()
         ApplyCameraSettings(p_.boxes, p_.link);
     if (frameRetryCount_ > kMostFailures) {
         p_.host.StopAcquisition();
-        p_.runState = 0;
         p_.host.showRunStoppedByError();
         p_.link.prompts.message(communicationErrorText(run.currentCamera, elapsedSeconds_));
         return false; // the run is stopped: this tick sends nothing more
@@ -143,6 +143,7 @@ bool RunLoop::tick()
         const TemperatureView& view = p_.temperature.view;
         const int setPoint = view.boxTicked ? roundHalfEven(textValue(view.setPointText)) : 0;
         regulationTemperature_ = p_.temperature.RegulateTemperature(setPoint);
+        p_.host.showTemperature();
     }
 
     if (sampleCount_ < kSamplesPerWindow)
@@ -245,13 +246,16 @@ void RunLoop::evaluateWindow(double elapsedMinutes)
 
 void RunLoop::endRun(double elapsedMinutes)
 {
-    p_.runState = 0;
-    p_.link.console.setStatus(QStringLiteral("DONE!"));
     p_.host.showRunDone();
-    SendFanLevel(p_.link, kEndFanLevel);
+    // Regulation goes on after the run when it was on; otherwise the stage is left off.
+    const bool regulating = p_.temperature.settleAfterRun();
+    SendFanLevel(p_.link, regulating ? kRegulatingFanLevel : kEndFanLevel);
     p_.boxes.txt_cam = QString::number(kNoCameraSelected);
     p_.host.showCameraBoxes();
     sendCameraBox(p_.boxes, p_.link);
+    p_.host.showTemperature();
+    // Said last, so that no command's own status line covers it.
+    p_.link.console.setStatus(QStringLiteral("DONE!"));
     if (p_.run.blankRun)
         p_.host.EvaluateBlankRun(start_.runFolder, start_.format, elapsedMinutes);
     else

@@ -24,7 +24,7 @@ struct RunLoopParts {
     TemperatureLink& lightLink;       // the light pulse commands
     PulseState& pulse;                // pulseOn, pulseEndSeconds, pulseSecondsLeft
     RunLoopHost& host;
-    int& runState;                    // 1 while the run goes on; the window's STOP sets it 0
+    const int& runState;              // the window's run phase as a number: 1 while the run goes on
 };
 
 // What the run takes once, when it is armed.

@@ -34,13 +34,18 @@ public:
     // The run's first window marked on the plate map, whatever its camera's flag.
     virtual void drawWellActivityRow(int camera, int window) = 0;
 
-    // Stops the run as the STOP button does (runState 0, timers, stage, camera 6).
+    // chk_temp, its lamp and Timer3 as the temperature control's view has them.
+    virtual void showTemperature() = 0;
+
+    // Stops the run as the STOP button does: the phase idle (runState 0),
+    // timers, stage, light, camera 6. Every way of ending a run early goes here.
     virtual void StopAcquisition() = 0;
     // After a communication error stopped the run: frame_group shown, cmb_well
     // enabled, Picact2 hidden.
     virtual void showRunStoppedByError() = 0;
-    // The run has ended: Timer3 off, cmb_well enabled, cmdPlay "New", txtlapse
-    // and cmb_well unlocked.
+    // The run has ended by itself: the phase done (runState 0, cmdPlay "New",
+    // txtlapse and cmb_well unlocked), timers off, and what a stop also leaves
+    // (light off, pulse boxes unlocked). The loop then settles the stage.
     virtual void showRunDone() = 0;
     // The end-of-run calls: the report panel, or the blank evaluation of a blank run.
     virtual void cmdreport_Click() = 0;

@@ -1,5 +1,6 @@
 #include "acquisition/temperature/TemperatureControl.h"
 
+#include "acquisition/run/RunPhase.h"
 #include "acquisition/temperature/BoxNumbers.h"
 #include "acquisition/temperature/LightSchedule.h"
 #include "acquisition/temperature/PeltierTable.h"
@@ -34,9 +35,14 @@ std::optional<std::pair<QString, QString>> splitCycleItem(const QString& item)
 
 } // namespace
 
-TemperatureControl::TemperatureControl(TemperatureLink& link, Clock& clock)
-    : link_(link), clock_(clock)
+TemperatureControl::TemperatureControl(TemperatureLink& link, Clock& clock, const RunPhase& phase)
+    : link_(link), clock_(clock), phase_(phase)
 {
+}
+
+int TemperatureControl::runState() const
+{
+    return phase_.runState();
 }
 
 int TemperatureControl::targetCode(int setPoint, bool analog)
@@ -94,10 +100,10 @@ double TemperatureControl::RegulateTemperature(int setPoint)
         view.boxTicked = false;
         tempBoxChanged(false, {}, {});
         link_.peltierOff();
-        if (runState > 0)
+        if (runState() > 0)
             view.caption = "OUTSPEC![" + QString::number(std::nearbyint(stageT), 'f', 0) + "°C]";
     } else {
-        const PeltierChoice c = choosePeltier(e, stableCount, runState);
+        const PeltierChoice c = choosePeltier(e, stableCount, runState());
         const auto off = [&] {
             stableCount = 0;
             link_.peltierOff();
@@ -138,7 +144,7 @@ double TemperatureControl::RegulateTemperature(int setPoint)
         stableReference = stageT;
         stableCount = 0;
     } else if (stableCount < 100) {
-        stableCount += runState == 1 ? 3 : 1;
+        stableCount += runState() == 1 ? 3 : 1;
     }
     return stageT;
 }
@@ -180,7 +186,7 @@ void TemperatureControl::tempBoxChanged(bool ticked, const std::function<bool(co
     stableCount = 0;
     heatingActive = coolingActive = false;
 
-    if (runState > 0) {
+    if (runState() > 0) {
         view.timerEnabled = false;
         tempControlOn = ticked;
         if (!ticked)
@@ -225,6 +231,24 @@ void TemperatureControl::tempBoxChanged(bool ticked, const std::function<bool(co
     tempControlOn = true;
     link_.fanLevel(kFanFull);
     view.timerEnabled = true;
+}
+
+bool TemperatureControl::settleAfterRun()
+{
+    regulationRestart = true;
+    stableCount = 0;
+    if (view.boxTicked && tempControlOn) {
+        view.timerEnabled = true;
+        return true;
+    }
+    // Nothing regulates from here: no drive power may stay on.
+    view.boxTicked = false;
+    tempControlOn = false;
+    view.timerEnabled = false;
+    view.caption = "Temperature";
+    view.lamp = kLampOff;
+    link_.peltierOff();
+    return false;
 }
 
 void TemperatureControl::setPointChosen()

@@ -9,6 +9,7 @@
 #include <optional>
 
 class Clock;
+class RunPhase;
 class TemperatureLink;
 struct PulseState;
 struct LightBoxes;
@@ -45,10 +46,10 @@ struct StageCalibration {
 // The stage's closed loop, the temperature cycle and the one-second timer.
 class TemperatureControl {
 public:
-    TemperatureControl(TemperatureLink& link, Clock& clock);
+    // `phase` is the window's run phase: the step regulates as during a run only while it runs.
+    TemperatureControl(TemperatureLink& link, Clock& clock, const RunPhase& phase);
 
     TemperatureView view;
-    int runState = 0;
     bool analogController = false;
     int hardwareGeneration = 1;
     StageCalibration calibration;
@@ -74,6 +75,12 @@ public:
     void clearCycle();                     // cmd_clr_tcycle_Click
     void toggleCycleMenu();                // mn_tcycle_Click
 
+    // A run ended by itself. With the box ticked and control on, the stage goes
+    // on being regulated as by a confirmed pre-heat (Timer3, from a fresh
+    // reading); otherwise it is switched off and the box shows "Temperature",
+    // as a stop leaves it. Gives whether control goes on. Sends no fan level.
+    bool settleAfterRun();
+
     // Timer3_Timer; returns whether the timer stays armed.
     bool Timer3Tick(PulseState& pulse, const LightBoxes& light);
 
@@ -85,6 +92,9 @@ private:
     void loadCycleItem(int index);
     void setLamp();
 
+    int runState() const;
+
     TemperatureLink& link_;
     Clock& clock_;
+    const RunPhase& phase_;
 };
