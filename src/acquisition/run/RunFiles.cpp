@@ -39,42 +39,46 @@ QString nameAt(const WindowPixelList& pixels, int n)
     return n < int(pixels.pixelWellName.size()) ? pixels.pixelWellName[size_t(n)] : QString();
 }
 
+RunFileWrite written(bool ok, const QString& path) { return ok ? RunFileWrite{} : RunFileWrite{path}; }
+
 } // namespace
 
 QString runMinutes(double elapsedSeconds) { return formatNumber(elapsedSeconds / 60.0, QStringLiteral("0.0")); }
 
-bool writeRunFileHeaders(const QString& runFolder, const QDateTime& written)
+RunFileWrite writeRunFileHeaders(const QString& runFolder, const QDateTime& written)
 {
     const QDir folder(runFolder);
     const QString date = quoted(formatDateStamp(written, QStringLiteral("yyyy/mm/dd_hh:mm:ss")));
     const QString activityColumns = quoted("Time[m]") + " " + quoted("Well") + " " + quoted("Accumulated_activity");
-    bool ok = writeTextFile(folder.filePath(kCurrentActivityFile),
-                            {date + " " + quoted("<Raw_activity_file_without_internal_factor_correction>"),
-                             activityColumns});
-    ok = writeTextFile(folder.filePath(kAdjustedActivityFile),
-                       {date + " " + quoted("<activity_file_adjusted_by_internal_factor_correction>"), activityColumns}) &&
-         ok;
-    ok = writeTextFile(folder.filePath(kCurrentTemperatureFile),
-                       {date, quoted("Time[m]") + " " + quoted("Temperature[C]")}) &&
-         ok;
-    return ok;
+    const QList<std::pair<QString, QStringList>> files{
+        {kCurrentActivityFile,
+         {date + " " + quoted("<Raw_activity_file_without_internal_factor_correction>"), activityColumns}},
+        {kAdjustedActivityFile,
+         {date + " " + quoted("<activity_file_adjusted_by_internal_factor_correction>"), activityColumns}},
+        {kCurrentTemperatureFile, {date, quoted("Time[m]") + " " + quoted("Temperature[C]")}}};
+    for (const auto& [name, lines] : files)
+        if (!writeTextFile(folder.filePath(name), lines))
+            return RunFileWrite{folder.filePath(name)};
+    return {};
 }
 
-bool WriteLightCsvHeader(const QString& runFolder)
+RunFileWrite WriteLightCsvHeader(const QString& runFolder)
 {
-    return appendTextFile(QDir(runFolder).filePath(kLightFile),
-                          {quoted("#scan") + "," + quoted("time[m]") + "," + quoted("light power[0=off]")});
+    const QString path = QDir(runFolder).filePath(kLightFile);
+    return written(appendTextFile(path, {quoted("#scan") + "," + quoted("time[m]") + "," + quoted("light power[0=off]")}),
+                   path);
 }
 
-bool appendLightRow(const QString& runFolder, const RunFileTick& tick, int power)
+RunFileWrite appendLightRow(const QString& runFolder, const RunFileTick& tick, int power)
 {
     const QString minutes = runMinutes(tick.elapsedSeconds).replace(QLatin1Char(','), QLatin1Char('.'));
-    return appendTextFile(QDir(runFolder).filePath(kLightFile),
-                          {QString::number(tick.scan) + "," + quoted(minutes) + "," + QString::number(power)});
+    const QString path = QDir(runFolder).filePath(kLightFile);
+    return written(appendTextFile(path, {QString::number(tick.scan) + "," + quoted(minutes) + "," + QString::number(power)}),
+                   path);
 }
 
-bool writeLastRead(const QString& runFolder, const RunFileTick& tick, const WindowPixelList& pixels,
-                   int windowPixels, const SampleFrames& samples, bool saveRaw)
+RunFileWrite writeLastRead(const QString& runFolder, const RunFileTick& tick, const WindowPixelList& pixels,
+                           int windowPixels, const SampleFrames& samples, bool saveRaw)
 {
     QStringList lines;
     if (saveRaw)
@@ -99,11 +103,11 @@ bool writeLastRead(const QString& runFolder, const RunFileTick& tick, const Wind
     });
     lines << QString() << QStringLiteral("Temperature,") + formatNumber(tick.temperature, QStringLiteral("0.0"));
     const QString path = windowFile(runFolder, QStringLiteral("lastread"), tick);
-    return saveRaw ? appendTextFile(path, lines) : writeTextFile(path, lines);
+    return written(saveRaw ? appendTextFile(path, lines) : writeTextFile(path, lines), path);
 }
 
-bool appendWellActivity(const QString& runFolder, const RunFileTick& tick, const WindowPixelList& pixels,
-                        int windowPixels, const WindowActivity& window)
+RunFileWrite appendWellActivity(const QString& runFolder, const RunFileTick& tick, const WindowPixelList& pixels,
+                                int windowPixels, const WindowActivity& window)
 {
     QStringList lines{QStringLiteral("scan,") + QString::number(tick.scan),
                       QStringLiteral("time[m],") + quoted(runMinutes(tick.elapsedSeconds))};
@@ -120,17 +124,18 @@ bool appendWellActivity(const QString& runFolder, const RunFileTick& tick, const
         lines << line;
     });
     lines << QString();
-    return appendTextFile(windowFile(runFolder, QStringLiteral("wellactivity"), tick), lines);
+    const QString path = windowFile(runFolder, QStringLiteral("wellactivity"), tick);
+    return written(appendTextFile(path, lines), path);
 }
 
-bool appendActivityRows(const QString& runFolder, const RunFileTick& tick, const PlateGeometry& geometry,
-                        bool cameraInUse, const std::array<double, kRunWells>& wellActivityNow,
-                        const std::array<double, kWellSlots>& intRefFactor)
+RunFileWrite appendActivityRows(const QString& runFolder, const RunFileTick& tick, const PlateGeometry& geometry,
+                                bool cameraInUse, const std::array<double, kRunWells>& wellActivityNow,
+                                const std::array<double, kWellSlots>& intRefFactor)
 {
     const int c = tick.camera;
     if (c < 0 || c >= kCameraCount || tick.window < 0 || tick.window >= kRowWindows ||
         geometry.firstColumn[size_t(c)] < 0)
-        return true; // a camera that sees nothing of the format has no wells to write
+        return {}; // a camera that sees nothing of the format has no wells to write
     const QString minutes = runMinutes(tick.elapsedSeconds);
     QStringList raw, adjusted;
     const int columns = std::min(geometry.lastColumn[size_t(c)] - geometry.firstColumn[size_t(c)] + 1, kSpcColumns);
@@ -144,12 +149,17 @@ bool appendActivityRows(const QString& runFolder, const RunFileTick& tick, const
         adjusted << row + formatNumber(factor * now, QStringLiteral("0"));
     }
     const QDir folder(runFolder);
-    const bool ok = appendTextFile(folder.filePath(kCurrentActivityFile), raw);
-    return appendTextFile(folder.filePath(kAdjustedActivityFile), adjusted) && ok;
+    // The adjusted file follows the raw one: a row that missed one misses both.
+    if (!appendTextFile(folder.filePath(kCurrentActivityFile), raw))
+        return RunFileWrite{folder.filePath(kCurrentActivityFile)};
+    return written(appendTextFile(folder.filePath(kAdjustedActivityFile), adjusted),
+                   folder.filePath(kAdjustedActivityFile));
 }
 
-bool appendTemperatureRow(const QString& runFolder, const RunFileTick& tick)
+RunFileWrite appendTemperatureRow(const QString& runFolder, const RunFileTick& tick)
 {
-    return appendTextFile(QDir(runFolder).filePath(kCurrentTemperatureFile),
-                          {runMinutes(tick.elapsedSeconds) + " " + formatNumber(tick.temperature, QStringLiteral("0.0"))});
+    const QString path = QDir(runFolder).filePath(kCurrentTemperatureFile);
+    return written(
+        appendTextFile(path, {runMinutes(tick.elapsedSeconds) + " " + formatNumber(tick.temperature, QStringLiteral("0.0"))}),
+        path);
 }

@@ -105,7 +105,10 @@ bool RunLoop::begin(const RunLoopStart& start)
     run.results = RunResults{};
     run.results.wellsPerScan = kRunWells;
     run.results.addScan(0);
-    WriteLightCsvHeader(start_.runFolder);
+    if (const RunFileWrite header = WriteLightCsvHeader(start_.runFolder); !header) {
+        stopForFailedWrite(header.failedFile);
+        return false;
+    }
     return true;
 }
 
@@ -149,7 +152,8 @@ bool RunLoop::tick()
     if (sampleCount_ < kSamplesPerWindow)
         return p_.runState == 1;
 
-    evaluateWindow(elapsedMinutes);
+    if (!evaluateWindow(elapsedMinutes))
+        return false; // the run is stopped: the disk took no more
 
     if (run.currentWindow >= lastWindow(run.currentCamera) && timeOver_ && run.currentCamera == kLastCamera) {
         endRun(elapsedMinutes);
@@ -209,7 +213,7 @@ void RunLoop::takeSample()
     }
 }
 
-void RunLoop::evaluateWindow(double elapsedMinutes)
+bool RunLoop::evaluateWindow(double elapsedMinutes)
 {
     RunRecord& run = p_.run;
     RunResults& results = run.results;
@@ -225,23 +229,38 @@ void RunLoop::evaluateWindow(double elapsedMinutes)
 
     // light.csv shows the light as the last evaluation left it, before this one switches it.
     const LightBoxes light = p_.host.lightBoxes();
-    appendLightRow(folder, at, p_.pulse.pulseOn ? boxInteger(light.power).value_or(0) : 0);
+    RunFileWrite written = appendLightRow(folder, at, p_.pulse.pulseOn ? boxInteger(light.power).value_or(0) : 0);
     LightAtEvaluation(p_.pulse, light, elapsedSeconds_, p_.lightLink, p_.link.clock);
 
     const bool inUse = cameraInUse(camera);
     const WindowPixelList* pixels = run.setup.window(camera, window);
     if (inUse && pixels) {
         const int windowPixels = run.window.windowPixels;
-        writeLastRead(folder, at, *pixels, windowPixels, sampleFrames_, p_.host.saveRawData());
+        if (written)
+            written = writeLastRead(folder, at, *pixels, windowPixels, sampleFrames_, p_.host.saveRawData());
         const auto c = size_t(camera), w = size_t(window);
         const int lineLength = p_.geometry.rowEnd[c][w] - p_.geometry.rowStart[c][w] + 1;
         evaluateWindowActivity({sampleFrames_, *pixels, run.setup, p_.geometry, camera, lineLength}, run.window,
                                results);
         p_.host.drawWellValueMap(elapsedMinutes, camera, window, 0);
-        appendWellActivity(folder, at, *pixels, windowPixels, run.window);
+        if (written)
+            written = appendWellActivity(folder, at, *pixels, windowPixels, run.window);
     }
-    appendActivityRows(folder, at, p_.geometry, inUse, results.wellActivityNow, run.intRefFactor);
-    appendTemperatureRow(folder, at);
+    if (written)
+        written = appendActivityRows(folder, at, p_.geometry, inUse, results.wellActivityNow, run.intRefFactor);
+    if (written)
+        written = appendTemperatureRow(folder, at);
+    if (!written)
+        stopForFailedWrite(written.failedFile);
+    return bool(written);
+}
+
+void RunLoop::stopForFailedWrite(const QString& path)
+{
+    // What is recorded so far stays whole; nothing more is measured that cannot be kept.
+    p_.host.StopAcquisition();
+    p_.host.showRunStoppedByError();
+    p_.link.prompts.message(runFileFailureText(path));
 }
 
 void RunLoop::endRun(double elapsedMinutes)

@@ -67,7 +67,8 @@ private:
     bool cameraInUse(int camera) const;
     int lastWindow(int camera) const;
     void takeSample();
-    void evaluateWindow(double elapsedMinutes);
+    bool evaluateWindow(double elapsedMinutes); // false: a run file could not be written, the run stopped
+    void stopForFailedWrite(const QString& path);
     void endRun(double elapsedMinutes);
     void moveToNextWindow(double elapsedMinutes);
     void selectWindow();

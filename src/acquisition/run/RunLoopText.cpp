@@ -1,5 +1,7 @@
 #include "acquisition/run/RunLoopText.h"
 
+#include <QDir>
+
 #include <cmath>
 #include <cstdint>
 
@@ -33,4 +35,10 @@ QString communicationErrorText(int camera, double elapsedSeconds)
 {
     return QStringLiteral("Communication Error CAM") + QString::number(camera) + QLatin1Char(' ') +
            elapsedTimeText(elapsedSeconds);
+}
+
+QString runFileFailureText(const QString& path)
+{
+    return QStringLiteral("Run stopped: ") + QDir::toNativeSeparators(path) +
+           QStringLiteral(" could not be written. The disk is full or not writable; what was recorded before is kept.");
 }

@@ -18,3 +18,5 @@ QString frameLengthText(qsizetype length);
 // The message that ends a run after too many failed frames; the camera is
 // counted from 0.
 QString communicationErrorText(int camera, double elapsedSeconds);
+// The message of a run ended because a run file could not be written.
+QString runFileFailureText(const QString& path);
