@@ -222,8 +222,11 @@ TEST_F(RunLoopTest, TheTwentyFirstFailureInARowStopsTheRunAndSendsNothingMore)
     tickWhile([&] { return run.currentCamera == 0; }); // camera 0's window is evaluated
     // Each frame's check byte spoilt: whole replies, so no read waits out a gap.
     sim.setFault(Fault::garbledCheckByte('C'));
-    for (int t = 1; t <= 20; ++t)
+    for (int t = 1; t <= 20; ++t) {
         ASSERT_TRUE(loop->tick()) << t;
+        // Each failed exchange shows as it happens, not only when the run gives up.
+        EXPECT_EQ(console.status(), QStringLiteral("No answer from the instrument (%1 of 21)").arg(t));
+    }
     EXPECT_EQ(loop->frameRetryCount(), 20);
     EXPECT_TRUE(prompts.messages.isEmpty());
     sim.resetCounts();

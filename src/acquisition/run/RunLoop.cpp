@@ -210,6 +210,8 @@ void RunLoop::takeSample()
         frameRetryCount_ = 0;
     } else {
         ++frameRetryCount_;
+        // A silent instrument takes minutes to end the run: the count shows it coming.
+        p_.link.console.setStatus(noAnswerText(frameRetryCount_, kMostFailures + 1));
     }
 }
 

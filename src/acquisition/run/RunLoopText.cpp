@@ -42,3 +42,8 @@ QString runFileFailureText(const QString& path)
     return QStringLiteral("Run stopped: ") + QDir::toNativeSeparators(path) +
            QStringLiteral(" could not be written. The disk is full or not writable; what was recorded before is kept.");
 }
+
+QString noAnswerText(int failures, int mostFailures)
+{
+    return QStringLiteral("No answer from the instrument (%1 of %2)").arg(failures).arg(mostFailures);
+}

@@ -18,5 +18,7 @@ QString frameLengthText(qsizetype length);
 // The message that ends a run after too many failed frames; the camera is
 // counted from 0.
 QString communicationErrorText(int camera, double elapsedSeconds);
+// The status line while frames go unanswered: "No answer from the instrument (4 of 21)".
+QString noAnswerText(int failures, int mostFailures);
 // The message of a run ended because a run file could not be written.
 QString runFileFailureText(const QString& path);
