@@ -35,11 +35,14 @@ AppComposition::AppComposition(AppSeams seams)
 
 AppComposition::~AppComposition() = default;
 
-void AppComposition::start()
+bool AppComposition::start()
 {
     // Opened large: the layout rule sizes every control from the window's size.
     openOnScreenArea(*main_, screenArea());
-    main_->Form_Load();
+    if (main_->Form_Load())
+        return true;
+    main_->hide();
+    return false;
 }
 
 QRect AppComposition::screenArea() const

@@ -40,8 +40,9 @@ public:
     AppComposition(const AppComposition&) = delete;
     AppComposition& operator=(const AppComposition&) = delete;
 
-    // Shows the main window and looks for the instrument (Form_Load).
-    void start();
+    // Shows the main window and looks for the instrument (Form_Load). False
+    // when the program was closed while it started: it has ended already.
+    bool start();
 
     Globals& globals() { return globals_; }
     ModCOMM& comm() { return comm_; }

@@ -17,6 +17,8 @@ int main(int argc, char** argv)
     SystemDesktopOpener opener;
     AppComposition program(
         AppSeams{ProgramFolder::besideExecutable(), clock, prompts, opener, QtSerialDevice::factory(), primaryScreenArea});
-    program.start();
+    // Closed or told to end while it started: the closing steps have run, so it ends here.
+    if (!program.start())
+        return 0;
     return app.exec();
 }

@@ -149,9 +149,11 @@ public:
     ConfigTxtBoxes configBoxes; // txtcom, txtprogram, ... as config.txt records them
     double formTempOffset = 0; // the temperature factors as start-up read them
     double formTempSlope = 0;
-    void Form_Load();
+    // False when the program was closed while it started: nothing more is shown.
+    bool Form_Load();
     // The "Report" button, and the end of a run that was not a blank run.
     void cmdreport_Click();
+    // The closing steps, once, however many ways closing is asked for.
     void Form_Unload();
 
     // The frame buffer and its picture, drawn on the plate picture.
@@ -310,6 +312,7 @@ private:
     class RunWindowSide;
     class LightingRoundSide;
     std::unique_ptr<LinkContext> link_;
+    bool closing_ = false;
     std::unique_ptr<SendersTemperatureLink> temperatureLink_;
     std::unique_ptr<TemperatureControl> temperature_;
     std::unique_ptr<RunLoopHost> runSide_;

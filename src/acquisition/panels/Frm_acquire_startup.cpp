@@ -75,7 +75,7 @@ void hideNamed(QWidget* window, const char* name)
 
 } // namespace
 
-void Frm_acquire::Form_Load()
+bool Frm_acquire::Form_Load()
 {
     // 1. Idle, the real instrument, no light pulse or regulation.
     state.phase.apply(RunPhase::Event::Stop);
@@ -94,17 +94,25 @@ void Frm_acquire::Form_Load()
 
     // 3. The search shows the window before its first probe.
     configBoxes.cmb_well = formatControls.cmb_well;
-    PortSearchContext search{link(), linkState, ctx_.folder, configBoxes, cameraBoxes, [this] { show(); }};
+    // A close or a termination signal while it waits stops start-up at its next step.
+    PortSearchContext search{link(), linkState, ctx_.folder, configBoxes, cameraBoxes, [this] { show(); },
+                             [this] { return closing_; }};
     // A run cannot go on without its instrument: it ends as STOP ends it, once.
     startLink(search, [this] {
         if (state.phase.is(RunPhase::Phase::Running))
             StopAcquisition();
     });
 
-    // 4 and 5.
+    if (closing_)
+        return false;
+
+    // 4 and 5. Closing while the flash is read closes the port: the install
+    // stops unfinished and the next start reads the flash again.
     makeStartupFolders(ctx_.folder, ctx_.globals, linkState);
     PictureCanvas flashProgress(kFlashProgressWidth, kFlashProgressHeight);
     installNewInstrument(link(), ctx_.folder, linkState, flashProgress);
+    if (closing_)
+        return false;
 
     // 6.
     console_->setStatus(startupLinkStatus(ctx_.globals, linkState));
@@ -218,6 +226,8 @@ void Frm_acquire::Form_Load()
     // 29. The window may paint while the rest runs.
     platePicture->Picact->canvas().setScale(0, 0, 500, 2048);
     ctx_.clock.processEvents();
+    if (closing_)
+        return false;
 
     // 30.
     for (int camera = 0; camera < kCameraCount; ++camera)
@@ -259,10 +269,14 @@ void Frm_acquire::Form_Load()
         SendTemperatureTarget(link(), linkState, kReadOnlyTarget);
         temperature().lastTemperature = linkState.lastTemperature;
     }
+    return !closing_;
 }
 
 void Frm_acquire::Form_Unload()
 {
+    if (closing_)
+        return;
+    closing_ = true;
     configBoxes.cmb_well = frameMenu->cmb_well->currentText();
     ShutdownContext shutdown{link(), linkState, ctx_.folder, configBoxes, cameraBoxes, state.projectName};
     shutDown(shutdown);

@@ -38,7 +38,7 @@ public:
         if (!found)
             portTry = 0; // the scan then looks at COM1 again
 
-        while (!found && portTry < kLastSearchedPort) {
+        while (!found && portTry < kLastSearchedPort && !stopped()) {
             ++portTry;
             showOpening(portTry);
             if (const std::optional<int> serial = probeScanned(portTry)) {
@@ -46,11 +46,13 @@ public:
                 found = connect(portTry, *serial);
             }
         }
-        if (!found)
+        if (!found && !stopped())
             askForPort(portTry);
     }
 
 private:
+    bool stopped() const { return s_.stopped && s_.stopped(); }
+
     void showOpening(int port)
     {
         link_.console.setStatus(QStringLiteral("Opening Port [") + QString::number(port) + QLatin1Char(']'));
@@ -107,6 +109,8 @@ private:
     // counts as one that did not answer.
     bool connect(int port, int serial)
     {
+        if (stopped())
+            return false; // closed while it answered: the closing steps have run already
         if (open(port) != 0) {
             setSerialNumber(0);
             return false;

@@ -19,6 +19,8 @@ struct PortSearchContext {
     ConfigTxtBoxes& boxes;
     const CameraBoxes& cameraBoxes;
     std::function<void()> showWindow; // the main window is shown before the first probe
+    // True once the program is closing: the search opens no further port and asks nothing.
+    std::function<bool()> stopped = {};
 };
 
 inline constexpr int kSearchBaudRate = 115200;
