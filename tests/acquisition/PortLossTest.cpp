@@ -1,6 +1,7 @@
 #include "acquisition/panels/Frm_acquire.h"
 #include "support/FakeClock.h"
 #include "support/FakeDesktopOpener.h"
+#include "support/IdleCost.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
 #include "lib/SimulatedInstrument.h"
@@ -10,37 +11,17 @@
 #include "link/protocol/SendSteps.h"
 #include "link/commands/TemperatureSenders.h"
 
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 
-#include <ctime>
 #include <gtest/gtest.h>
 
 // The instrument lost while the program runs: unplugged, switched off, or the
 // simulator ending. The main window has found it on COM1 at start-up.
 namespace {
-
-// CPU seconds this process has used.
-double processCpuSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
-}
-
-// Lets the window's event loop run for a while of real time; the CPU seconds it took.
-double idleFor(int ms)
-{
-    const double before = processCpuSeconds();
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-    return processCpuSeconds() - before;
-}
 
 class PortLoss : public ::testing::Test {
 protected:

@@ -6,36 +6,17 @@
 #include "acquisition/temperature/TemperatureControl.h"
 #include "link/commands/TemperatureCommand.h"
 #include "link/protocol/SendSteps.h"
+#include "support/IdleCost.h"
 #include "ui/ShapeControl.h"
 
 #include <QCheckBox>
-#include <QEventLoop>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
 
-#include <ctime>
 #include <gtest/gtest.h>
 
 namespace {
-
-// CPU seconds this process has used.
-double processCpuSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
-}
-
-// Lets the window's event loop run for a while of real time; the CPU seconds it took.
-double idleFor(int ms)
-{
-    const double before = processCpuSeconds();
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-    return processCpuSeconds() - before;
-}
 
 bool isPeltierCommand(const ProgramSentCommand& c)
 {
