@@ -210,8 +210,10 @@ void RunLoop::takeSample()
         frameRetryCount_ = 0;
     } else {
         ++frameRetryCount_;
-        // A silent instrument takes minutes to end the run: the count shows it coming.
-        p_.link.console.setStatus(noAnswerText(frameRetryCount_, kMostFailures + 1));
+        // A silent instrument takes minutes to end the run: the count shows it
+        // coming. A run the lost port already stopped keeps that port's line.
+        if (p_.runState == 1)
+            p_.link.console.setStatus(noAnswerText(frameRetryCount_, kMostFailures + 1));
     }
 }
 
