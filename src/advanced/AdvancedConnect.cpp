@@ -20,17 +20,23 @@ int typedPort(const QString& text)
 
 } // namespace
 
-void connectAdvancedPort(Globals& globals, ModCOMM& comm, AdvancedPortControls& controls)
+QString connectAdvancedPort(Globals& globals, ModCOMM& comm, AdvancedPortControls& controls)
 {
     if (globals.portOpen) {
         closePortInUse(globals, comm);
         controls.cmdopen = QStringLiteral("DisConnected");
-        return;
+        return {};
     }
     globals.commPort = typedPort(controls.txtcom);
     if (openPortInUse(globals, comm, globals.commPort, kAdvancedBaudRate) != 0)
-        return;
+        return QStringLiteral("COMPORT not opened. ") + globals.commErrorText.trimmed();
     controls.cmdopen = QStringLiteral("Connected");
+    return {};
+}
+
+QString advancedPortCaption(const Globals& globals)
+{
+    return globals.portOpen ? QStringLiteral("Connected") : QStringLiteral("DisConnected");
 }
 
 void setDummyMode(Globals& globals, bool ticked) { globals.dummyMode = ticked ? 1 : 0; }

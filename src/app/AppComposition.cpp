@@ -2,6 +2,8 @@
 
 #include "acquisition/panels/Frm_acquire.h"
 #include "analysis/panels/Frrm_offline.h"
+#include "core/Console.h"
+#include "link/port/PortInUseStatus.h"
 #include "reporting/panels/Frm_report.h"
 #include "ui/ProgramScreen.h"
 #include "ui/TerminationSignals.h"
@@ -31,9 +33,15 @@ AppComposition::AppComposition(AppSeams seams)
                                                      seams_.opener, comm_, &pages_, &mapPlot_});
     // Owned by the window: log-out ends the program as closing the window does.
     new TerminationSignals(main_.get());
+    // A port the advanced page opens or closes shows in the main window's
+    // status line too; a lost port says so there already.
+    portWatch_ = comm_.watchPortInUse([this](PortInUseChange change) {
+        if (change != PortInUseChange::Lost)
+            main_->console().setStatus(portInUseStatus(globals_));
+    });
 }
 
-AppComposition::~AppComposition() = default;
+AppComposition::~AppComposition() { comm_.unwatchPortInUse(portWatch_); }
 
 bool AppComposition::start()
 {

@@ -63,4 +63,5 @@ private:
     BmpExportOpener sequencePage_;
     MapPlotPage mapPlot_;
     AppPageOpener pages_;
+    int portWatch_ = 0;
 };

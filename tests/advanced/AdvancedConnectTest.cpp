@@ -57,7 +57,7 @@ TEST(AdvancedConnect, TheTypedNumberIsRoundedToTheNearestPort)
         SCOPED_TRACE(c.typed);
         ScriptedPage p;
         p.controls.txtcom = c.typed;
-        connectAdvancedPort(p.globals, p.comm, p.controls);
+        EXPECT_EQ(connectAdvancedPort(p.globals, p.comm, p.controls), "");
         EXPECT_EQ(p.globals.commPort, c.port);
         EXPECT_TRUE(p.comm.isOpen(c.port));
     }
@@ -82,7 +82,10 @@ TEST(AdvancedConnect, AFailedOpenChangesNothingOnScreenAndLeavesNoPortInUse)
         c.arrange(p);
         p.controls.txtcom = c.typed;
         p.controls.cmdopen = "DisConnected";
-        connectAdvancedPort(p.globals, p.comm, p.controls);
+        const QString failure = connectAdvancedPort(p.globals, p.comm, p.controls);
+        // The status line says so, with the system's reason.
+        EXPECT_EQ(failure, "COMPORT not opened. " + p.globals.commErrorText.trimmed());
+        EXPECT_FALSE(p.globals.commErrorText.trimmed().isEmpty());
         EXPECT_FALSE(p.globals.portOpen);
         EXPECT_EQ(p.controls.cmdopen, "DisConnected");
         for (int port = 1; port <= ModCOMM::kPortCount; ++port)

@@ -11,6 +11,7 @@
 #include "core/Console.h"
 #include "core/Globals.h"
 #include "flash/PixelMaskUpload.h"
+#include "link/port/ModCOMM.h"
 #include "link/protocol/LinkContext.h"
 #include "plate/panels/Frame_select.h"
 #include "ui/PictureBox.h"
@@ -108,9 +109,24 @@ Frm_advance::Frm_advance(AdvanceContext context, QWidget* parent) : QWidget(pare
     buildMenus();
     Form_Load();
     resize(1280, 800);
+
+    // The button shows the port as it is: closed by the main window's closing, or lost.
+    showPortCaption();
+    if (ctx_.comm)
+        portWatch_ = ctx_.comm->watchPortInUse([this](PortInUseChange) { showPortCaption(); });
 }
 
-Frm_advance::~Frm_advance() = default;
+Frm_advance::~Frm_advance()
+{
+    if (ctx_.comm)
+        ctx_.comm->unwatchPortInUse(portWatch_);
+}
+
+void Frm_advance::showPortCaption()
+{
+    portControls.cmdopen = advancedPortCaption(ctx_.globals);
+    cmdopen->setText(portControls.cmdopen);
+}
 
 QLineEdit* Frm_advance::boundBox(QWidget* parent, const char* name, QString& text)
 {
@@ -428,8 +444,10 @@ void Frm_advance::cmdopen_Click()
 {
     if (!ctx_.comm)
         return;
-    connectAdvancedPort(ctx_.globals, *ctx_.comm, portControls);
+    const QString failure = connectAdvancedPort(ctx_.globals, *ctx_.comm, portControls);
     cmdopen->setText(portControls.cmdopen);
+    if (!failure.isEmpty())
+        console_->setStatus(failure);
     showBoxes();
 }
 

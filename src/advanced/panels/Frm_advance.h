@@ -269,6 +269,8 @@ private:
     void showBoxes();
     // The link to the instrument; none when the page has no serial module.
     std::optional<LinkContext> link();
+    // The connect button's caption from the port in use.
+    void showPortCaption();
     void sendAppliedMask(PixelMask& mask);
 
     AdvanceContext ctx_;
@@ -281,4 +283,5 @@ private:
     int exchanges_ = 0;
     bool stopRequested_ = false; // the page is closing: running loops end
     bool closePending_ = false;  // closed while an exchange ran
+    int portWatch_ = 0;          // told when the port in use opens or closes
 };

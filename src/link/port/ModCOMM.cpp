@@ -119,6 +119,26 @@ void ModCOMM::deviceLost(int port)
     globals_.portOpen = false;
     if (portLost_)
         portLost_(port);
+    tellPortInUseChanged(PortInUseChange::Lost);
+}
+
+int ModCOMM::watchPortInUse(std::function<void(PortInUseChange)> watcher)
+{
+    const int token = nextWatchToken_++;
+    portWatchers_[token] = std::move(watcher);
+    return token;
+}
+
+void ModCOMM::unwatchPortInUse(int token) { portWatchers_.erase(token); }
+
+void ModCOMM::tellPortInUseChanged(PortInUseChange change)
+{
+    // A copy: a watcher may end its watch (its window closing) while told.
+    const auto watchers = portWatchers_;
+    for (const auto& [token, watcher] : watchers) {
+        if (portWatchers_.count(token))
+            watcher(change);
+    }
 }
 
 qint32 ModCOMM::CommClose(int port)

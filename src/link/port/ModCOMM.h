@@ -9,10 +9,14 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <span>
 
 struct Globals;
+
+// How the port in use changed: opened or closed by a window, or lost.
+enum class PortInUseChange { Opened, Closed, Lost };
 
 // One of the 16 ports.
 struct CommPortRecord {
@@ -60,6 +64,12 @@ public:
     // it was the port in use, portOpen is cleared, so every sender answers as
     // with a closed port, and `handler` is told which port it was.
     void setPortLostHandler(std::function<void(int port)> handler) { portLost_ = std::move(handler); }
+    // Every window that shows the port's state is told when the port in use
+    // opens or closes, so none keeps showing a port that is gone. The token
+    // ends the watch; a watcher may end its own while it is told.
+    int watchPortInUse(std::function<void(PortInUseChange)> watcher);
+    void unwatchPortInUse(int token);
+    void tellPortInUseChanged(PortInUseChange change);
     // The record of a port 1 to 16, nullptr for any other number.
     const CommPortRecord* record(int port) const;
     const PortMapping& mapping() const { return mapping_; }
@@ -85,5 +95,7 @@ private:
     SerialDeviceFactory factory_;
     std::array<CommPortRecord, kPortCount> commPorts_;
     std::function<void(int port)> portLost_;
+    std::map<int, std::function<void(PortInUseChange)>> portWatchers_;
+    int nextWatchToken_ = 1;
     LinkGuard guard_;
 };

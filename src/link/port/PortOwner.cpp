@@ -23,8 +23,10 @@ void usePort(Globals& globals, int port)
 qint32 openPortInUse(Globals& globals, ModCOMM& comm, int port, int baudRate)
 {
     const qint32 result = openPort(comm, port, baudRate);
-    if (result == 0)
+    if (result == 0) {
         usePort(globals, port);
+        comm.tellPortInUseChanged(PortInUseChange::Opened);
+    }
     return result;
 }
 
@@ -32,10 +34,13 @@ namespace {
 
 void closeNow(Globals& globals, ModCOMM& comm)
 {
+    const bool wasOpen = globals.portOpen;
     globals.portOpen = false;
     // Port 0 was never opened: nothing to close, no failure to record.
     if (globals.commPort != 0)
         closePort(comm, globals.commPort);
+    if (wasOpen)
+        comm.tellPortInUseChanged(PortInUseChange::Closed);
 }
 
 } // namespace
