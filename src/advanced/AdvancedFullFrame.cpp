@@ -123,6 +123,8 @@ int runFullFrames(LinkContext& ctx, const AdvancedFramePage& page, PictureCanvas
         ctx.clock.sleepMs(kVideoPauseMs);
         loop.setCaption(QStringLiteral("Video=ON"));
         ctx.clock.processEvents();
+        if (loop.betweenFrames)
+            loop.betweenFrames();
         if (loop.stopRequested)
             return taken;
     }

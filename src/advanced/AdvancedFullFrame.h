@@ -57,6 +57,7 @@ struct FullFrameLoop {
     std::function<void(const QString&)> setCaption;       // Command_fullframe
     std::function<void()> frameShown;                     // the page redraws its boxes and picture
     const bool& stopRequested;                            // the page is closing
+    std::function<void()> betweenFrames = {};             // after the pause's events, no frame under way
 };
 
 inline constexpr int kVideoPauseMs = 100;

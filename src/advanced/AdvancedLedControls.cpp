@@ -75,7 +75,8 @@ LedBanks applyBanks(int hardwareGeneration)
     return {208, 208};
 }
 
-int applyLedPower(LinkContext& ctx, QString& txt_led, const bool& stopRequested)
+int applyLedPower(LinkContext& ctx, QString& txt_led, const bool& stopRequested,
+                  const std::function<void()>& betweenLeds)
 {
     if (isDummyMode(ctx.globals) || !requirePortOpen(ctx))
         return 0;
@@ -106,6 +107,8 @@ int applyLedPower(LinkContext& ctx, QString& txt_led, const bool& stopRequested)
             ++sent;
             ctx.console.setCommText(replyDisplayText(readShortReply(ctx)));
             ctx.clock.sleepMs(kAfterReplyMs);
+            if (betweenLeds)
+                betweenLeds();
         }
     }
     return sent;

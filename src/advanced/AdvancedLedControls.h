@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // The advanced page's LED buttons beside its "All": the LED frequency, one
 // LED at a time, and every LED one by one.
 namespace advanced {
@@ -30,7 +32,9 @@ LedBanks applyBanks(int hardwareGeneration);
 // "Apply": every LED at the power of txt_led, kept to 0 to 15 (the box is
 // rewritten), one frame a byte at a time with window events before each
 // byte. A port closed meanwhile, or `stopRequested` set, ends it at the next
-// byte. The frames sent completely.
-int applyLedPower(LinkContext& ctx, QString& txt_led, const bool& stopRequested);
+// byte. `betweenLeds` runs after each LED's reply, when no frame is under way.
+// The frames sent completely.
+int applyLedPower(LinkContext& ctx, QString& txt_led, const bool& stopRequested,
+                  const std::function<void()>& betweenLeds = {});
 
 } // namespace advanced

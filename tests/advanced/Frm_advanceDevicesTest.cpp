@@ -95,6 +95,45 @@ TEST(Frm_advanceDevices, NoOtherExchangeStartsWhileApplyRuns)
     EXPECT_EQ(p.page->txt_status->text(), "25.0");
 }
 
+// Clicks during Apply run between two LEDs' exchanges, never between the
+// bytes of one frame; Apply then goes on with the next LED.
+TEST(Frm_advanceDevices, AClickDuringApplyRunsBetweenTwoLeds)
+{
+    DevicePage p;
+    p.page->txt_led->setCurrentText("2");
+    p.page->txt_gain->setText("300");
+    bool clicked = false;
+    p.s.clock.onTick = [&] {
+        // Two bytes of the first LED's frame are out.
+        if (!clicked && p.s.line.written.size() == 2) {
+            clicked = true;
+            p.page->cmd_gain->click();
+            p.page->cmdsn->click();
+        }
+    };
+    p.page->cmd_ledpower->click();
+    ASSERT_TRUE(clicked);
+    const QByteArray& w = p.s.line.written;
+    ASSERT_EQ(w.size(), 5 * (416 + 3 + 1)); // the gain unanswered: three sends
+    EXPECT_EQ(w.left(5), frameBytes('L', 0, 2));
+    EXPECT_EQ(w.mid(5, 15), frameBytes('G', 1, 44).repeated(3));
+    EXPECT_EQ(w.mid(20, 5), frameBytes('N', 0, 0));
+    EXPECT_EQ(w.mid(25, 5), frameBytes('L', 1, 2));
+}
+
+// Another window's exchange lets events run: a page click says why it sends nothing.
+TEST(Frm_advanceDevices, AClickWhileAnotherWindowHoldsTheLinkSaysLinkBusy)
+{
+    DevicePage p;
+    p.s.comm.guard().hold();
+    p.s.comm.guard().enterEvents();
+    p.page->cmdsn->click();
+    EXPECT_EQ(p.page->txt_status->text(), "Link busy: wait until the instrument has answered");
+    EXPECT_TRUE(p.s.line.written.isEmpty());
+    p.s.comm.guard().leaveEvents();
+    p.s.comm.guard().release();
+}
+
 TEST(Frm_advanceDevices, BoxesTheButtonsRewrite)
 {
     DevicePage p;

@@ -1,4 +1,5 @@
 #include "DevicePageRig.h"
+#include "link/Bytes.h"
 #include "core/Globals.h"
 #include "ui/PictureBox.h"
 
@@ -36,6 +37,35 @@ TEST(Frm_advanceFrames, VideoRunsUntilTheBoxIsUnticked)
     EXPECT_TRUE(p.s.line.written.isEmpty());
     EXPECT_EQ(page.txt_lines->text(), "143");
     EXPECT_EQ(page.txtprogram->text(), "+");
+}
+
+// A click during a frame's exchange waits for the video's pause: the query
+// goes out whole between two frame requests, and its answer shows.
+TEST(Frm_advanceFrames, GetSnDuringVideoIsSentBetweenTwoFrames)
+{
+    DevicePageRig p;
+    Frm_advance& page = *p.page;
+    const QByteArray request = bytes({0xFF, 'C', 0, '+', 0x68});
+    const QByteArray query = frameBytes('N', 0, 0);
+    page.chk_video->setChecked(true);
+    p.s.line.scriptSilence(); // the first frame never comes
+    p.s.line.script(bytes({0, 0, 12})); // the serial number
+    bool clicked = false;
+    QByteArray writtenAtClick;
+    p.s.clock.onTick = [&] {
+        if (!clicked && p.s.line.written == request) {
+            clicked = true;
+            page.cmdsn->click();
+            writtenAtClick = p.s.line.written;
+        }
+        if (p.s.line.written.count(request) == 2)
+            page.chk_video->setChecked(false);
+    };
+    page.Command_fullframe->click();
+    ASSERT_TRUE(clicked);
+    EXPECT_EQ(writtenAtClick, request); // nothing cut into the frame's exchange
+    EXPECT_EQ(p.s.line.written, request + query + request);
+    EXPECT_EQ(page.txt_status->text(), "Serial Number = SN12");
 }
 
 TEST(Frm_advanceFrames, ClosingThePageEndsTheVideoLoop)

@@ -12,6 +12,7 @@
 #include "core/Globals.h"
 #include "flash/PixelMaskUpload.h"
 #include "link/port/ModCOMM.h"
+#include "link/protocol/ExchangeScope.h"
 #include "link/protocol/LinkContext.h"
 #include "plate/panels/Frame_select.h"
 #include "ui/PictureBox.h"
@@ -277,10 +278,41 @@ QWidget* Frm_advance::buildDeviceControls()
 
 std::optional<LinkContext> Frm_advance::link()
 {
-    // One exchange at a time: a click during Apply, a frame or the console waits for nothing.
-    if (!ctx_.comm || exchangeRunning())
+    // One exchange at a time: clicks wait for the loop's gap (waitsForGap); a timer tick is skipped.
+    if (!ctx_.comm || !clickMayRunNow())
         return std::nullopt;
+    if (ctx_.comm->guard().busy()) {
+        console_->setStatus(kLinkBusyText);
+        return std::nullopt;
+    }
     return LinkContext{ctx_.globals, *ctx_.comm, ctx_.clock, *console_, ctx_.prompts};
+}
+
+bool Frm_advance::clickMayRunNow() const { return exchanges_ == 0 || exchanges_ == gapLevel_; }
+
+bool Frm_advance::waitsForGap(void (Frm_advance::*click)())
+{
+    if (clickMayRunNow())
+        return false;
+    queuedClicks_.push_back(click);
+    return true;
+}
+
+void Frm_advance::runQueuedClicks()
+{
+    if (exchanges_ == gapLevel_)
+        return; // this gap is running them already
+    const int outer = gapLevel_;
+    gapLevel_ = exchanges_;
+    // A click may start a loop of its own; clicks during it wait for its gaps.
+    while (!queuedClicks_.empty() && !stopRequested_) {
+        const auto click = queuedClicks_.front();
+        queuedClicks_.erase(queuedClicks_.begin());
+        (this->*click)();
+    }
+    if (stopRequested_)
+        queuedClicks_.clear();
+    gapLevel_ = outer;
 }
 
 void Frm_advance::sendAppliedMask(PixelMask& mask)
@@ -475,30 +507,40 @@ void Frm_advance::cmdset_Click()
 
 void Frm_advance::cmdsn_Click()
 {
+    if (waitsForGap(&Frm_advance::cmdsn_Click))
+        return;
     if (std::optional<LinkContext> l = link())
         advanced::queryIdentity(*l, advanced::kSerialNumberLetter);
 }
 
 void Frm_advance::cmd_mnid_Click()
 {
+    if (waitsForGap(&Frm_advance::cmd_mnid_Click))
+        return;
     if (std::optional<LinkContext> l = link())
         advanced::queryIdentity(*l, advanced::kInstrumentIdLetter);
 }
 
 void Frm_advance::cmd_putcamera_Click()
 {
+    if (waitsForGap(&Frm_advance::cmd_putcamera_Click))
+        return;
     if (std::optional<LinkContext> l = link())
         advanced::putCamera(*l);
 }
 
 void Frm_advance::cmd_camera_Click()
 {
+    if (waitsForGap(&Frm_advance::cmd_camera_Click))
+        return;
     if (std::optional<LinkContext> l = link())
         advanced::selectCamera(*l, boxes.txt_cam);
 }
 
 void Frm_advance::Cmd_bluelight_Click()
 {
+    if (waitsForGap(&Frm_advance::Cmd_bluelight_Click))
+        return;
     std::optional<LinkContext> l = link();
     if (!l)
         return;
@@ -510,12 +552,16 @@ void Frm_advance::Cmd_bluelight_Click()
 
 void Frm_advance::cmd_measuretemp2_Click()
 {
+    if (waitsForGap(&Frm_advance::cmd_measuretemp2_Click))
+        return;
     if (std::optional<LinkContext> l = link())
         advanced::measureSensor2(*l);
 }
 
 void Frm_advance::cmd_camspeed_Click()
 {
+    if (waitsForGap(&Frm_advance::cmd_camspeed_Click))
+        return;
     if (std::optional<LinkContext> l = link())
         advanced::sendSpeedBox(boxes, *l);
     showBoxes();
@@ -523,18 +569,24 @@ void Frm_advance::cmd_camspeed_Click()
 
 void Frm_advance::cmd_exposure_Click()
 {
+    if (waitsForGap(&Frm_advance::cmd_exposure_Click))
+        return;
     if (std::optional<LinkContext> l = link())
         advanced::sendExposureBox(boxes, *l);
 }
 
 void Frm_advance::cmd_ledpowerall_Click()
 {
+    if (waitsForGap(&Frm_advance::cmd_ledpowerall_Click))
+        return;
     if (std::optional<LinkContext> l = link())
         SendAllLedsPowerFromBox(*l, txt_led->currentText());
 }
 
 void Frm_advance::cmd_xy_Click()
 {
+    if (waitsForGap(&Frm_advance::cmd_xy_Click))
+        return;
     if (std::optional<LinkContext> l = link())
         advanced::sendWindowBoxes(boxes, *l);
     showBoxes();

@@ -20,6 +20,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class Clock;
 class QAction;
@@ -267,8 +268,18 @@ private:
     // The box widget bound to a text of the page's state.
     QLineEdit* boundBox(QWidget* parent, const char* name, QString& text);
     void showBoxes();
-    // The link to the instrument; none when the page has no serial module.
+    // The link to the instrument; none when the page has no serial module,
+    // while one of the page's loops is inside an exchange, or (said in the
+    // status line) while another window's exchange holds it.
     std::optional<LinkContext> link();
+    // A device click during one of the page's loops (video, Apply, the
+    // console, an LED calibration) runs at the loop's next gap between two
+    // exchanges, so one exchange at a time still holds: true when `click`
+    // was kept for it.
+    bool waitsForGap(void (Frm_advance::*click)());
+    // The running loop is between two exchanges: the clicks kept meanwhile run now.
+    void runQueuedClicks();
+    bool clickMayRunNow() const;
     // The connect button's caption from the port in use.
     void showPortCaption();
     void sendAppliedMask(PixelMask& mask);
@@ -284,4 +295,6 @@ private:
     bool stopRequested_ = false; // the page is closing: running loops end
     bool closePending_ = false;  // closed while an exchange ran
     int portWatch_ = 0;          // told when the port in use opens or closes
+    std::vector<void (Frm_advance::*)()> queuedClicks_;
+    int gapLevel_ = -1; // exchanges_ where the running loop opened its gap
 };

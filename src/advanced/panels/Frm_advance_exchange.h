@@ -9,8 +9,20 @@ public:
     explicit ExchangeScope(Frm_advance& page) : page_(page) { ++page_.exchanges_; }
     ~ExchangeScope()
     {
-        if (--page_.exchanges_ > 0 || !page_.closePending_)
+        if (--page_.exchanges_ > 0)
             return;
+        if (!page_.closePending_) {
+            // The clicks kept for a gap the loop did not reach, once the handler has returned.
+            if (!page_.queuedClicks_.empty())
+                QMetaObject::invokeMethod(
+                    &page_,
+                    [page = &page_] {
+                        if (page->exchanges_ == 0)
+                            page->runQueuedClicks();
+                    },
+                    Qt::QueuedConnection);
+            return;
+        }
         page_.closePending_ = false;
         // The close asked for meanwhile, once the handler has returned.
         QMetaObject::invokeMethod(

@@ -29,6 +29,8 @@ void Frm_advance::buildConsoleControls(QWidget* panel, const ControlLine& line)
 
 void Frm_advance::Command_fullframe_Click()
 {
+    if (waitsForGap(&Frm_advance::Command_fullframe_Click))
+        return;
     std::optional<LinkContext> l = link();
     if (!l)
         return;
@@ -42,13 +44,16 @@ void Frm_advance::Command_fullframe_Click()
             showBoxes();
             Picact->update();
         },
-        stopRequested_};
+        stopRequested_,
+        [this] { runQueuedClicks(); }};
     runFullFrames(*l, AdvancedFramePage{boxes, txtCrc_, frameImage, *framePicture}, Picact->canvas(), ctx_.folder,
                   random_, loop);
 }
 
 void Frm_advance::cmd_transmit_Click()
 {
+    if (waitsForGap(&Frm_advance::cmd_transmit_Click))
+        return;
     std::optional<LinkContext> l = link();
     if (!l)
         return;

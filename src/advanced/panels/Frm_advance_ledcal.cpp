@@ -135,6 +135,8 @@ void Frm_advance::runLedCalibration(const std::function<void(LedCalibrationRun&)
 
 void Frm_advance::Cmd_ledfactory_Click()
 {
+    if (waitsForGap(&Frm_advance::Cmd_ledfactory_Click))
+        return;
     runLedCalibration([this](LedCalibrationRun& r) {
         RunRemovedPlateLedStep(ctx_.prompts, ledRunState, [&r] { MapLedPositions(r); });
     });
@@ -142,6 +144,8 @@ void Frm_advance::Cmd_ledfactory_Click()
 
 void Frm_advance::Cmd_ledcal_Click()
 {
+    if (waitsForGap(&Frm_advance::Cmd_ledcal_Click))
+        return;
     runLedCalibration([this](LedCalibrationRun& r) {
         RunRemovedPlateLedStep(ctx_.prompts, ledRunState, [&r] { CalibrateLedBasalPower(r); });
     });
@@ -149,11 +153,15 @@ void Frm_advance::Cmd_ledcal_Click()
 
 void Frm_advance::Cmd_ledinplate_Click()
 {
+    if (waitsForGap(&Frm_advance::Cmd_ledinplate_Click))
+        return;
     runLedCalibration([this](LedCalibrationRun& r) { RunInPlateLedStep(r, ctx_.prompts); });
 }
 
 void Frm_advance::mncalibralightback_Click()
 {
+    if (waitsForGap(&Frm_advance::mncalibralightback_Click))
+        return;
     runLedCalibration([this](LedCalibrationRun& r) {
         BackgroundLightWindow window{ledRunState, colourScaleMax, {}, {}};
         RunBackgroundLight(r.ctx, boxes, window, [&r, this] {

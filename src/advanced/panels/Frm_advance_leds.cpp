@@ -53,18 +53,24 @@ void Frm_advance::buildLedControls(QWidget* panel, const ControlLine& line)
 
 void Frm_advance::cmd_frqled_Click()
 {
+    if (waitsForGap(&Frm_advance::cmd_frqled_Click))
+        return;
     if (std::optional<LinkContext> l = link())
         advanced::sendLedFrequency(*l, txt_frqled->text());
 }
 
 void Frm_advance::cmd_gain_Click()
 {
+    if (waitsForGap(&Frm_advance::cmd_gain_Click))
+        return;
     if (std::optional<LinkContext> l = link())
         advanced::sendGainBox(*l, boxes.txt_gain);
 }
 
 void Frm_advance::cmd_led0_Click()
 {
+    if (waitsForGap(&Frm_advance::cmd_led0_Click))
+        return;
     std::optional<LinkContext> l = link();
     if (!l)
         return;
@@ -75,29 +81,37 @@ void Frm_advance::cmd_led0_Click()
 
 void Frm_advance::cmd_ledpower_Click()
 {
+    if (waitsForGap(&Frm_advance::cmd_ledpower_Click))
+        return;
     std::optional<LinkContext> l = link();
     if (!l)
         return;
     const ExchangeScope running(*this);
     QString power = txt_led->currentText();
-    advanced::applyLedPower(*l, power, stopRequested_);
+    advanced::applyLedPower(*l, power, stopRequested_, [this] { runQueuedClicks(); });
     txt_led->setCurrentText(power);
 }
 
 void Frm_advance::cmd_ov7670_Click()
 {
+    if (waitsForGap(&Frm_advance::cmd_ov7670_Click))
+        return;
     if (std::optional<LinkContext> l = link())
         advanced::writeSensorRegister(*l, txt_ov1->text(), txt_ov2->text());
 }
 
 void Frm_advance::cmd_reset_Click()
 {
+    if (waitsForGap(&Frm_advance::cmd_reset_Click))
+        return;
     if (std::optional<LinkContext> l = link())
         advanced::sendResetSequence(*l);
 }
 
 void Frm_advance::cmd_setcamera_Click()
 {
+    if (waitsForGap(&Frm_advance::cmd_setcamera_Click))
+        return;
     if (std::optional<LinkContext> l = link())
         advanced::setCameraFromBoxes(*l, boxes);
     showBoxes();

@@ -50,6 +50,8 @@ void Frm_advance::showStage()
 
 void Frm_advance::Cmd_coolheat_Click()
 {
+    if (waitsForGap(&Frm_advance::Cmd_coolheat_Click))
+        return;
     if (std::optional<LinkContext> l = link())
         advanced::toggleCoolHeat(*l, stage, stageBoxes);
     showStage();
@@ -57,6 +59,8 @@ void Frm_advance::Cmd_coolheat_Click()
 
 void Frm_advance::Cmd_peltier_Click()
 {
+    if (waitsForGap(&Frm_advance::Cmd_peltier_Click))
+        return;
     if (std::optional<LinkContext> l = link())
         advanced::togglePeltier(*l, stage, stageBoxes);
     showStage();
@@ -64,6 +68,8 @@ void Frm_advance::Cmd_peltier_Click()
 
 void Frm_advance::Cmd_fan_Click()
 {
+    if (waitsForGap(&Frm_advance::Cmd_fan_Click))
+        return;
     if (std::optional<LinkContext> l = link())
         advanced::toggleFan(*l, stage, stageBoxes);
     showStage();
@@ -71,6 +77,8 @@ void Frm_advance::Cmd_fan_Click()
 
 void Frm_advance::cmd_measuretemp_Click()
 {
+    if (waitsForGap(&Frm_advance::cmd_measuretemp_Click))
+        return;
     if (std::optional<LinkContext> l = link())
         advanced::measureStageTemperature(*l, stage);
 }
