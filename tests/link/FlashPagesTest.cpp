@@ -44,7 +44,7 @@ TEST_F(FlashPagesTest, WriteFlashLineSendsTwentyFourEchoedBytes)
     EXPECT_TRUE(s.prompts.messages.isEmpty());
     EXPECT_EQ(s.clock.elapsedMs(), 24 * 11); // 10 ms after each frame, 1 ms after each echo
     EXPECT_EQ(s.clock.pumpCount(), 25);
-    EXPECT_EQ(s.line.purges, 0); // the bytes of a line are not flushed between
+    EXPECT_EQ(s.line.purges, 1); // once before the line, never between its bytes
 }
 
 TEST_F(FlashPagesTest, EachFrameAndEchoIsShown)
@@ -89,7 +89,7 @@ TEST_F(FlashPagesTest, WriteFlashLineEchoFaults)
     };
     const Case cases[] = {
         // A wrong echo is reported and the line goes on.
-        {"wrong echo", 1, -1, FlashStep::Done, 24, {"instruction confirmation error:102256"}, "rcv(23):,102,23,0"},
+        {"wrong echo", 1, -1, FlashStep::Done, 24, {"instruction confirmation error:102,25,6"}, "rcv(23):,102,23,0"},
         // No echo ends the line there.
         {"no echo", -1, 3, FlashStep::NoReply, 4, {}, "Empty/No response Headline0"},
     };
@@ -112,6 +112,23 @@ TEST_F(FlashPagesTest, WriteFlashLineEchoFaults)
     }
 }
 
+// An instrument that stops answering mid-line: the window's events run during
+// every empty poll of the wait, and the echo that comes late answers nothing
+// of the next line.
+TEST_F(FlashPagesTest, ASilentInstrumentKeepsTheWindowAnsweringAndItsLateEchoIsDropped)
+{
+    s.line.script(bytes({'f', 0, 'A'}), 6000); // after the line has given up
+    const int pumpsBefore = s.clock.pumpCount();
+    EXPECT_EQ(WriteFlashLine(s.ctx, 0, "A"), FlashStep::NoReply);
+    EXPECT_GE(s.clock.pumpCount() - pumpsBefore, 10); // one for each empty poll at least
+    s.clock.advance(2000); // the instrument is back, its late echo waiting
+
+    for (int i = 0; i < kFlashLineBytes; ++i)
+        s.line.script(bytes({'f', 24 + i, 'B'}));
+    EXPECT_EQ(WriteFlashLine(s.ctx, 1, QByteArray(24, 'B')), FlashStep::Done);
+    EXPECT_TRUE(s.prompts.messages.isEmpty()) << s.prompts.messages.join('|').toStdString();
+}
+
 TEST_F(FlashPagesTest, WriteFlashLineRefusesLinesOutsideThePageBuffer)
 {
     for (const int line : {-1, 4, 10}) {
@@ -127,7 +144,7 @@ TEST_F(FlashPagesTest, CommitAcceptsAnyByteThenFlushesAndWaits)
     EXPECT_EQ(s.line.written, frameBytes('F', 1, 8));
     EXPECT_EQ(s.console.commText(), "rcv():0");
     EXPECT_EQ(s.console.lenRx(), "Len(Rx) = 1");
-    EXPECT_EQ(s.line.purges, 1);
+    EXPECT_EQ(s.line.purges, 2); // before the frame, and after the answer
     EXPECT_EQ(s.clock.elapsedMs(), 10 + 1 + 100 + 100);
 }
 
@@ -137,8 +154,8 @@ TEST_F(FlashPagesTest, CommitWithoutReplySkipsTheFlushAndPauses)
     EXPECT_EQ(CommitFlashPage(s.ctx, 0, 8), FlashStep::NoReply);
     EXPECT_EQ(s.console.commText(), "Empty/No response Headline8");
     EXPECT_EQ(s.console.lenRx(), "Len(Rx) = 0"); // untouched
-    // Ten empty one-byte polls purge on their own; no flush follows them.
-    EXPECT_EQ(s.line.purges, 10);
+    // One flush before the frame; ten empty one-byte polls purge on their own; no flush follows them.
+    EXPECT_EQ(s.line.purges, 1 + 10);
     EXPECT_EQ(s.clock.elapsedMs(), 10 + 10 * 501);
 }
 

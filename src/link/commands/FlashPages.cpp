@@ -13,6 +13,7 @@
 #include "link/protocol/SendSteps.h"
 
 #include <QColor>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -31,6 +32,24 @@ QString sentText(const CommandFrame& frame) { return QStringLiteral("snd:") + fr
 QString noReplyText(int number) { return QStringLiteral("Empty/No response Headline") + QString::number(number); }
 
 QString lengthText(qsizetype count) { return QStringLiteral("Len(Rx) = ") + QString::number(count); }
+
+// A silent instrument costs seconds per reply: the window answers meanwhile.
+ShortReplyOptions flashReplyOptions(int awaited)
+{
+    ShortReplyOptions options;
+    options.awaited = awaited;
+    options.eventsWhileWaiting = true;
+    return options;
+}
+
+// The echo's bytes in decimal, one from the next told apart by ",".
+QString separatedDecimals(const QByteArray& bytes)
+{
+    QStringList numbers;
+    for (const char b : bytes)
+        numbers << QString::number(static_cast<uchar>(b));
+    return numbers.join(QLatin1Char(','));
+}
 
 // The page read's display: a byte above 32 as its character, any other as its
 // value, each followed by ","; "Empty" when nothing came.
@@ -97,6 +116,8 @@ FlashStep WriteFlashLine(LinkContext& outer, int line, const QByteArray& text)
         return FlashStep::Refused;
     QByteArray data = text.left(kFlashLineBytes);
     data.append(kFlashLineBytes - data.size(), '\0');
+    // What an exchange left unanswered may have come meanwhile: it answers nothing of this line.
+    ctx.comm.CommFlush(ctx.globals.commPort);
 
     for (int i = 0; i < kFlashLineBytes; ++i) {
         const int address = line * kFlashLineBytes + i;
@@ -107,13 +128,16 @@ FlashStep WriteFlashLine(LinkContext& outer, int line, const QByteArray& text)
         ctx.clock.sleepMs(10);
         ctx.clock.processEvents();
 
-        const ShortReply echo = readShortReply(ctx);
+        const ShortReply echo = readShortReply(ctx, flashReplyOptions(3));
         if (echo.isEmpty()) {
             ctx.console.setCommText(noReplyText(line));
             return FlashStep::NoReply;
         }
-        if (echo != frame.toByteArray().mid(1, 3))
-            ctx.prompts.message(QStringLiteral("instruction confirmation error:") + decimalRunText(echo));
+        if (echo != frame.toByteArray().mid(1, 3)) {
+            ctx.prompts.message(QStringLiteral("instruction confirmation error:") + separatedDecimals(echo));
+            // The rest of a late or stray reply must not pass for the next byte's echo.
+            ctx.comm.CommFlush(ctx.globals.commPort);
+        }
         QString shown = QStringLiteral("rcv(") + QString::number(address) + QStringLiteral("):");
         for (const char b : echo)
             shown += QLatin1Char(',') + QString::number(static_cast<uchar>(b));
@@ -134,13 +158,13 @@ FlashStep CommitFlashPage(LinkContext& outer, int bank, int firstLine)
         return FlashStep::Refused;
     const CommandFrame frame = *makeCommandFrame('F', bank, firstLine);
     ctx.console.setCommText(sentText(frame));
+    // A late echo of the lines must not pass for the commit's answer.
+    ctx.comm.CommFlush(ctx.globals.commPort);
     writeFrame(ctx, frame, WriteWay::Whole);
     ctx.clock.sleepMs(10);
     ctx.clock.processEvents();
 
-    ShortReplyOptions firstByte;
-    firstByte.awaited = 1;
-    const ShortReply reply = readShortReply(ctx, firstByte);
+    const ShortReply reply = readShortReply(ctx, flashReplyOptions(1));
     if (reply.isEmpty()) {
         ctx.console.setCommText(noReplyText(firstLine));
         return FlashStep::NoReply;

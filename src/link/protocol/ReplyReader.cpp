@@ -15,6 +15,8 @@ ShortReply readShortReply(LinkContext& ctx, const ShortReplyOptions& options)
     while (reply.size() < options.awaited && countdown > 0) {
         if (ctx.comm.CommRead(ctx.globals.commPort, chunk, options.readSize) < 1) {
             ctx.clock.sleepMs(options.emptyPauseMs);
+            if (options.eventsWhileWaiting)
+                ctx.clock.processEvents();
         } else {
             reply += chunk;
             countdown = options.countdown;

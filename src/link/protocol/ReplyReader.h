@@ -17,6 +17,7 @@ struct ShortReplyOptions {
     int countdown = 10;   // empty polls in a row before giving up (20 for the advanced gain)
     int emptyPauseMs = 1; // pause after an empty poll
     int readSize = 1;     // bytes asked of each poll; the unframed reads ask the whole reply
+    bool eventsWhileWaiting = false; // window events run after every empty poll (the flash writes)
 };
 
 // Polls the port (one byte at a time unless readSize says otherwise) until
