@@ -2,6 +2,7 @@
 #include "acquisition/run/RunFiles.h"
 #include "acquisition/run/RunLoop.h"
 #include "acquisition/run/RunLoopHost.h"
+#include "acquisition/run/RunPhase.h"
 #include "acquisition/temperature/LightSchedule.h"
 #include "acquisition/temperature/SendersTemperatureLink.h"
 #include "acquisition/temperature/TemperatureControl.h"
@@ -43,7 +44,7 @@ namespace {
 
 class QuietHost final : public RunLoopHost {
 public:
-    explicit QuietHost(int& runState) : runState_(runState) {}
+    explicit QuietHost(RunPhase& phase) : phase_(phase) {}
     LightBoxes lightBoxes() const override { return {}; }
     bool saveRawData() const override { return false; }
     void showElapsedTime(const QString&) override {}
@@ -55,14 +56,15 @@ public:
     void drawWellValueMap(double, int, int, int) override {}
     void drawLivePlateValues(int, int) override {}
     void drawWellActivityRow(int, int) override {}
-    void StopAcquisition() override { runState_ = 0; }
+    void showTemperature() override {}
+    void StopAcquisition() override { phase_.apply(RunPhase::Event::Stop); }
     void showRunStoppedByError() override {}
     void showRunDone() override {}
     void cmdreport_Click() override {}
     void EvaluateBlankRun(const QString&, const QString&, double) override {}
 
 private:
-    int& runState_;
+    RunPhase& phase_;
 };
 
 class NoTemperature final : public TemperatureLink {
@@ -161,11 +163,14 @@ void BM_LongRunVirtualTime(benchmark::State& state)
         writeRunFileHeaders(runFolder, clock.now());
         CameraBoxes boxes;
         NoTemperature link;
-        TemperatureControl temperature(link, clock);
+        // The run as PLAY arms it: the confirmation opened, then confirmed.
+        RunPhase phase;
+        phase.apply(RunPhase::Event::OpenConfirmation);
+        phase.apply(RunPhase::Event::Confirm);
+        TemperatureControl temperature(link, clock, phase);
         PulseState pulse;
-        int runState = 1;
-        QuietHost host(runState);
-        RunLoop loop({run, ctx, boxes, geometry, temperature, link, pulse, host, runState});
+        QuietHost host(phase);
+        RunLoop loop({run, ctx, boxes, geometry, temperature, link, pulse, host, phase.runState()});
         loop.begin({runFolder, QStringLiteral("w6"), 1e9, {true, true, true, true, true, true}});
 
         const double before = residentMiB();
@@ -217,11 +222,14 @@ void BM_PacedScanPeriod(benchmark::State& state)
         LinkState linkState;
         int pulseSecondsLeft = 0;
         SendersTemperatureLink link(ctx, linkState, pulseSecondsLeft);
-        TemperatureControl temperature(link, clock);
+        // The run as PLAY arms it: the confirmation opened, then confirmed.
+        RunPhase phase;
+        phase.apply(RunPhase::Event::OpenConfirmation);
+        phase.apply(RunPhase::Event::Confirm);
+        TemperatureControl temperature(link, clock, phase);
         PulseState pulse;
-        int runState = 1;
-        QuietHost host(runState);
-        RunLoop loop({run, ctx, boxes, geometry, temperature, link, pulse, host, runState});
+        QuietHost host(phase);
+        RunLoop loop({run, ctx, boxes, geometry, temperature, link, pulse, host, phase.runState()});
         loop.begin({runFolder, QStringLiteral("w6"), 1e9, {true, true, true, true, true, true}});
 
         // Measured from the first scan change on, so every scan measured is whole.
