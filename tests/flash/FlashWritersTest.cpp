@@ -229,6 +229,23 @@ TEST(FlashWriters, ACommitSpoiledOnceIsWrittenAgain)
     EXPECT_EQ(bench.flashPage(kFactorBank, 4), nameLine("Tempfactor:1L_2x1i/", 0x49) + bytes({134, 98, 0, 173}) + nuls(68));
 }
 
+TEST(FlashWriters, AnInstrumentPausedMidLineEndsByteExactAfterTheSecondTry)
+{
+    SendBench bench;
+    // The instrument stops answering at byte 30 of the page (line 1, byte 6)
+    // and answers again after the line gave up: its late echo comes while the
+    // page is written the second time, and must answer none of those bytes.
+    Fault pause = Fault::lateReply(6000, 'f');
+    pause.a = 30;
+    pause.times = 1;
+    bench.sim.setFault(pause);
+    ASSERT_TRUE(bench.start({}));
+    WriteTempFactorToFlash(bench.send);
+    EXPECT_TRUE(bench.prompts.messages.isEmpty()) << bench.prompts.messages.join('|').toStdString();
+    EXPECT_EQ(bench.flashPage(kFactorBank, 4), nameLine("Tempfactor:1L_2x1i/", 0x49) + bytes({134, 98, 0, 173}) + nuls(68));
+    bench.console.statuses.clear();
+}
+
 TEST(FlashWriters, ACommitSpoiledTwiceIsReportedAndTheSendGoesOn)
 {
     SendBench bench;

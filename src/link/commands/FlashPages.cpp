@@ -42,6 +42,14 @@ ShortReplyOptions flashReplyOptions(int awaited)
     return options;
 }
 
+// A whole echo of another page byte than the one just sent: the late answer
+// of a byte an unanswered try wrote before.
+bool isStaleEcho(const ShortReply& echo, const CommandFrame& sent)
+{
+    const QByteArray expected = sent.toByteArray().mid(1, 3);
+    return echo.size() == expected.size() && echo.at(0) == expected.at(0) && echo.at(1) != expected.at(1);
+}
+
 // The echo's bytes in decimal, one from the next told apart by ",".
 QString separatedDecimals(const QByteArray& bytes)
 {
@@ -128,7 +136,17 @@ FlashStep WriteFlashLine(LinkContext& outer, int line, const QByteArray& text)
         ctx.clock.sleepMs(10);
         ctx.clock.processEvents();
 
-        const ShortReply echo = readShortReply(ctx, flashReplyOptions(3));
+        ShortReply echo = readShortReply(ctx, flashReplyOptions(3));
+        // An instrument that paused answers late: the echo of a byte an
+        // unanswered try sent answers nothing of this byte, and is dropped when
+        // this byte's own echo follows it. With nothing behind it, it is a wrong
+        // echo and reported below.
+        for (int stale = 0; isStaleEcho(echo, frame) && stale < kFlashPageBytes; ++stale) {
+            const ShortReply next = readShortReply(ctx, flashReplyOptions(3));
+            if (next.isEmpty())
+                break;
+            echo = next;
+        }
         if (echo.isEmpty()) {
             ctx.console.setCommText(noReplyText(line));
             return FlashStep::NoReply;
