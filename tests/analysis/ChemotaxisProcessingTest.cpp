@@ -177,9 +177,9 @@ TEST(ChemotaxisProcessing, ThreePointWindowOverTheLastThreeScans)
         ASSERT_EQ(r.outcome, ChemotaxisOutcome::Finished);
         EXPECT_TRUE(r.reportPath.endsWith("_report.txt"));
         const QStringList lines = run.finishedReport(r);
-        EXPECT_EQ(lines[6], c.row);
-        EXPECT_EQ(lines[15], c.top);
-        EXPECT_EQ(lines[16], c.bottom);
+        EXPECT_EQ(lines[6].toStdString(), c.row);
+        EXPECT_EQ(lines[15].toStdString(), c.top);
+        EXPECT_EQ(lines[16].toStdString(), c.bottom);
         for (int s = 0; s < 3; ++s)
             EXPECT_TRUE(QFileInfo::exists(run.file(QStringLiteral("3scans_images/A1_000%1.bmp").arg(s))));
         for (const char* kind : {"CI_XR", "CI_XL", "CI_YT", "CI_YB", "CI_QL", "CI_QR"})

@@ -58,7 +58,7 @@ bool writeSections(ChemotaxisRun& run, ReportFile& report)
         return chemotaxisNumber(v, QString::fromLatin1(pattern), s.decimalSeparator, sep);
     };
     const qint32 last = run.lastScan;
-    const int m = s.threePoint ? 3 : 0;
+    const int m = s.threePoint ? 2 : 0; // three scans: t to t + 2
     const QString shown = chemotaxisIndexName(s.analysisIndex, s.options);
 
     report.line(quoted(QStringLiteral("Chemotaxis_Index")));
