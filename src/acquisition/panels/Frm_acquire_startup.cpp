@@ -77,7 +77,7 @@ void hideNamed(QWidget* window, const char* name)
 
 bool Frm_acquire::Form_Load()
 {
-    // 1. Idle, the real instrument, no light pulse or regulation.
+    // Idle, the real instrument, no light pulse or regulation.
     state.phase.apply(RunPhase::Event::Stop);
     ctx_.globals.dummyMode = 0;
     state.blankRun = false;
@@ -85,14 +85,14 @@ bool Frm_acquire::Form_Load()
     temperature().tempControlOn = false;
     ctx_.globals.runFolder = ctx_.folder.root();
 
-    // 2.
+    // The main frames and the communication line stay hidden until start-up is through.
     frame_main->hide();
     frameMenu->hide();
     lblrx->hide();
     lbl_lenrx->hide();
     txt_in->hide();
 
-    // 3. The search shows the window before its first probe.
+    // The search for the instrument; it shows the window before its first probe.
     configBoxes.cmb_well = formatControls.cmb_well;
     // A close or a termination signal while it waits stops start-up at its next step.
     PortSearchContext search{link(), linkState, ctx_.folder, configBoxes, cameraBoxes, [this] { show(); },
@@ -106,15 +106,16 @@ bool Frm_acquire::Form_Load()
     if (closing_)
         return false;
 
-    // 4 and 5. Closing while the flash is read closes the port: the install
-    // stops unfinished and the next start reads the flash again.
+    // The program's folders, then a new instrument's calibration from its flash.
+    // Closing while the flash is read closes the port: the install stops
+    // unfinished and the next start reads the flash again.
     makeStartupFolders(ctx_.folder, ctx_.globals, linkState);
     PictureCanvas flashProgress(kFlashProgressWidth, kFlashProgressHeight);
     installNewInstrument(link(), ctx_.folder, linkState, flashProgress);
     if (closing_)
         return false;
 
-    // 6.
+    // What the search found: the status line and the instrument label.
     console_->setStatus(startupLinkStatus(ctx_.globals, linkState));
     const SerialLabel serialLabel = serialLabelFor(linkState.offlineMode, ctx_.globals.serialNumber);
     QFont labelFont = lbl_myserial->font();
@@ -124,29 +125,29 @@ bool Frm_acquire::Form_Load()
     growToText(lbl_myserial);
     lbl_myserial->show();
 
-    // 7.
+    // What the serial number says of the hardware.
     ctx_.globals.applySerialNumber(ctx_.globals.serialNumber);
     linkState.analogController = serialNumberBand(ctx_.globals.serialNumber).analogController;
     temperature().hardwareGeneration = ctx_.globals.hardwareGeneration;
     temperature().analogController = linkState.analogController;
 
-    // 8. Choosing the set-point resets what the regulation remembers.
+    // The set-point list. Choosing the set-point resets what the regulation remembers.
     configBoxes.txttemp = setPointItems().constFirst();
     fillBox(frameMenu->txttemp, setPointItems(), configBoxes.txttemp);
     temperature().view.setPointText = configBoxes.txttemp;
     temperature().setPointChosen();
 
-    // 9.
+    // The internal-reference choices of the report panel.
     fillBox(reportPanel->combo_intref, internalReferenceItems(), QStringLiteral("Apply"));
 
-    // 10.
+    // The default project, made when missing.
     makeDefaultProject(ctx_.folder);
 
-    // 11.
+    // The cameras in use, as the unit's camconf.dat records them.
     state.cameraEnabled = ReadCamConf(camConfPath(ctx_.folder, ctx_.globals.serialNumber));
     showCameraFlags();
 
-    // 12.
+    // The project last used on this instrument.
     const QString lastProject =
         lastProjectOrDefault(ctx_.folder, ctx_.prompts, ReadLastProject(ctx_.folder, ctx_.globals.serialNumber));
     // Filling the box selects the project, which sets projectName; a box that
@@ -154,11 +155,11 @@ bool Frm_acquire::Form_Load()
     state.projectName = lastProject;
     frameProject->fillProjects(lastProject);
 
-    // 13.
+    // The light panel stays closed.
     if (frameMenu->Frame_light)
         frameMenu->Frame_light->hide();
 
-    // 14. The format box's text, or "w6" while it holds none.
+    // The plate format: the format box's text, or "w6" while it holds none.
     const QString shownFormat = formatControls.cmb_well.isEmpty() ? QStringLiteral("w6") : formatControls.cmb_well;
     const PlateFormat format = resolvePlateFormat(shownFormat);
     state.plateFormat = shownFormat;
@@ -167,101 +168,101 @@ bool Frm_acquire::Form_Load()
     formatControls.cmb_well = shownFormat;
     formatControls.cmb_formatplate = shownFormat;
 
-    // 15.
+    // The format's well table.
     ReadWellSpecFile(ctx_.folder, state.plateFormat, geometry);
 
-    // 16.
+    // The group column in place of the report panel.
     reportPanel->hide();
     frameGroup->show();
     Picact2->hide();
 
-    // 17.
+    // The blank measurement in use for the format.
     formatControls.label_blank = QStringLiteral("Using blank [") + state.plateFormat + QStringLiteral("]:");
     state.blankInUse = ReadBlankFileHeader(ctx_.folder, ctx_.globals.serialNumber, state.plateFormat);
     const BlankLabels blankLabels = ShowBlankLabels(state.blankInUse);
     formatControls.lbl_blanktime = blankLabels.lbl_blanktime;
     formatControls.lbl_blankname = blankLabels.lbl_blankname;
 
-    // 18.
+    // The group menu's captions for the plate's rows and columns.
     formatControls.mnopciongrup = BuildGroupMenuCaptions(state.plateRows, state.plateColumns);
 
-    // 19.
+    // The project's well groups.
     LoadWellGroups(ctx_.folder, state.projectName, ctx_.globals.groups);
     formatControls.combogrup = RefreshGroupCombo(ctx_.globals.groups, 0);
 
-    // 20.
+    // The report's time bins.
     fillBox(reportPanel->Combo_reportbin, reportBinItems(), QStringLiteral("ScanTime"));
 
-    // 22. The "Close" of the well calibration; the format lists emptied.
+    // The "Close" of the well calibration; the format lists emptied.
     cmd_menu->hide();
     formatControls.cmb_well_items.clear();
     formatControls.cmb_formatplate_items.clear();
     formatControls.cmb_well = state.plateFormat;
     formatControls.cmb_formatplate = state.plateFormat;
 
-    // 23.
+    // The shared default files, written where missing.
     WriteMissingSharedDefaults(ctx_.folder);
 
-    // 24. The formats offered for runs and for the well calibration.
+    // The formats offered for runs and for the well calibration.
     fillFormatLists(formatControls, state.plateFormat);
     showFormatControls();
 
-    // 25.
+    // The blank panel stays closed.
     hideNamed(this, "frameblank");
 
-    // 26.
+    // The pixel-set row and column lists.
     fillBox(frameSelect->cmb_set1, pixelSetRowItems(), pixelSetRowItems().constFirst());
     fillBox(frameSelect->cmb_set2, pixelSetColumnItems(), pixelSetColumnItems().constFirst());
 
-    // 27.
+    // The report's file kinds and dividers.
     fillBox(reportPanel->Combo_reportfile, reportFileItems(), reportFileItems().constFirst());
     fillBox(reportPanel->Combo_reportdivider, reportDividerItems(), GetListSeparator());
 
-    // 28.
+    // The stage's temperature calibration.
     const TempCalibration factors = ReadTempFactor(ctx_.folder, ctx_.globals, *console_, ctx_.prompts);
     formTempOffset = factors.offset;
     formTempSlope = factors.slope;
     temperature().calibration = StageCalibration{formTempSlope, formTempOffset};
 
-    // 29. The window may paint while the rest runs.
+    // The plate picture's scale; the window may paint while the rest runs.
     platePicture->Picact->canvas().setScale(0, 0, 500, 2048);
     ctx_.clock.processEvents();
     if (closing_)
         return false;
 
-    // 30.
+    // Every pixel-set mask cleared.
     for (int camera = 0; camera < kCameraCount; ++camera)
         for (int x = 0; x <= kMaskClearLastPixel; ++x)
             for (int y = 0; y <= kMaskClearLastLine; ++y)
                 frameSelect->selection.setPixelMask.set(camera, x, y, false);
 
-    // 31. The column, row and well tables of the unit folder.
+    // The column, row and well tables of the unit folder.
     ReadWellFormatFiles(ctx_.folder, ctx_.globals.serialNumber, state.plateFormat, geometry);
 
-    // 33 and 34.
+    // The default camera window and the run drawing's colour scale.
     cmd_default_Click();
     colourTable = BuildColourTable();
 
-    // 35.
+    // The window shown at its layout.
     show();
     LayoutMainWindow();
     ctx_.clock.sleepMs(1);
 
-    // 36. From here on the run format is the project's.
+    // From here on the run format is the project's.
     frameProject->cmb_project_Click();
 
-    // 37.
+    // The live picture cleared.
     PictureCanvas& realtime = Picrealtime->canvas();
     realtime.clear();
     realtime.setScale(0, 0, 100, 100);
     Picrealtime->update();
     realtime.clear();
 
-    // 38.
+    // The main frames shown.
     frame_main->show();
     frameMenu->show();
 
-    // 39 and 40: the fan at its idle level and one reading, only with the real instrument.
+    // The fan at its idle level and one reading, only with the real instrument.
     linkState.lastTemperature = 0;
     temperature().lastTemperature = 0;
     if (!linkState.offlineMode && ctx_.globals.dummyMode == 0) {
