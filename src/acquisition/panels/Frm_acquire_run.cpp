@@ -32,7 +32,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -243,7 +242,7 @@ void Frm_acquire::cmd_cancelacq_Click()
     state.phase.apply(RunPhase::Event::Stop);
     showRunPhase();
     RedrawAllWells();
-    QCoreApplication::processEvents();
+    ctx_.clock.processEvents();
     StopAcquisition();
 }
 
