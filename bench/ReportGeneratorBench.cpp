@@ -1,5 +1,5 @@
-#include "acquisition/run/RunResults.h"
 #include "core/Prompts.h"
+#include "projects/RunResults.h"
 #include "reporting/ReportGenerator.h"
 
 #include <QFileInfo>

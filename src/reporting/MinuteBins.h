@@ -1,6 +1,6 @@
 #pragma once
 
-#include "acquisition/run/RunResults.h"
+#include "projects/RunResults.h"
 #include "reporting/ReportCorrections.h"
 
 #include <QString>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "acquisition/run/RunResults.h"
 #include "calibration/BlankRecord.h"
 #include "calibration/IntRefFactors.h"
+#include "projects/RunResults.h"
 
 #include <span>
 #include <vector>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "acquisition/run/RunResults.h"
 #include "calibration/BlankRecord.h"
 #include "calibration/IntRefFactors.h"
 #include "core/Globals.h"
 #include "core/Prompts.h"
+#include "projects/RunResults.h"
 #include "reporting/ReportChoices.h"
 
 #include <QDateTime>

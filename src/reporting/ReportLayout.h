@@ -1,8 +1,8 @@
 #pragma once
 
-#include "acquisition/run/RunResults.h"
 #include "core/Globals.h"
 #include "plate/geometry/PlateFormat.h"
+#include "projects/RunResults.h"
 #include "reporting/MinuteBins.h"
 #include "reporting/ReportCorrections.h"
 #include "reporting/ReportFileWriter.h"

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "acquisition/run/RunResults.h"
 #include "core/Clock.h"
 #include "core/DesktopOpener.h"
 #include "core/Globals.h"
 #include "core/NumberText.h"
 #include "core/ProgramFolder.h"
 #include "core/Prompts.h"
+#include "projects/RunResults.h"
 #include "reporting/ReportChoices.h"
 #include "reporting/ReportGenerator.h"
 #include "reporting/ReportPanelState.h"

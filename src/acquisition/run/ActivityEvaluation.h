@@ -1,8 +1,8 @@
 #pragma once
 
-#include "acquisition/run/RunResults.h"
 #include "acquisition/run/RunSetup.h"
 #include "plate/geometry/PlateGeometry.h"
+#include "projects/RunResults.h"
 
 #include <QByteArray>
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "acquisition/run/ActivityEvaluation.h"
-#include "acquisition/run/RunResults.h"
 #include "acquisition/run/RunSetup.h"
 #include "core/Globals.h"
+#include "projects/RunResults.h"
 
 #include <array>
 

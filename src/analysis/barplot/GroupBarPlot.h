@@ -1,7 +1,7 @@
 #pragma once
 
-#include "acquisition/run/RunResults.h"
 #include "core/Globals.h"
+#include "projects/RunResults.h"
 
 #include <QString>
 #include <QStringList>
