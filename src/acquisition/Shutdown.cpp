@@ -40,7 +40,8 @@ void shutDown(ShutdownContext& ctx)
     SendLightPulse(link, 0, 0);
     link.clock.sleepMs(kAfterDriveMs);
     ctx.cameraBoxes.txt_cam = kNoCamera;
-    sendCameraBox(ctx.cameraBoxes, link);
+    // No camera selected on the way out; the port closes whatever the echo said.
+    (void)sendCameraBox(ctx.cameraBoxes, link);
     link.clock.sleepMs(kBeforeCloseMs);
 
     link.comm.setPortLostHandler({});

@@ -83,15 +83,16 @@ void setCameraFromBoxes(LinkContext& ctx, CameraBoxes& boxes)
 {
     if (isDummyMode(ctx.globals))
         return;
+    // Each step shows its own outcome and the set-up goes on regardless.
     selectCamera(ctx, boxes.txt_cam);
     ctx.clock.sleepMs(kAfterSetupStepMs);
-    sendGainBox(ctx, boxes.txt_gain);
+    (void)sendGainBox(ctx, boxes.txt_gain);
     ctx.clock.sleepMs(kAfterSetupStepMs);
-    sendExposureBox(boxes, ctx);
+    (void)sendExposureBox(boxes, ctx);
     ctx.clock.sleepMs(kAfterSetupStepMs);
-    sendSpeedBox(boxes, ctx);
+    (void)sendSpeedBox(boxes, ctx);
     ctx.clock.sleepMs(kAfterSetupStepMs);
-    sendWindowBoxes(boxes, ctx);
+    (void)sendWindowBoxes(boxes, ctx);
     ctx.clock.sleepMs(kAfterSetupStepMs);
 }
 

@@ -11,7 +11,8 @@
 
 void MainWindowLedSteps::loadTables(LedTable& leds) { LoadLedSetup(leds, folder_, ctx_.globals); }
 
-void MainWindowLedSteps::selectCamera() { sendCameraBox(frames_.boxes, ctx_); }
+// The senders show their own outcome; a calibration step goes on regardless.
+void MainWindowLedSteps::selectCamera() { (void)sendCameraBox(frames_.boxes, ctx_); }
 
 void MainWindowLedSteps::setAllLeds(int level, int pauseMs)
 {
@@ -21,7 +22,7 @@ void MainWindowLedSteps::setAllLeds(int level, int pauseMs)
 
 void MainWindowLedSteps::setDefaultWindow() { applyDefaultCameraWindow(frames_.boxes, ctx_.globals.hardwareGeneration); }
 
-void MainWindowLedSteps::applyCameraSettings() { ApplyCameraSettings(frames_.boxes, ctx_); }
+void MainWindowLedSteps::applyCameraSettings() { (void)ApplyCameraSettings(frames_.boxes, ctx_); }
 
 void MainWindowLedSteps::takeFrame() { AcquireCalibrationFrame(ctx_, frames_); }
 

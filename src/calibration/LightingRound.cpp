@@ -107,8 +107,9 @@ int SetWindowForCameraColumn(LightingRound& r, int camera, int window)
     b.txt_pix = QString::number(yfin - yini + 1);
     r.windowPixels = lightingWindowPixels(r.geometry, camera, window);
     r.tables.sizeWindowBuffers(r.windowPixels);
+    // Each step of the set-up shows its own outcome; the round goes on regardless.
     if (!isDummy(r))
-        ApplyCameraSettings(b, r.ctx);
+        (void)ApplyCameraSettings(b, r.ctx);
     return 0;
 }
 

@@ -82,17 +82,18 @@ void WellPositionCalibration::selectCamera(int camera)
     clock.sleepMs(100);
     boxes.txt_cam = QString::number(camera);
     status(QStringLiteral("Selecting camera number=") + QString::number(camera));
-    sendCameraBox(boxes, ctx_);
+    // Each sender shows its own outcome; the set-up goes on regardless.
+    (void)sendCameraBox(boxes, ctx_);
     pause();
     status(QStringLiteral("Setting Gain/Exposure"));
-    SendGain(ctx_, 2 * g.defaultGain);
+    (void)SendGain(ctx_, 2 * g.defaultGain);
     pause();
-    SendExposure(ctx_, g.hardwareGeneration < 2 ? 2 * g.exposureUnit : int(roundHalfEven(g.exposureUnit * 1.5)));
+    (void)SendExposure(ctx_, g.hardwareGeneration < 2 ? 2 * g.exposureUnit : int(roundHalfEven(g.exposureUnit * 1.5)));
     pause();
     status(QStringLiteral("Setting Well-coordinates"));
-    sendCameraSpeedBox(boxes, ctx_);
+    (void)sendCameraSpeedBox(boxes, ctx_);
     pause();
-    sendCameraWindowBoxes(boxes, ctx_);
+    (void)sendCameraWindowBoxes(boxes, ctx_);
     pause();
     if (!abortRequested_) {
         status(QStringLiteral("Acquiring..."));

@@ -41,7 +41,7 @@ void writeFlashPageLines(LinkContext& ctx, const QList<QByteArray>& lines)
         if (line > 0)
             ctx.clock.sleepMs(kBetweenLinesMs);
         // A line that got no echo is left to the read-back to judge.
-        WriteFlashLine(ctx, line, line < lines.size() ? lines.at(line) : QByteArray());
+        (void)WriteFlashLine(ctx, line, line < lines.size() ? lines.at(line) : QByteArray());
     }
     ctx.clock.sleepMs(kAfterLastLineMs);
 }
@@ -49,7 +49,8 @@ void writeFlashPageLines(LinkContext& ctx, const QList<QByteArray>& lines)
 void writeFlashHeaderPage(LinkContext& ctx, int bank, const QByteArray& title, const QByteArray& lastLine)
 {
     writeFlashPageLines(ctx, {kFlashVersionLine, kFlashMakerLine, title, lastLine});
-    CommitFlashPage(ctx, bank, kFlashHeaderLine);
+    // The header page is never read back, so its commit is not judged either.
+    (void)CommitFlashPage(ctx, bank, kFlashHeaderLine);
 }
 
 bool flashNameLineFits(const FlashSection& section)
@@ -82,7 +83,8 @@ bool writeFlashDataPage(FlashSendContext& ctx, const FlashSection& section, cons
 
     for (int attempt = 0; attempt < kWriteTries; ++attempt) {
         writeFlashPageLines(link, lines);
-        CommitFlashPage(link, section.bank, section.firstLine);
+        // An unanswered commit is left to the read-back to judge.
+        (void)CommitFlashPage(link, section.bank, section.firstLine);
         link.clock.sleepMs(kBeforeReadBackMs);
         const FlashPage page = ReadFlashPage(link, section.bank, section.firstLine);
         if (page.good && page.data == image)

@@ -13,7 +13,7 @@
 inline constexpr int kFlashSectionItems = 5;
 using FlashSectionTicks = std::array<bool, kFlashSectionItems>;
 
-enum class FlashAction {
+enum class [[nodiscard]] FlashAction {
     Done,
     Busy,        // another transfer runs: nothing was done
     PortClosed,  // "COMPORT not opened. Click Connect": nothing was sent

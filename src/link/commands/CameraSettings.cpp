@@ -12,25 +12,27 @@ CameraSetup ApplyCameraSettings(CameraBoxes& boxes, LinkContext& ctx)
     if (isDummyMode(ctx.globals))
         return CameraSetup::Dummy;
 
-    sendCameraBox(boxes, ctx);
+    // Each step shows its own outcome and the set-up goes on after a refused
+    // or unanswered one, so the steps' results are not looked at here.
+    (void)sendCameraBox(boxes, ctx);
     ctx.clock.sleepMs(kAfterStepMs);
 
     const auto gain = toInt16Strict(boxes.txt_gain);
     if (!gain)
         return CameraSetup::BadGain;
-    SendGain(ctx, *gain);
+    (void)SendGain(ctx, *gain);
     ctx.clock.sleepMs(kAfterStepMs);
 
     const auto exposure = toInt16Strict(boxes.txt_exposure);
     if (!exposure)
         return CameraSetup::BadExposure;
-    SendExposure(ctx, *exposure);
+    (void)SendExposure(ctx, *exposure);
     ctx.clock.sleepMs(kAfterStepMs);
 
-    sendCameraSpeedBox(boxes, ctx);
+    (void)sendCameraSpeedBox(boxes, ctx);
     ctx.clock.sleepMs(kAfterStepMs);
 
-    SendCameraWindow(boxes, ctx);
+    (void)SendCameraWindow(boxes, ctx);
     ctx.clock.sleepMs(kAfterStepMs);
     return CameraSetup::Applied;
 }

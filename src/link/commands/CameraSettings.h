@@ -4,7 +4,7 @@
 #include "link/protocol/LinkContext.h"
 
 // How a whole camera set-up ended.
-enum class CameraSetup {
+enum class [[nodiscard]] CameraSetup {
     Applied,     // every step ran; each shows its own outcome
     Dummy,       // dummy mode: nothing sent, no time spent
     BadGain,     // txt_gain is not a 16-bit whole number: stopped after the camera selection

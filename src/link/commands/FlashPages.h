@@ -20,7 +20,7 @@ inline constexpr int kFlashPageReplyBytes = kFlashPageBytes + 4;
 inline constexpr int kFlashBankCount = 16;
 
 // How a write or commit step ended.
-enum class FlashStep {
+enum class [[nodiscard]] FlashStep {
     Done,    // every byte was echoed, or the commit was answered
     NoReply, // the instrument went silent; the rest of the line was not sent
     Refused, // a line, bank or first line out of range, or the link busy: nothing was sent

@@ -41,7 +41,7 @@ FrameWindow advancedPageFrames(CameraBoxes& boxes, FrameImage& image, FrameView&
 inline constexpr int kDrawFrame = -1;
 
 // How a general read ended.
-enum class FrameReadOutcome {
+enum class [[nodiscard]] FrameReadOutcome {
     Read,          // the reply (whatever came) was shown and placed
     BadSetup,      // the camera or geometry does not fit the buffer: said in the status line, nothing sent
     PortClosed,    // "COMPORT not opened. Click Connect" in the status line, nothing sent

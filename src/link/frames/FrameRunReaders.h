@@ -9,7 +9,7 @@
 // What a run reader hands back: a frame that passed FrameCheck (or its cut),
 // "Error" when both tries failed, or nothing (no reply, dummy mode, no port).
 struct FrameText {
-    enum class Outcome { Frame, Error, Empty };
+    enum class [[nodiscard]] Outcome { Frame, Error, Empty };
     Outcome outcome = Outcome::Empty;
     QByteArray bytes; // the frame or its cut
 
