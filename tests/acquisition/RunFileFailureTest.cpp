@@ -14,17 +14,6 @@ namespace {
 
 using RunFileFailure = RunLoopRig;
 
-// Every line of a text file ends in CR LF, the last one too.
-bool wholeLines(const QByteArray& bytes)
-{
-    if (!bytes.endsWith("\r\n"))
-        return false;
-    for (qsizetype i = bytes.indexOf('\n'); i >= 0; i = bytes.indexOf('\n', i + 1))
-        if (bytes.at(i - 1) != '\r')
-            return false;
-    return true;
-}
-
 // The file of camera 1's first evaluation that cannot be written: a folder stands in its place.
 class RunFileBlocked : public RunLoopRig, public ::testing::WithParamInterface<const char*> {};
 
@@ -79,8 +68,10 @@ TEST_F(RunFileFailure, AFullDiskStopsTheRunAndLeavesWhatWasRecordedWhole)
     prompts.messages.clear();
     // What was recorded before is there, in whole lines, for the run list and the report.
     EXPECT_EQ(fileBytes(runFile("lastread10.csv")), lastRead);
-    for (const QFileInfo& f : QDir(runFolder).entryInfoList(QDir::Files))
-        EXPECT_TRUE(wholeLines(fileBytes(f.filePath()))) << f.fileName().toStdString();
+    for (const QFileInfo& f : QDir(runFolder).entryInfoList(QDir::Files)) {
+        const QByteArray bytes = fileBytes(f.filePath());
+        EXPECT_TRUE(!bytes.isEmpty() && endsInWholeCrLfLines(bytes)) << f.fileName().toStdString();
+    }
     EXPECT_EQ(lineCount(kCurrentActivityFile), 2 + 6 + 1);
 }
 

@@ -29,19 +29,6 @@ inline std::ostream& operator<<(std::ostream& out, const ProgramSentCommand& c)
     return out << c.letter << "," << c.a << "," << c.b;
 }
 
-// Every line of a text file ends in CR LF, the last one too.
-inline bool endsInWholeCrLfLines(const QByteArray& bytes)
-{
-    if (bytes.isEmpty())
-        return true;
-    if (!bytes.endsWith("\r\n"))
-        return false;
-    for (qsizetype i = bytes.indexOf('\n'); i >= 0; i = bytes.indexOf('\n', i + 1))
-        if (i == 0 || bytes.at(i - 1) != '\r')
-            return false;
-    return true;
-}
-
 // The program's rig with a user's way through a run: start-up, Start with a
 // name and PLAY, the run timer on the fake clock, and the run's files.
 class ProgramRunRig : public ProgramRig {

@@ -52,3 +52,16 @@ inline bool writeBytes(const QString& path, const QByteArray& bytes)
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
+
+// Every line of a text file ends in CR LF, the last one too; no bytes are whole lines.
+inline bool endsInWholeCrLfLines(const QByteArray& bytes)
+{
+    if (bytes.isEmpty())
+        return true;
+    if (!bytes.endsWith("\r\n"))
+        return false;
+    for (qsizetype i = bytes.indexOf('\n'); i >= 0; i = bytes.indexOf('\n', i + 1))
+        if (i == 0 || bytes.at(i - 1) != '\r')
+            return false;
+    return true;
+}
